@@ -1,0 +1,24 @@
+#pragma once
+
+#include "records/FileFailure.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace zorbin {
+
+// Writes a result list to a text file: each line's bytes unchanged, then CR LF. The file is
+// replaced as a whole only once everything has been written, so a failure (disk full, folder
+// missing, path is a folder) leaves any earlier file exactly as it was.
+class ListFileWriter {
+public:
+    [[nodiscard]] static std::optional<FileFailure> write(const QString& path,
+                                                          const QList<QByteArray>& lines);
+
+    // The confirmation shown once the file is complete: "file " + name + " was written ".
+    [[nodiscard]] static QString confirmationText(const QString& fileName);
+};
+
+} // namespace zorbin

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace zorbin {
+
+// QEL and its users name files without regard to letter case ("MissDir.Txt" and "MissDir.txt" are
+// one file), while this platform's file names are case-sensitive.
+class CaseInsensitivePath {
+public:
+    // The path of the entry in the folder of `path` whose name matches the last component of `path`
+    // without regard to case: the exact spelling when it exists, else the first match in sorted
+    // order. `path` itself when nothing matches, so a file to be created keeps the caller's name
+    // and a file that exists in another case is rewritten rather than doubled.
+    [[nodiscard]] static QString resolve(const QString& path);
+};
+
+} // namespace zorbin

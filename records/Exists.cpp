@@ -1,0 +1,20 @@
+#include "records/Exists.h"
+
+#include "records/CaseInsensitivePath.h"
+
+#include <QFile>
+#include <sys/stat.h>
+
+namespace zorbin {
+
+bool Exists(const QString& basefile) {
+    if (basefile.isEmpty())
+        return false;
+    const QByteArray name = QFile::encodeName(CaseInsensitivePath::resolve(basefile));
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return false;
+    return !S_ISDIR(status.st_mode) && status.st_size > 0;
+}
+
+} // namespace zorbin

@@ -1,0 +1,29 @@
+#include "records/MasterPlayerRecord.h"
+
+#include "records/ByteReader.h"
+#include "records/FieldText.h"
+
+namespace zorbin {
+
+namespace {
+constexpr std::size_t statusOffset = 0;
+constexpr std::size_t identityOffset = 2;
+constexpr std::size_t firstNameOffset = 4;
+constexpr std::size_t lastNameOffset = 18;
+} // namespace
+
+MasterPlayerRecord MasterPlayerRecord::decode(std::span<const std::uint8_t> record) {
+    const ByteReader reader(record);
+    MasterPlayerRecord player;
+    player.status = reader.readS16Le(statusOffset);
+    player.identity = reader.readS16Le(identityOffset);
+    player.firstName = reader.field(firstNameOffset, firstNameWidth);
+    player.lastName = reader.field(lastNameOffset, lastNameWidth);
+    return player;
+}
+
+QByteArray MasterPlayerRecord::displayName() const {
+    return playerDisplayName(lastName, firstName);
+}
+
+} // namespace zorbin

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <QByteArray>
+#include <span>
+
+namespace zorbin {
+
+// One record of the master player file ("Mastplyr.dat").
+class MasterPlayerRecord {
+public:
+    static constexpr std::size_t length = 94;
+    static constexpr std::size_t firstNameWidth = 14;
+    static constexpr std::size_t lastNameWidth = 16;
+
+    [[nodiscard]] static MasterPlayerRecord decode(std::span<const std::uint8_t> record);
+
+    // Status 0 and an identity above 10000 (10000 itself is not a master entry).
+    [[nodiscard]] bool accepted() const { return status == 0 && identity > 10000; }
+    // "Last,First" from the two name fields.
+    [[nodiscard]] QByteArray displayName() const;
+
+    std::int16_t status = 0;
+    std::int16_t identity = 0;
+    // Views into the decoded record's bytes; valid as long as those bytes are.
+    std::span<const std::uint8_t> firstName;
+    std::span<const std::uint8_t> lastName;
+};
+
+} // namespace zorbin

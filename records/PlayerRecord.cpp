@@ -1,0 +1,29 @@
+#include "records/PlayerRecord.h"
+
+#include "records/ByteReader.h"
+#include "records/FieldText.h"
+
+namespace zorbin {
+
+namespace {
+constexpr std::size_t statusOffset = 0;
+constexpr std::size_t identityOffset = 6;
+constexpr std::size_t firstNameOffset = 18;
+constexpr std::size_t lastNameOffset = 32;
+} // namespace
+
+PlayerRecord PlayerRecord::decode(std::span<const std::uint8_t> record) {
+    const ByteReader reader(record);
+    PlayerRecord player;
+    player.status = reader.readS16Le(statusOffset);
+    player.identity = reader.readS16Le(identityOffset);
+    player.firstName = reader.field(firstNameOffset, firstNameWidth);
+    player.lastName = reader.field(lastNameOffset, lastNameWidth);
+    return player;
+}
+
+QByteArray PlayerRecord::displayName() const {
+    return playerDisplayName(lastName, firstName);
+}
+
+} // namespace zorbin

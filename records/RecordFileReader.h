@@ -1,0 +1,50 @@
+#pragma once
+
+#include "records/FileFailure.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <QString>
+#include <span>
+#include <vector>
+
+namespace zorbin {
+
+// Delivers the fixed-length records of one file in file order, each exactly once. A trailing
+// partial record is delivered padded with zero bytes to full length, so a truncated last record
+// still counts. Only regular files are read: a folder, FIFO or device fails on open instead of
+// blocking or streaming forever.
+class RecordFileReader {
+public:
+    enum class OpenResult { Opened, Missing, Failed };
+
+    RecordFileReader(QString path, std::size_t recordLength);
+    ~RecordFileReader();
+    RecordFileReader(const RecordFileReader&) = delete;
+    RecordFileReader& operator=(const RecordFileReader&) = delete;
+
+    // Missing when nothing of that name exists (found without regard to letter case); nothing is
+    // ever created.
+    [[nodiscard]] OpenResult open();
+    // The next record, or nothing at the end of the file or after a failure (see failure()).
+    [[nodiscard]] std::optional<std::span<const std::uint8_t>> nextRecord();
+    void close();
+
+    [[nodiscard]] const std::optional<FileFailure>& failure() const { return failure_; }
+
+private:
+    bool fillBuffer();
+    void fail(int errorNumber);
+
+    QString path_;
+    std::size_t recordLength_;
+    int descriptor_ = -1;
+    std::vector<std::uint8_t> buffer_;
+    std::size_t bufferedBytes_ = 0;
+    std::size_t position_ = 0;
+    bool endOfFile_ = false;
+    std::optional<FileFailure> failure_;
+};
+
+} // namespace zorbin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <QByteArray>
+#include <span>
+
+namespace zorbin {
+
+// One record of a season's team file ("qelteam.dat").
+class TeamRecord {
+public:
+    static constexpr std::size_t length = 746;
+    static constexpr int rosterSlots = 80;
+
+    [[nodiscard]] static TeamRecord decode(std::span<const std::uint8_t> record);
+
+    // Status 0, the word at offset 2 not negative and the word at offset 6 at least 1.
+    [[nodiscard]] bool accepted() const;
+    // The two name parts' field texts joined by one space.
+    [[nodiscard]] QByteArray displayName() const;
+    // A roster slot holds a player identity; negative values mark an empty slot.
+    [[nodiscard]] std::int16_t rosterSlot(int slot) const;
+
+    std::int16_t status = 0;
+    std::int16_t word2 = 0;
+    std::int16_t word6 = 0;
+
+private:
+    std::span<const std::uint8_t> bytes_;
+};
+
+} // namespace zorbin

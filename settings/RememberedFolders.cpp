@@ -1,0 +1,100 @@
+#include "settings/RememberedFolders.h"
+
+#include "records/CaseInsensitivePath.h"
+#include "records/Exists.h"
+#include "settings/RememberedFieldReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace zorbin {
+
+namespace {
+// Entries are folder paths; anything beyond this cannot be one, and a runaway file must not be
+// loaded whole at start-up.
+constexpr qint64 largestReadBytes = 1024 * 1024;
+} // namespace
+
+RememberedFolders::RememberedFolders(QString workingFolder)
+    : workingFolder_(std::move(workingFolder)) {}
+
+QByteArray RememberedFolders::entryLine(const QString& folder) {
+    QByteArray line;
+    line += '"';
+    line += QFile::encodeName(folder);
+    line += '/';
+    line += "\"\r\n";
+    return line;
+}
+
+QString RememberedFolders::pathOf(const QString& name) const {
+    return CaseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
+}
+
+std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
+                                                        const QByteArray& content) const {
+    const QString path = pathOf(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        return FileFailure{QStringLiteral("write"), path, file.errorString()};
+    return std::nullopt;
+}
+
+std::optional<QByteArray> RememberedFolders::readFile(const QString& name) const {
+    QFile file(pathOf(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray content = file.read(largestReadBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return content;
+}
+
+std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFolder,
+                                                          const QString& currentFolder,
+                                                          const QString& masterFolder) const {
+    auto seasonFailure =
+        writeFile(seasonFileWriteName, entryLine(priorFolder) + entryLine(currentFolder));
+    auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder));
+    return seasonFailure ? seasonFailure : masterFailure;
+}
+
+void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
+    const auto restoreColumn = [&columns](PickerColumn column, const QByteArray& entry) {
+        const QString folder = QFile::decodeName(entry);
+        columns.setDrive(column, folder);
+        columns.setFolder(column, folder);
+    };
+
+    // Season folders. Until the first entry is read, a failure ends the restore.
+    if (Exists(pathOf(seasonFileReadName))) {
+        const std::optional<QByteArray> content = readFile(seasonFileReadName);
+        if (!content)
+            return;
+        RememberedFieldReader reader(*content);
+        const std::optional<QByteArray> priorEntry = reader.nextField();
+        if (!priorEntry)
+            return;
+        restoreColumn(PickerColumn::Prior, *priorEntry);
+        if (const std::optional<QByteArray> currentEntry = reader.nextField())
+            restoreColumn(PickerColumn::Current, *currentEntry);
+    } else if (writeFile(seasonFileReadName, {})) {
+        return;
+    }
+
+    // Master folder. Failures here end the restore whether or not they are being ignored, since
+    // nothing follows.
+    if (Exists(pathOf(masterFileReadName))) {
+        const std::optional<QByteArray> content = readFile(masterFileReadName);
+        if (!content)
+            return;
+        RememberedFieldReader reader(*content);
+        if (const std::optional<QByteArray> masterEntry = reader.nextField())
+            restoreColumn(PickerColumn::Master, *masterEntry);
+    } else {
+        (void)writeFile(masterFileReadName, {});
+    }
+}
+
+} // namespace zorbin

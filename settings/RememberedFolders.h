@@ -1,0 +1,48 @@
+#pragma once
+
+#include "records/FileFailure.h"
+#include "settings/FolderColumnSetter.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QString>
+
+namespace zorbin {
+
+// The two remembered-folder files in the working folder: the season-folders file (prior and current
+// season folder) and the master-folder file. Each line is a quoted folder with "/" appended.
+class RememberedFolders {
+public:
+    static inline const QString seasonFileWriteName = QStringLiteral("MissDir.Txt");
+    static inline const QString seasonFileReadName = QStringLiteral("MissDir.txt");
+    static inline const QString masterFileWriteName = QStringLiteral("QELMdir.txt");
+    static inline const QString masterFileReadName = QStringLiteral("QELMDir.txt");
+
+    // `workingFolder` is where both files live; "." follows the process's working folder at each
+    // access.
+    explicit RememberedFolders(QString workingFolder = QStringLiteral("."));
+
+    // Rewrites both files. Both are attempted; the first failure is returned.
+    [[nodiscard]] std::optional<FileFailure> SaveFolders(const QString& priorFolder,
+                                                         const QString& currentFolder,
+                                                         const QString& masterFolder) const;
+
+    // Points the three columns back at the remembered folders. A missing or empty file is created
+    // empty and restores nothing. Once the first entry has been read every later failure is passed
+    // over; a failure before that point (the working folder can't be read or written) ends the
+    // restore silently with nothing more restored.
+    void RestoreFolders(FolderColumnSetter& columns) const;
+
+    // One stored line: quote, folder, "/", quote, CR LF. The separator is appended unconditionally.
+    [[nodiscard]] static QByteArray entryLine(const QString& folder);
+
+private:
+    [[nodiscard]] QString pathOf(const QString& name) const;
+    [[nodiscard]] std::optional<FileFailure> writeFile(const QString& name,
+                                                       const QByteArray& content) const;
+    [[nodiscard]] std::optional<QByteArray> readFile(const QString& name) const;
+
+    QString workingFolder_;
+};
+
+} // namespace zorbin

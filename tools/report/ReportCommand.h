@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdio>
+#include <QString>
+#include <QStringList>
+
+namespace zorbin {
+
+// The report tool's whole behaviour, apart from main(), so tests can drive it with arguments and
+// read what it prints.
+class ReportCommand {
+public:
+    static constexpr int success = 0;
+    static constexpr int failure = 1;
+    static constexpr int badUsage = 2;
+
+    [[nodiscard]] static QString usage();
+    // `arguments` excludes the program name.
+    [[nodiscard]] static int run(const QStringList& arguments, std::FILE* out, std::FILE* err);
+};
+
+} // namespace zorbin
