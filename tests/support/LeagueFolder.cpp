@@ -1,0 +1,66 @@
+#include "support/LeagueFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace zorbin::test {
+
+LeagueFolder::LeagueFolder() {
+    QDir root(directory_.path());
+    for (const char* folder : {"prior", "current", "master"})
+        root.mkpath(QString::fromLatin1(folder));
+}
+
+void LeagueFolder::writeBytes(const QString& path, const QByteArray& bytes) {
+    QString error;
+    if (!league::LeagueFileWriter::writeFile(path, bytes, &error))
+        ADD_FAILURE() << error.toStdString();
+}
+
+void LeagueFolder::writeTeams(const std::vector<TeamEntry>& teams) const {
+    writeBytes(teamFile(), league::LeagueFileWriter::teamFile(teams));
+}
+
+void LeagueFolder::writePriorPlayers(const std::vector<PlayerEntry>& players) const {
+    writeBytes(priorPlayerFile(), league::LeagueFileWriter::playerFile(players));
+}
+
+void LeagueFolder::writeCurrentPlayers(const std::vector<PlayerEntry>& players) const {
+    writeBytes(currentPlayerFile(), league::LeagueFileWriter::playerFile(players));
+}
+
+void LeagueFolder::writeMasterPlayers(const std::vector<PlayerEntry>& players) const {
+    writeBytes(masterPlayerFile(), league::LeagueFileWriter::masterFile(players));
+}
+
+QMap<QString, QByteArray> LeagueFolder::snapshot() const {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        files.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<entry>"));
+    }
+    return files;
+}
+
+PlayerEntry player(int identity, const QByteArray& lastName, const QByteArray& firstName,
+                   int status) {
+    return PlayerEntry{static_cast<std::int16_t>(identity), firstName, lastName,
+                       static_cast<std::int16_t>(status)};
+}
+
+TeamEntry team(const QByteArray& firstPart, const QByteArray& secondPart,
+               std::vector<std::int16_t> roster) {
+    TeamEntry entry;
+    entry.nameFirstPart = firstPart;
+    entry.nameSecondPart = secondPart;
+    entry.roster = std::move(roster);
+    return entry;
+}
+
+} // namespace zorbin::test
