@@ -1,10 +1,9 @@
 #include "support/LeagueFolder.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-
-#include <gtest/gtest.h>
 
 namespace zorbin::test {
 

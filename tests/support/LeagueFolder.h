@@ -6,7 +6,6 @@
 #include <QMap>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <vector>
 
 namespace zorbin::test {

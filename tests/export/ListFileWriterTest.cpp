@@ -1,0 +1,65 @@
+#include "export/ListFileWriter.h"
+
+#include "support/LeagueFolder.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+
+namespace zorbin {
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+TEST(ListFileWriter, WritesEachLineUnchangedWithCrLfAndReplacesAnOlderFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("gone.txt");
+    test::LeagueFolder::writeBytes(path, QByteArray(500, 'x'));
+    const QList<QByteArray> lines = {"Ortega,Luis            12345 Lake City Comets",
+                                     "M\xFCller,J\xF6rg            12346 ",
+                                     "                       12347 "};
+    ASSERT_FALSE(ListFileWriter::write(path, lines));
+    EXPECT_EQ(contentOf(path), QByteArray("Ortega,Luis            12345 Lake City Comets\r\n"
+                                          "M\xFCller,J\xF6rg            12346 \r\n"
+                                          "                       12347 \r\n"));
+
+    ASSERT_FALSE(ListFileWriter::write(path, {}));
+    EXPECT_EQ(contentOf(path), QByteArray());
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST(ListFileWriter, FailuresNameThePathAndReasonAndLeaveTheOldFileAlone) {
+    QTemporaryDir folder;
+    const QString missingFolder = folder.filePath("no-such-folder/list.txt");
+    auto failure = ListFileWriter::write(missingFolder, {"a"});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, missingFolder);
+    EXPECT_FALSE(failure->reason.isEmpty());
+
+    failure = ListFileWriter::write(folder.path(), {"a"});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->reason, qt_error_string(EISDIR));
+    EXPECT_TRUE(QFileInfo(folder.path()).isDir());
+
+    failure = ListFileWriter::write(QStringLiteral("/dev/full"), {"a line"});
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->message().contains("/dev/full"));
+    struct stat status {};
+    ASSERT_EQ(::stat("/dev/full", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode)) << "the device node was replaced";
+
+    EXPECT_TRUE(ListFileWriter::write(QString(), {"a"}));
+}
+
+TEST(ListFileWriter, ConfirmationNamesTheFileAndEndsInABlank) {
+    EXPECT_EQ(ListFileWriter::confirmationText("/lists/gone.txt"),
+              QStringLiteral("file /lists/gone.txt was written "));
+}
+
+} // namespace
+} // namespace zorbin

@@ -1,0 +1,124 @@
+#include "records/CaseInsensitivePath.h"
+#include "records/Exists.h"
+#include "records/PlayerRecord.h"
+#include "records/RecordFileReader.h"
+#include "support/LeagueFolder.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <sys/stat.h>
+
+namespace zorbin {
+namespace {
+
+using test::LeagueFolder;
+using test::player;
+
+std::vector<PlayerRecord> readAll(RecordFileReader& reader,
+                                  std::vector<QByteArray>* raw = nullptr) {
+    std::vector<PlayerRecord> players;
+    while (const auto record = reader.nextRecord()) {
+        players.push_back(PlayerRecord::decode(*record));
+        if (raw)
+            raw->emplace_back(reinterpret_cast<const char*>(record->data()),
+                              static_cast<qsizetype>(record->size()));
+    }
+    return players;
+}
+
+TEST(RecordFileReader, DeliversEveryRecordInOrderAcrossBufferRefills) {
+    LeagueFolder league;
+    std::vector<league::PlayerEntry> entries;
+    for (int i = 0; i < 3000; ++i) // several buffers' worth
+        entries.push_back(player(10000 + i, "Last", "First"));
+    league.writePriorPlayers(entries);
+
+    RecordFileReader reader(league.priorPlayerFile(), PlayerRecord::length);
+    ASSERT_EQ(reader.open(), RecordFileReader::OpenResult::Opened);
+    const auto players = readAll(reader);
+    ASSERT_EQ(players.size(), entries.size());
+    for (std::size_t i = 0; i < players.size(); ++i)
+        ASSERT_EQ(players[i].identity, entries[i].identity);
+    EXPECT_FALSE(reader.failure());
+}
+
+TEST(RecordFileReader, PadsATrailingPartialRecordWithZeros) {
+    LeagueFolder league;
+    QByteArray bytes = league::LeagueFileWriter::playerRecord(player(12000, "Ortega", "Luis"));
+    bytes += league::LeagueFileWriter::playerRecord(player(12001, "Kim", "Jae")).left(20);
+    LeagueFolder::writeBytes(league.priorPlayerFile(), bytes);
+
+    RecordFileReader reader(league.priorPlayerFile(), PlayerRecord::length);
+    ASSERT_EQ(reader.open(), RecordFileReader::OpenResult::Opened);
+    std::vector<QByteArray> raw;
+    const auto players = readAll(reader, &raw);
+    ASSERT_EQ(players.size(), 2u);
+    EXPECT_EQ(players[1].identity, 12001);
+    EXPECT_EQ(players[1].displayName(), QByteArray(",Ja")); // cut inside the first name
+    EXPECT_EQ(raw[1].mid(20), QByteArray(PlayerRecord::length - 20, '\0'));
+}
+
+TEST(RecordFileReader, EmptyFileHasNoRecordsAndMissingFileIsNeverCreated) {
+    LeagueFolder league;
+    LeagueFolder::writeBytes(league.priorPlayerFile(), {});
+    RecordFileReader empty(league.priorPlayerFile(), PlayerRecord::length);
+    ASSERT_EQ(empty.open(), RecordFileReader::OpenResult::Opened);
+    EXPECT_FALSE(empty.nextRecord());
+
+    for (const QString& path : {league.currentPlayerFile(), league.root() + "/gone/qelplyr.dat",
+                                league.priorPlayerFile() + "/below-a-file", QString()}) {
+        RecordFileReader missing(path, PlayerRecord::length);
+        EXPECT_EQ(missing.open(), RecordFileReader::OpenResult::Missing) << path.toStdString();
+        EXPECT_FALSE(missing.nextRecord());
+    }
+    EXPECT_FALSE(QFile::exists(league.currentPlayerFile()));
+}
+
+TEST(RecordFileReader, FoldersAndFifosFailWithTheSystemReasonInsteadOfBlocking) {
+    LeagueFolder league;
+    RecordFileReader folder(league.priorFolder(), PlayerRecord::length);
+    ASSERT_EQ(folder.open(), RecordFileReader::OpenResult::Failed);
+    ASSERT_TRUE(folder.failure());
+    EXPECT_EQ(folder.failure()->path, league.priorFolder());
+    EXPECT_EQ(folder.failure()->reason, qt_error_string(EISDIR));
+
+    const QString fifo = league.priorFolder() + "/qelplyr.dat";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    RecordFileReader pipe(fifo, PlayerRecord::length);
+    EXPECT_EQ(pipe.open(), RecordFileReader::OpenResult::Failed);
+    EXPECT_TRUE(pipe.failure()->message().contains(fifo));
+}
+
+TEST(CaseInsensitivePath, PrefersTheExactNameElseTheFirstSortedMatch) {
+    LeagueFolder league;
+    const QString folder = league.priorFolder();
+    LeagueFolder::writeBytes(folder + "/QELPLYR.DAT", "x");
+    LeagueFolder::writeBytes(folder + "/QelPlyr.dat", "x");
+    EXPECT_EQ(CaseInsensitivePath::resolve(folder + "/qelplyr.dat"), folder + "/QELPLYR.DAT");
+    LeagueFolder::writeBytes(folder + "/qelplyr.dat", "x");
+    EXPECT_EQ(CaseInsensitivePath::resolve(folder + "/qelplyr.dat"), folder + "/qelplyr.dat");
+    EXPECT_EQ(CaseInsensitivePath::resolve(folder + "/qelteam.dat"), folder + "/qelteam.dat");
+    EXPECT_EQ(CaseInsensitivePath::resolve(QString()), QString());
+}
+
+TEST(Exists, TrueOnlyForAFileWithALengthAboveZero) {
+    LeagueFolder league;
+    LeagueFolder::writeBytes(league.priorFolder() + "/Qelplyr.DAT", "1");
+    LeagueFolder::writeBytes(league.currentPlayerFile(), {});
+    EXPECT_TRUE(Exists(league.priorPlayerFile())); // found in another letter case
+    EXPECT_FALSE(Exists(league.currentPlayerFile()));
+    EXPECT_FALSE(Exists(league.masterPlayerFile()));
+    EXPECT_FALSE(Exists(league.masterFolder()));
+    EXPECT_FALSE(Exists(QString()));
+    EXPECT_FALSE(Exists(QStringLiteral("/proc/self/no such file")));
+
+    // A bare name is taken relative to the working folder at the moment of the test.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(league.priorFolder()));
+    EXPECT_TRUE(Exists(QStringLiteral("qelplyr.dat")));
+    QDir::setCurrent(before);
+}
+
+} // namespace
+} // namespace zorbin

@@ -1,0 +1,146 @@
+#include "settings/RememberedFolders.h"
+
+#include "settings/RememberedFieldReader.h"
+#include "support/LeagueFolder.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace zorbin {
+namespace {
+
+using Fields = std::vector<QByteArray>;
+
+Fields allFields(const QByteArray& content) {
+    RememberedFieldReader reader(content);
+    Fields fields;
+    while (const auto field = reader.nextField())
+        fields.push_back(*field);
+    return fields;
+}
+
+TEST(RememberedFieldReader, QuotedFieldsRunToTheNextQuoteAndEndAtCommaOrLineEnd) {
+    EXPECT_EQ(allFields("\"/league/s10/\"\r\n\"/league/s11/\"\r\n"),
+              (Fields{"/league/s10/", "/league/s11/"}));
+    EXPECT_EQ(allFields("  \"a,b\" junk, \"c\"\n"), (Fields{"a,b", "c"}));
+    EXPECT_EQ(allFields("\"no closing quote"), Fields{"no closing quote"});
+    EXPECT_EQ(allFields("\"\"\r\n"), Fields{""});
+}
+
+TEST(RememberedFieldReader, UnquotedFieldsRunToTheFirstCommaOrLineEnd) {
+    EXPECT_EQ(allFields("plain,next\rlast"), (Fields{"plain", "next", "last"}));
+    EXPECT_EQ(allFields("  lead"), Fields{"lead"});
+    EXPECT_EQ(allFields(""), Fields{});
+    EXPECT_EQ(allFields("   "), Fields{});
+}
+
+// Records what restoring asks of the window, in order.
+class RecordingColumns : public FolderColumnSetter {
+public:
+    void setDrive(PickerColumn column, const QString& entry) override {
+        calls.push_back(QStringLiteral("drive %1 %2").arg(int(column)).arg(entry));
+    }
+    void setFolder(PickerColumn column, const QString& folder) override {
+        calls.push_back(QStringLiteral("folder %1 %2").arg(int(column)).arg(folder));
+    }
+    std::vector<QString> calls;
+};
+
+class RememberedFoldersTest : public ::testing::Test {
+protected:
+    QByteArray read(const QString& name) const {
+        QFile file(working.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QStringList files() const { return QDir(working.path()).entryList(QDir::Files); }
+
+    QTemporaryDir working;
+    RememberedFolders folders{working.path()};
+};
+
+TEST_F(RememberedFoldersTest, SaveWritesQuotedLinesWithTheSeparatorAlwaysAppended) {
+    ASSERT_FALSE(folders.SaveFolders("/League/S10", "/League/S11", "/"));
+    EXPECT_EQ(read("MissDir.Txt"), QByteArray("\"/League/S10/\"\r\n\"/League/S11/\"\r\n"));
+    EXPECT_EQ(read("MissDir.Txt").size(), 32);
+    EXPECT_EQ(read("QELMdir.txt"), QByteArray("\"//\"\r\n"));
+
+    // Saving again replaces, never appends.
+    ASSERT_FALSE(folders.SaveFolders("/a", "/b", "/c"));
+    EXPECT_EQ(read("MissDir.Txt"), QByteArray("\"/a/\"\r\n\"/b/\"\r\n"));
+    EXPECT_EQ(files(), (QStringList{"MissDir.Txt", "QELMdir.txt"}));
+}
+
+TEST_F(RememberedFoldersTest, ANameInAnotherLetterCaseIsOneFileAndIsRewritten) {
+    test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), "old");
+    test::LeagueFolder::writeBytes(working.filePath("QELMDIR.TXT"), "old");
+    ASSERT_FALSE(folders.SaveFolders("/p", "/c", "/m"));
+    EXPECT_EQ(files(), (QStringList{"MissDir.txt", "QELMDIR.TXT"}));
+    EXPECT_EQ(read("QELMDIR.TXT"), QByteArray("\"/m/\"\r\n"));
+}
+
+TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
+    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
+    const auto failure = unwritable.SaveFolders("/p", "/c", "/m");
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, QStringLiteral("/proc/zorbin-missing/MissDir.Txt"));
+    EXPECT_FALSE(failure->reason.isEmpty());
+}
+
+TEST_F(RememberedFoldersTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWasSaved) {
+    ASSERT_FALSE(folders.SaveFolders("/League/S10", "/League/S11", "/"));
+    RecordingColumns columns;
+    folders.RestoreFolders(columns);
+    EXPECT_EQ(columns.calls, (std::vector<QString>{"drive 0 /League/S10/", "folder 0 /League/S10/",
+                                                   "drive 1 /League/S11/", "folder 1 /League/S11/",
+                                                   "drive 2 //", "folder 2 //"}));
+}
+
+TEST_F(RememberedFoldersTest, FirstStartCreatesBothFilesEmptyAndRestoresNothing) {
+    RecordingColumns columns;
+    folders.RestoreFolders(columns);
+    EXPECT_TRUE(columns.calls.empty());
+    EXPECT_EQ(read("MissDir.txt"), QByteArray());
+    EXPECT_EQ(read("QELMDir.txt"), QByteArray());
+}
+
+TEST_F(RememberedFoldersTest, EachFileIsRestoredOnItsOwnAndAShortSeasonFileRestoresWhatItHas) {
+    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), "\"/master/\"\r\n");
+    RecordingColumns masterOnly;
+    folders.RestoreFolders(masterOnly);
+    EXPECT_EQ(masterOnly.calls, (std::vector<QString>{"drive 2 /master/", "folder 2 /master/"}));
+    EXPECT_EQ(read("MissDir.txt"), QByteArray()); // created empty
+
+    test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), "\"/prior/\"\r\n");
+    QFile::remove(working.filePath("QELMdir.txt"));
+    RecordingColumns seasonOnly;
+    folders.RestoreFolders(seasonOnly);
+    EXPECT_EQ(seasonOnly.calls, (std::vector<QString>{"drive 0 /prior/", "folder 0 /prior/"}));
+    EXPECT_EQ(read("QELMDir.txt"), QByteArray());
+}
+
+TEST_F(RememberedFoldersTest, AWorkingFolderThatCannotBeWrittenRestoresNothingSilently) {
+    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
+    RecordingColumns columns;
+    unwritable.RestoreFolders(columns);
+    EXPECT_TRUE(columns.calls.empty());
+
+    // A season-folders file that is a folder cannot be read, so nothing at all is restored.
+    QDir(working.path()).mkdir("MissDir.txt");
+    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), "\"/master/\"\r\n");
+    RecordingColumns blocked;
+    folders.RestoreFolders(blocked);
+    EXPECT_TRUE(blocked.calls.empty());
+}
+
+TEST_F(RememberedFoldersTest, BareNamesFollowTheProcessWorkingFolder) {
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(working.path()));
+    ASSERT_FALSE(RememberedFolders().SaveFolders("/p", "/c", "/m"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(read("QELMdir.txt"), QByteArray("\"/m/\"\r\n"));
+}
+
+} // namespace
+} // namespace zorbin
