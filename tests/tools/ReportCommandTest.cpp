@@ -1,0 +1,146 @@
+#include "ReportCommand.h"
+
+#include "support/LeagueFolder.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace zorbin {
+namespace {
+
+using test::LeagueFolder;
+using test::player;
+using test::team;
+
+// Captures what the tool prints through real FILE streams.
+struct Captured {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QByteArray drain(std::FILE* stream) {
+    std::fflush(stream);
+    std::rewind(stream);
+    QByteArray bytes;
+    char buffer[4096];
+    while (const std::size_t count = std::fread(buffer, 1, sizeof buffer, stream))
+        bytes.append(buffer, static_cast<qsizetype>(count));
+    std::fclose(stream);
+    return bytes;
+}
+
+Captured report(const QStringList& arguments) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Captured captured;
+    captured.status = ReportCommand::run(arguments, out, err);
+    captured.out = drain(out);
+    captured.err = drain(err);
+    return captured;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class ReportCommandTest : public ::testing::Test {
+protected:
+    ReportCommandTest() {
+        league.writeTeams(
+            {team("Lake City", "Comets", {12345, 20000}), team("M\xFCnchen", "L\xF6wen", {12400})});
+        league.writePriorPlayers({player(12345, "Ortega", "Luis"), player(12400, "Kept", "One"),
+                                  player(12500, "Unlisted", "Gone")});
+        league.writeCurrentPlayers({player(12400, "Kept", "One"),
+                                    player(20000, "Ib\xE1\xF1\x65z", "Jos\xE9"),
+                                    player(21000, "Abcdefghijklmnop", "Qrstuvwxyzabcd")});
+        league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
+        // Run from an empty working folder to show that nothing is remembered there.
+        previousWorkingFolder = QDir::currentPath();
+        QDir::setCurrent(working.path());
+    }
+    ~ReportCommandTest() override {
+        QDir::setCurrent(previousWorkingFolder);
+        EXPECT_TRUE(QDir(working.path()).isEmpty()) << "the tool wrote into the working folder";
+    }
+
+    QStringList folders() const {
+        return {league.priorFolder(), league.currentFolder(), league.masterFolder()};
+    }
+
+    LeagueFolder league;
+    QTemporaryDir working;
+    QString previousWorkingFolder;
+};
+
+TEST_F(ReportCommandTest, PrintsBothListsUnderCountedHeadingsAsTheGoldenFileHasThem) {
+    const auto before = league.snapshot();
+    const Captured captured = report(folders());
+    EXPECT_EQ(captured.status, ReportCommand::success);
+    EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
+    EXPECT_TRUE(captured.err.isEmpty());
+    EXPECT_EQ(league.snapshot(), before);
+}
+
+TEST_F(ReportCommandTest, WritesEachListAsAnExportWould) {
+    const QString gone = working.filePath("gone.txt");
+    const QString arrived = working.filePath("new.txt");
+    const Captured captured =
+        report(folders() + QStringList{"--gone", gone, QStringLiteral("--new=") + arrived});
+    EXPECT_EQ(captured.status, ReportCommand::success);
+    EXPECT_TRUE(captured.out.isEmpty());
+    EXPECT_EQ(contentOf(gone), QByteArray("Ortega,Luis            12345 Lake City Comets\r\n"
+                                          "                       12500 \r\n"));
+    EXPECT_EQ(contentOf(arrived),
+              QByteArray("Ib\xE1\xF1\x65z,Jos\xE9            20000 Lake City Comets\r\n"
+                         "Abcdefghijklmnop,Qrstuvwxyzabcd  21000 \r\n"));
+    QFile::remove(gone);
+    QFile::remove(arrived);
+}
+
+TEST_F(ReportCommandTest, FolderWithoutPlayerFileGivesTheMessageAndWritesNothing) {
+    QFile::remove(league.currentPlayerFile());
+    const QString gone = working.filePath("gone.txt");
+    const Captured captured = report(folders() + QStringList{"--gone", gone});
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_EQ(captured.err, QByteArray(" Not a valid QEL Directory for Prior Season\n"));
+    EXPECT_FALSE(QFile::exists(gone));
+}
+
+TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
+    QFile::remove(league.teamFile());
+    QDir().mkpath(league.teamFile());
+    Captured captured = report(folders());
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_TRUE(captured.err.contains("qelteam.dat")) << captured.err.toStdString();
+    EXPECT_TRUE(captured.err.contains(qt_error_string(EISDIR).toUtf8()));
+    QDir().rmdir(league.teamFile());
+
+    captured = report({league.priorFolder(), league.root() + "/nowhere", league.masterFolder()});
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_TRUE(captured.err.contains("nowhere"));
+
+    captured = report(folders() + QStringList{"--gone", "/dev/full"});
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_TRUE(captured.err.contains("/dev/full"));
+}
+
+TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{"one", "two"}, folders() + QStringList{"extra"},
+          folders() + QStringList{"--gone"}, folders() + QStringList{"--bogus"}}) {
+        const Captured captured = report(arguments);
+        EXPECT_EQ(captured.status, ReportCommand::badUsage) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(captured.err.contains("Usage: zorbin-report"));
+    }
+    const Captured help = report({"--help"});
+    EXPECT_EQ(help.status, ReportCommand::success);
+    EXPECT_TRUE(help.out.startsWith("Usage: zorbin-report"));
+}
+
+} // namespace
+} // namespace zorbin
