@@ -1,0 +1,175 @@
+#include "SampleLeagueCommand.h"
+
+#include "SampleLeague.h"
+#include "settings/RememberedFolders.h"
+
+#include <algorithm>
+#include <optional>
+#include <QDir>
+#include <QFileInfo>
+
+namespace zorbin::sample {
+
+namespace {
+
+struct Options {
+    QString folder;
+    std::uint32_t seed = SampleLeague::defaultSeed;
+    bool remember = false;
+    bool help = false;
+};
+
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+std::optional<Options> parse(const QStringList& arguments, QString* problem) {
+    Options options;
+    QStringList folders;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--remember")) {
+            options.remember = true;
+        } else if (argument == QLatin1String("--seed") ||
+                   argument.startsWith(QLatin1String("--seed="))) {
+            QString value;
+            if (argument.contains(QLatin1Char('=')))
+                value = argument.section(QLatin1Char('='), 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            bool ok = false;
+            const uint seed = value.toUInt(&ok, 10);
+            if (!ok) {
+                *problem = QStringLiteral("--seed needs a whole number from 0 to 4294967295");
+                return std::nullopt;
+            }
+            options.seed = seed;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            *problem = QStringLiteral("unknown option %1").arg(argument);
+            return std::nullopt;
+        } else {
+            folders.append(argument);
+        }
+    }
+    if (!options.help && folders.size() != 1) {
+        *problem = QStringLiteral("one output folder is needed, %1 given").arg(folders.size());
+        return std::nullopt;
+    }
+    if (!folders.isEmpty())
+        options.folder = folders.front();
+    return options;
+}
+
+// The folder may be filled when it is new, empty, or holds an earlier sample league; anything else
+// may be someone's real league.
+std::optional<QString> refusalToFill(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return std::nullopt;
+    if (!info.isDir())
+        return QStringLiteral("\"%1\" is not a folder").arg(folder);
+    const QDir dir(folder);
+    if (dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot) ||
+        QFileInfo(dir.filePath(SampleLeagueCommand::markerFileName)).isFile())
+        return std::nullopt;
+    return QStringLiteral("\"%1\" is not empty and holds no sample league (no %2), so nothing was "
+                          "written there; choose a new or empty folder")
+        .arg(folder, SampleLeagueCommand::markerFileName);
+}
+
+qsizetype liveRecords(const std::vector<league::PlayerEntry>& players) {
+    return std::count_if(players.begin(), players.end(),
+                         [](const league::PlayerEntry& player) { return player.status == 0; });
+}
+
+} // namespace
+
+QString SampleLeagueCommand::usage() {
+    return QStringLiteral(
+               "Usage: zorbin-sample-league OUTPUT_FOLDER [--seed N] [--remember]\n"
+               "\n"
+               "Writes a made-up QEL league of two seasons to try Zorbin on:\n"
+               "  OUTPUT_FOLDER/prior/qelteam.dat and qelplyr.dat   the prior season\n"
+               "  OUTPUT_FOLDER/current/qelplyr.dat                 the current season\n"
+               "  OUTPUT_FOLDER/master/Mastplyr.dat                 the master players\n"
+               "\n"
+               "  --seed N     another league (0 to 4294967295; default %1); a seed always gives "
+               "the "
+               "same one\n"
+               "  --remember   also write OUTPUT_FOLDER's remembered-folder files (MissDir.Txt,\n"
+               "               QELMdir.txt), so Zorbin started in OUTPUT_FOLDER opens on this "
+               "league\n"
+               "  --help       show this text\n"
+               "\n"
+               "OUTPUT_FOLDER must be new, empty, or hold an earlier sample league (%2).\n"
+               "Exit status: 0 done, 1 the folder could not be used, 2 bad usage.\n")
+        .arg(SampleLeague::defaultSeed)
+        .arg(markerFileName);
+}
+
+int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    QString problem;
+    const std::optional<Options> options = parse(arguments, &problem);
+    if (!options) {
+        print(err, QStringLiteral("zorbin-sample-league: %1\n\n").arg(problem) + usage());
+        return badUsage;
+    }
+    if (options->help) {
+        print(out, usage());
+        return success;
+    }
+
+    const QString root = QDir::cleanPath(QDir(options->folder).absolutePath());
+    if (const std::optional<QString> refusal = refusalToFill(root)) {
+        print(err, *refusal + QLatin1Char('\n'));
+        return failure;
+    }
+    const SampleLeague league(options->seed);
+    if (const std::optional<QString> writeFailure = league.writeTo(root)) {
+        print(err, *writeFailure + QLatin1Char('\n'));
+        return failure;
+    }
+    QString markerError;
+    if (!league::LeagueFileWriter::writeFile(
+            QDir(root).filePath(markerFileName),
+            QStringLiteral("A made-up QEL league written by zorbin-sample-league --seed %1.\n"
+                           "Its players are fictional; the folder can be deleted at any time.\n")
+                .arg(options->seed)
+                .toUtf8(),
+            &markerError)) {
+        print(err, QStringLiteral("Could not write %1\n").arg(markerError));
+        return failure;
+    }
+
+    const QString prior = SampleLeague::priorFolder(root);
+    const QString current = SampleLeague::currentFolder(root);
+    const QString master = SampleLeague::masterFolder(root);
+    print(out,
+          QStringLiteral("Sample league (seed %1) written to %2\n"
+                         "  prior season    %3: %4 teams, %5 players\n"
+                         "  current season  %6: %7 players\n"
+                         "  master          %8: %9 players\n")
+              .arg(QString::number(options->seed), root, prior)
+              .arg(std::count_if(league.priorTeams().begin(), league.priorTeams().end(),
+                                 [](const league::TeamEntry& team) { return team.status == 0; }))
+              .arg(liveRecords(league.priorPlayers()))
+              .arg(current)
+              .arg(liveRecords(league.currentPlayers()))
+              .arg(master)
+              .arg(liveRecords(league.masterPlayers())));
+
+    if (options->remember) {
+        if (const auto saveFailure = RememberedFolders(root).SaveFolders(prior, current, master)) {
+            print(err, saveFailure->message() + QLatin1Char('\n'));
+            return failure;
+        }
+        print(out,
+              QStringLiteral("Zorbin started in %1 opens on these three folders.\n").arg(root));
+    }
+    return success;
+}
+
+} // namespace zorbin::sample

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdio>
+#include <QString>
+#include <QStringList>
+
+namespace zorbin::sample {
+
+// The sample league tool's whole behaviour, apart from main(), so tests can drive it with
+// arguments and read what it prints.
+class SampleLeagueCommand {
+public:
+    static constexpr int success = 0;
+    static constexpr int failure = 1;
+    static constexpr int badUsage = 2;
+
+    // Left in every folder the tool fills: its presence is what lets a later run replace the
+    // folder's files, so a real league is never overwritten by mistake.
+    static inline const QString markerFileName = QStringLiteral("sample-league.txt");
+
+    [[nodiscard]] static QString usage();
+    // `arguments` excludes the program name.
+    [[nodiscard]] static int run(const QStringList& arguments, std::FILE* out, std::FILE* err);
+};
+
+} // namespace zorbin::sample
