@@ -1,10 +1,10 @@
 #include "compare/IdentityTables.h"
 
-#include "records/FieldText.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zorbin {
 
@@ -14,22 +14,27 @@ constexpr std::int32_t noTeam = -1;
 } // namespace
 
 IdentityTables::IdentityTables()
-    : teamOf_(tableSize, noTeam), inPrior_(tableSize, 0), inCurrent_(tableSize, 0),
-      masterName_(tableSize), currentName_(tableSize) {}
+    : teamOf_(tableSize, noTeam), inPrior_(tableSize, 0),
+      inCurrent_(tableSize, 0), masterName_{std::make_unique_for_overwrite<NameFields[]>(tableSize),
+                                            std::vector<std::uint8_t>(tableSize, 0)},
+      currentName_{std::make_unique_for_overwrite<NameFields[]>(tableSize),
+                   std::vector<std::uint8_t>(tableSize, 0)} {}
 
-void IdentityTables::NameFields::assign(std::span<const std::uint8_t> last,
-                                        std::span<const std::uint8_t> first) {
-    lastName.fill(0);
-    firstName.fill(0);
-    std::copy_n(last.begin(), std::min(last.size(), lastName.size()), lastName.begin());
-    std::copy_n(first.begin(), std::min(first.size(), firstName.size()), firstName.begin());
-    present = true;
+void IdentityTables::NameFields::assign(std::span<const std::uint8_t> fields) {
+    if (fields.size() == bytes.size()) {
+        std::memcpy(bytes.data(), fields.data(), bytes.size());
+        return;
+    }
+    bytes.fill(0);
+    std::copy_n(fields.begin(), std::min(fields.size(), bytes.size()), bytes.begin());
 }
 
-QByteArray IdentityTables::NameFields::displayName() const {
-    if (!present)
-        return {};
-    return playerDisplayName(lastName, firstName);
+DisplayNameParts IdentityTables::NameFields::parts() const {
+    const auto text = [this](std::size_t offset, std::size_t width) {
+        const auto* field = reinterpret_cast<const char*>(bytes.data() + offset);
+        return QByteArrayView(field, static_cast<qsizetype>(qstrnlen(field, width)));
+    };
+    return DisplayNameParts{text(firstNameWidth, lastNameWidth), text(0, firstNameWidth)};
 }
 
 int IdentityTables::addTeam(QByteArray displayName) {
@@ -51,22 +56,28 @@ void IdentityTables::markCurrent(const PlayerRecord& player) {
     if (!inRange(player.identity))
         return;
     inCurrent_[index(player.identity)] = 1;
-    currentName_[index(player.identity)].assign(player.lastName, player.firstName);
+    currentName_.names[index(player.identity)].assign(player.nameFields());
+    currentName_.present[index(player.identity)] = 1;
 }
 
 void IdentityTables::setMasterName(const MasterPlayerRecord& player) {
-    if (inRange(player.identity))
-        masterName_[index(player.identity)].assign(player.lastName, player.firstName);
+    if (!inRange(player.identity))
+        return;
+    masterName_.names[index(player.identity)].assign(player.nameFields());
+    masterName_.present[index(player.identity)] = 1;
 }
 
-QByteArray IdentityTables::teamOf(int identity) const {
+QByteArrayView IdentityTables::teamOf(int identity) const {
     const std::int32_t team = teamOf_[index(identity)];
-    return team == noTeam ? QByteArray() : teamNames_[team];
+    return team == noTeam ? QByteArrayView() : QByteArrayView(teamNames_[team]);
 }
 
-QByteArray IdentityTables::reportName(int identity) const {
-    const NameFields& master = masterName_[index(identity)];
-    return master.present ? master.displayName() : currentName_[index(identity)].displayName();
+std::optional<DisplayNameParts> IdentityTables::reportName(int identity) const {
+    for (const NameTable* table : {&masterName_, &currentName_}) {
+        if (table->present[index(identity)])
+            return table->names[index(identity)].parts();
+    }
+    return std::nullopt;
 }
 
 } // namespace zorbin

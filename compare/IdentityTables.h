@@ -1,8 +1,13 @@
 #pragma once
 
+#include "compare/ReportLine.h"
+
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <span>
 #include <vector>
@@ -36,19 +41,26 @@ public:
     [[nodiscard]] bool inPrior(int identity) const { return inPrior_[index(identity)] != 0; }
     [[nodiscard]] bool inCurrent(int identity) const { return inCurrent_[index(identity)] != 0; }
     // The team that held the identity in the prior season; empty when none did.
-    [[nodiscard]] QByteArray teamOf(int identity) const;
-    // The master name when there is one, else the current season's name, else empty. A master name
+    [[nodiscard]] QByteArrayView teamOf(int identity) const;
+    // The master name when there is one, else the current season's name, else none. A master name
     // is never empty once set: a display name always holds its comma.
-    [[nodiscard]] QByteArray reportName(int identity) const;
+    [[nodiscard]] std::optional<DisplayNameParts> reportName(int identity) const;
 
 private:
+    // The first-name and last-name fields as they lie in both player layouts: side by side.
     struct NameFields {
-        std::array<std::uint8_t, 16> lastName{};
-        std::array<std::uint8_t, 14> firstName{};
-        bool present = false;
+        static constexpr std::size_t firstNameWidth = 14;
+        static constexpr std::size_t lastNameWidth = 16;
+        std::array<std::uint8_t, firstNameWidth + lastNameWidth> bytes;
 
-        void assign(std::span<const std::uint8_t> last, std::span<const std::uint8_t> first);
-        [[nodiscard]] QByteArray displayName() const;
+        // `fields` is a record's first-name field followed by its last-name field.
+        void assign(std::span<const std::uint8_t> fields);
+        [[nodiscard]] DisplayNameParts parts() const;
+    };
+    // A name table: entries are only read where `present` is set, so they start uninitialised.
+    struct NameTable {
+        std::unique_ptr<NameFields[]> names;
+        std::vector<std::uint8_t> present;
     };
 
     [[nodiscard]] static std::size_t index(int identity) {
@@ -59,8 +71,8 @@ private:
     std::vector<std::int32_t> teamOf_;
     std::vector<std::uint8_t> inPrior_;
     std::vector<std::uint8_t> inCurrent_;
-    std::vector<NameFields> masterName_;
-    std::vector<NameFields> currentName_;
+    NameTable masterName_;
+    NameTable currentName_;
 };
 
 } // namespace zorbin

@@ -17,13 +17,25 @@ MasterPlayerRecord MasterPlayerRecord::decode(std::span<const std::uint8_t> reco
     MasterPlayerRecord player;
     player.status = reader.readS16Le(statusOffset);
     player.identity = reader.readS16Le(identityOffset);
-    player.firstName = reader.field(firstNameOffset, firstNameWidth);
-    player.lastName = reader.field(lastNameOffset, lastNameWidth);
+    player.bytes_ = record;
     return player;
 }
 
+std::span<const std::uint8_t> MasterPlayerRecord::firstName() const {
+    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);
+}
+
+std::span<const std::uint8_t> MasterPlayerRecord::lastName() const {
+    return ByteReader(bytes_).field(lastNameOffset, lastNameWidth);
+}
+
+std::span<const std::uint8_t> MasterPlayerRecord::nameFields() const {
+    static_assert(firstNameOffset + firstNameWidth == lastNameOffset);
+    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth + lastNameWidth);
+}
+
 QByteArray MasterPlayerRecord::displayName() const {
-    return playerDisplayName(lastName, firstName);
+    return playerDisplayName(lastName(), firstName());
 }
 
 } // namespace zorbin

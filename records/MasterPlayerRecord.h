@@ -21,11 +21,17 @@ public:
     // "Last,First" from the two name fields.
     [[nodiscard]] QByteArray displayName() const;
 
+    // Views into the decoded record's bytes, valid as long as those bytes are. The two name fields
+    // lie side by side, first name then last name, so `nameFields` is both in one span.
+    [[nodiscard]] std::span<const std::uint8_t> firstName() const;
+    [[nodiscard]] std::span<const std::uint8_t> lastName() const;
+    [[nodiscard]] std::span<const std::uint8_t> nameFields() const;
+
     std::int16_t status = 0;
     std::int16_t identity = 0;
-    // Views into the decoded record's bytes; valid as long as those bytes are.
-    std::span<const std::uint8_t> firstName;
-    std::span<const std::uint8_t> lastName;
+
+private:
+    std::span<const std::uint8_t> bytes_;
 };
 
 } // namespace zorbin

@@ -17,13 +17,25 @@ PlayerRecord PlayerRecord::decode(std::span<const std::uint8_t> record) {
     PlayerRecord player;
     player.status = reader.readS16Le(statusOffset);
     player.identity = reader.readS16Le(identityOffset);
-    player.firstName = reader.field(firstNameOffset, firstNameWidth);
-    player.lastName = reader.field(lastNameOffset, lastNameWidth);
+    player.bytes_ = record;
     return player;
 }
 
+std::span<const std::uint8_t> PlayerRecord::firstName() const {
+    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);
+}
+
+std::span<const std::uint8_t> PlayerRecord::lastName() const {
+    return ByteReader(bytes_).field(lastNameOffset, lastNameWidth);
+}
+
+std::span<const std::uint8_t> PlayerRecord::nameFields() const {
+    static_assert(firstNameOffset + firstNameWidth == lastNameOffset);
+    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth + lastNameWidth);
+}
+
 QByteArray PlayerRecord::displayName() const {
-    return playerDisplayName(lastName, firstName);
+    return playerDisplayName(lastName(), firstName());
 }
 
 } // namespace zorbin

@@ -12,11 +12,6 @@
 
 namespace zorbin {
 
-namespace {
-// Large enough that the system call cost vanishes against the copy, small enough to stay in cache.
-constexpr std::size_t bufferTargetBytes = 512 * 1024;
-} // namespace
-
 RecordFileReader::RecordFileReader(QString path, std::size_t recordLength)
     : path_(std::move(path)), recordLength_(std::max<std::size_t>(recordLength, 1)) {}
 
@@ -68,16 +63,19 @@ RecordFileReader::OpenResult RecordFileReader::open() {
     ::posix_fadvise(descriptor_, 0, 0, POSIX_FADV_SEQUENTIAL);
     const std::size_t recordsPerBuffer =
         std::max<std::size_t>(bufferTargetBytes / recordLength_, 1);
-    buffer_.resize(recordsPerBuffer * recordLength_);
+    if (bufferSize_ != recordsPerBuffer * recordLength_) {
+        bufferSize_ = recordsPerBuffer * recordLength_;
+        buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(bufferSize_);
+    }
     return OpenResult::Opened;
 }
 
 bool RecordFileReader::fillBuffer() {
     bufferedBytes_ = 0;
     position_ = 0;
-    while (bufferedBytes_ < buffer_.size()) {
+    while (bufferedBytes_ < bufferSize_) {
         const ssize_t count =
-            ::read(descriptor_, buffer_.data() + bufferedBytes_, buffer_.size() - bufferedBytes_);
+            ::read(descriptor_, buffer_.get() + bufferedBytes_, bufferSize_ - bufferedBytes_);
         if (count < 0) {
             if (errno == EINTR)
                 continue;
@@ -92,22 +90,10 @@ bool RecordFileReader::fillBuffer() {
     }
     if (const std::size_t partial = bufferedBytes_ % recordLength_; partial != 0) {
         // Only the end of the file can leave a partial record, since the buffer holds whole ones.
-        std::memset(buffer_.data() + bufferedBytes_, 0, recordLength_ - partial);
+        std::memset(buffer_.get() + bufferedBytes_, 0, recordLength_ - partial);
         bufferedBytes_ += recordLength_ - partial;
     }
     return bufferedBytes_ > 0;
-}
-
-std::optional<std::span<const std::uint8_t>> RecordFileReader::nextRecord() {
-    if (descriptor_ < 0)
-        return std::nullopt;
-    if (position_ >= bufferedBytes_) {
-        if (endOfFile_ || !fillBuffer())
-            return std::nullopt;
-    }
-    const std::span<const std::uint8_t> record(buffer_.data() + position_, recordLength_);
-    position_ += recordLength_;
-    return record;
 }
 
 void RecordFileReader::close() {

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "compare/ComparisonRun.h"
+#include "LeagueFileWriter.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace zorbin::bench {
+
+// The largest league the game can hold: two season files of 100,000 player records each, every
+// identity from 10000 to 32767 in exactly one of the two seasons (so all 22,768 end up listed), a
+// master record for each of them and 1,000 full teams. Written once per process to a scratch
+// folder.
+class LargestLeague {
+public:
+    static constexpr int firstIdentity = 10000;
+    static constexpr int lastIdentity = 32767;
+    static constexpr int seasonRecords = 100000;
+    static constexpr int teams = 1000;
+
+    static const LargestLeague& instance() {
+        static const LargestLeague league;
+        return league;
+    }
+
+    [[nodiscard]] ComparisonInput input() const {
+        const QString root = directory_.path();
+        return ComparisonInput{root + "/prior/qelplyr.dat",
+                               root + "/current/qelplyr.dat",
+                               root + "/master/Mastplyr.dat",
+                               root + "/prior",
+                               root + "/current",
+                               root + "/master"};
+    }
+    [[nodiscard]] std::vector<QString> files() const {
+        const ComparisonInput in = input();
+        return {in.priorFolder + "/qelteam.dat", in.priorPlayerFile, in.currentPlayerFile,
+                in.masterPlayerFile};
+    }
+
+private:
+    LargestLeague() {
+        const QString root = directory_.path();
+        for (const char* folder : {"prior", "current", "master"})
+            QDir(root).mkpath(QString::fromLatin1(folder));
+
+        // Even identities played only last season, odd ones only this season; each season file
+        // cycles through its identities until it holds 100,000 records.
+        std::vector<league::PlayerEntry> prior;
+        std::vector<league::PlayerEntry> current;
+        std::vector<league::PlayerEntry> master;
+        for (int identity = firstIdentity; identity <= lastIdentity; ++identity)
+            master.push_back(entry(identity));
+        for (int i = 0; i < seasonRecords; ++i) {
+            const int span = (lastIdentity - firstIdentity) / 2 + 1;
+            prior.push_back(entry(firstIdentity + 2 * (i % span)));
+            current.push_back(entry(firstIdentity + 1 + 2 * (i % span)));
+        }
+        std::vector<league::TeamEntry> teamEntries;
+        for (int team = 0; team < teams; ++team) {
+            league::TeamEntry entry;
+            entry.nameFirstPart = "City " + QByteArray::number(team);
+            entry.nameSecondPart = "Rovers";
+            for (int slot = 0; slot < 80; ++slot)
+                entry.roster.push_back(static_cast<std::int16_t>(
+                    firstIdentity + (team * 80 + slot) % (lastIdentity - firstIdentity + 1)));
+            teamEntries.push_back(entry);
+        }
+        const ComparisonInput in = input();
+        write(in.priorFolder + "/qelteam.dat", league::LeagueFileWriter::teamFile(teamEntries));
+        write(in.priorPlayerFile, league::LeagueFileWriter::playerFile(prior));
+        write(in.currentPlayerFile, league::LeagueFileWriter::playerFile(current));
+        write(in.masterPlayerFile, league::LeagueFileWriter::masterFile(master));
+    }
+
+    static league::PlayerEntry entry(int identity) {
+        return league::PlayerEntry{static_cast<std::int16_t>(identity), "Firstname",
+                                   "Lastname" + QByteArray::number(identity), 0};
+    }
+
+    static void write(const QString& path, const QByteArray& content) {
+        if (!league::LeagueFileWriter::writeFile(path, content))
+            std::abort();
+    }
+
+    QTemporaryDir directory_;
+};
+
+} // namespace zorbin::bench
