@@ -1,0 +1,52 @@
+#!/bin/sh
+# Builds the Debian package, unpacks it into a scratch root as dpkg would install it, and checks
+# that its files are in their places, that its dependencies were found, and that the unpacked
+# zorbin-report lists the sample league exactly as the golden listing has it.
+# Usage: check-package.sh CPACK_CONFIG SAMPLE_TOOL GOLDEN_LISTING PROGRAM...
+set -eu
+config=$1 sample_tool=$2 golden=$3
+shift 3
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# -B keeps the package and CPack's staging out of the build folder.
+if ! cpack --config "$config" -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    fail "cpack could not build the package"
+fi
+package=$(find "$scratch/package" -maxdepth 1 -name 'zorbin_*.deb')
+[ -n "$package" ] || fail "no zorbin_*.deb in $scratch/package"
+echo "built $(basename "$package") ($(wc -c <"$package") bytes)"
+
+depends=$(dpkg-deb --field "$package" Depends)
+echo "Depends: $depends"
+for needed in fonts-liberation libqt6core6 libc6; do
+    echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed"
+done
+
+root="$scratch/root"
+dpkg -x "$package" "$root"
+for file in usr/share/applications/io.github.zorbin.Zorbin.desktop \
+    usr/share/icons/hicolor/scalable/apps/io.github.zorbin.Zorbin.svg \
+    usr/share/metainfo/io.github.zorbin.Zorbin.metainfo.xml; do
+    [ -s "$root/$file" ] || fail "$file is missing from the package"
+done
+for program in "$@"; do
+    [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is missing from the package"
+done
+if [ -x "$root/usr/bin/zorbin" ]; then
+    echo "$depends" | grep -q "\blibqt6widgets6\b" || fail "Depends lacks libqt6widgets6"
+fi
+
+"$sample_tool" "$scratch/league" >/dev/null
+"$root/usr/bin/zorbin-report" "$scratch/league/prior" "$scratch/league/current" \
+    "$scratch/league/master" >"$scratch/report.txt" ||
+    fail "the unpacked zorbin-report failed"
+cmp "$scratch/report.txt" "$golden" ||
+    fail "the unpacked zorbin-report's lists differ from $golden"
+echo "the unpacked zorbin-report lists the sample league as expected"
