@@ -1,5 +1,6 @@
 #include "export/ListFileWriter.h"
 
+#include <cerrno>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -20,6 +21,12 @@ QByteArray fileContent(const QList<QByteArray>& lines) {
         content += "\r\n";
     }
     return content;
+}
+
+// Qt gives no reason when a write comes up short, as it does when the disk fills up part-way; the
+// system's reason is still in errno then.
+QString shortWriteReason(const QFileDevice& file, int error) {
+    return error != 0 ? qt_error_string(error) : file.errorString();
 }
 
 FileFailure writeFailure(const QString& path, const QString& reason) {
@@ -60,8 +67,11 @@ std::optional<FileFailure> ListFileWriter::write(const QString& path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailure(path, file.errorString());
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
+    // Flushed and checked here: commit() overlooks a failure of its own final flush (disk full)
+    // and would put a cut-off file in place of the old one.
+    errno = 0;
+    if (file.write(content) != content.size() || !file.flush()) {
+        const QString reason = shortWriteReason(file, errno);
         file.cancelWriting();
         return writeFailure(path, reason);
     }
