@@ -4,6 +4,7 @@
 #include "export/ListFileWriter.h"
 #include "records/CaseInsensitivePath.h"
 
+#include <cerrno>
 #include <optional>
 #include <QDir>
 #include <QFile>
@@ -147,10 +148,14 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         return failure;
     }
     if (input.masterPlayerFile.isEmpty()) {
-        print(err, QStringLiteral("Could not read \"%1\": %2\n")
-                       .arg(input.masterFolder + QStringLiteral("/Mastplyr.dat"),
-                            qt_error_string(ENOENT)));
-        return failure;
+        const QString masterPath = input.masterFolder + QStringLiteral("/Mastplyr.dat");
+        if (!QFileInfo::exists(CaseInsensitivePath::resolve(masterPath))) {
+            print(err, QStringLiteral("Could not read \"%1\": %2\n")
+                           .arg(masterPath, qt_error_string(ENOENT)));
+            return failure;
+        }
+        // Something that is not a file, such as a folder or a FIFO: the run names what is wrong.
+        input.masterPlayerFile = masterPath;
     }
 
     const ComparisonResult result = ComparisonRun(nullptr).run(input);
@@ -160,11 +165,18 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
     }
 
     if (options->goneFile.isEmpty() && options->newFile.isEmpty()) {
+        errno = 0;
         printList(out, QStringLiteral("Players of the prior season missing from the current one"),
                   result.leftPlayers);
         printList(out, QStringLiteral("Players of the current season missing from the prior one"),
                   result.arrivedPlayers);
-        return std::fflush(out) == 0 ? success : failure;
+        if (std::fflush(out) != 0 || std::ferror(out)) {
+            const int error = errno;
+            print(err, QStringLiteral("Could not write the lists to standard output: %1\n")
+                           .arg(qt_error_string(error != 0 ? error : EIO)));
+            return failure;
+        }
+        return success;
     }
     for (const auto& [file, lines] : {std::pair{options->goneFile, &result.leftPlayers},
                                       std::pair{options->newFile, &result.arrivedPlayers}}) {
