@@ -42,7 +42,10 @@ QMap<QString, QByteArray> LeagueFolder::snapshot() const {
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);
-        files.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<entry>"));
+        // Only regular files are opened: opening a FIFO to read it would wait for a writer.
+        const bool regular = it.fileInfo().isFile();
+        files.insert(path, regular && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                     : QByteArray("<entry>"));
     }
     return files;
 }
