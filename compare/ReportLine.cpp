@@ -22,6 +22,9 @@ QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
     QByteArray line(paddedNameSize + 3 + digitCount + team.size(), Qt::Uninitialized);
     char* out = line.data();
     const auto put = [&out](QByteArrayView bytes) {
+        // An empty team is a null view: memcpy from a null pointer is undefined even for 0 bytes.
+        if (bytes.isEmpty())
+            return;
         std::memcpy(out, bytes.data(), static_cast<std::size_t>(bytes.size()));
         out += bytes.size();
     };
