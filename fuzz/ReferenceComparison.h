@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <QByteArray>
+#include <QList>
+
+namespace zorbin::fuzz {
+
+struct ExpectedLine {
+    int identity = 0;
+    QByteArray name;
+    QByteArray team;
+};
+
+struct ExpectedComparison {
+    bool missingPlayerFile = false;
+    QList<ExpectedLine> left;
+    QList<ExpectedLine> arrived;
+};
+
+// A deliberately plain model of what "Process" must list, written straight from the file layouts
+// with ordered maps and no shared code, so the fuzzer can compare the real run against it line for
+// line. A file that is not there is an empty optional.
+class ReferenceComparison {
+public:
+    [[nodiscard]] static ExpectedComparison expected(const std::optional<QByteArray>& teamFile,
+                                                     const std::optional<QByteArray>& priorFile,
+                                                     const std::optional<QByteArray>& currentFile,
+                                                     const std::optional<QByteArray>& masterFile);
+};
+
+} // namespace zorbin::fuzz
