@@ -1,0 +1,142 @@
+// Exports that cannot be written: each failure names the file and the reason, leaves whatever was
+// at the chosen path as it was, leaves no stray file behind, and the next export works. Every case
+// goes through the list writer and through the report tool's --gone and --new.
+
+#include "export/ListFileWriter.h"
+#include "FileSizeLimit.h"
+#include "HardeningTest.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+namespace zorbin::test {
+namespace {
+
+constexpr rlim_t fullDiskBytes = 4096;
+
+enum class Target { DevFull, MissingFolder, Folder, Fifo, ExistingFileOnFullDisk };
+
+struct Scenario {
+    QString path;
+    QString reason;
+    bool fullDisk = false;
+};
+
+// A list several times larger than the disk allows, yet smaller than Qt's write buffer, so that
+// the failure only surfaces when the buffer is flushed.
+QList<QByteArray> longList() {
+    QList<QByteArray> lines;
+    for (int identity = 10001; identity <= 10200; ++identity)
+        lines.append("Somebody,Anybody         " + QByteArray::number(identity) +
+                     " Lake City Comets");
+    return lines;
+}
+
+class ExportFailureTest : public HardeningTest, public ::testing::WithParamInterface<Target> {
+protected:
+    Scenario arrange() {
+        const QString folder = scratch.path();
+        switch (GetParam()) {
+        case Target::DevFull:
+            return {QStringLiteral("/dev/full"), qt_error_string(ENOSPC)};
+        case Target::MissingFolder:
+            return {folder + "/no such folder/list.txt", qt_error_string(ENOENT)};
+        case Target::Folder:
+            placeObstacle(folder + "/list.txt", Obstacle::Folder);
+            return {folder + "/list.txt", qt_error_string(EISDIR)};
+        case Target::Fifo:
+            placeObstacle(folder + "/list.txt", Obstacle::Fifo);
+            return {folder + "/list.txt", QStringLiteral("Not a regular file")};
+        case Target::ExistingFileOnFullDisk:
+            LeagueFolder::writeBytes(folder + "/list.txt", "an earlier list\r\n");
+            return {folder + "/list.txt", qt_error_string(EFBIG), true};
+        }
+        return {};
+    }
+
+    // Everything in the scratch folder, with the bytes of its files, and the state of the path.
+    QMap<QString, QByteArray> stateOf(const QString& path) const {
+        QMap<QString, QByteArray> state;
+        for (const QString& name : entriesOf(scratch.path()))
+            state.insert(name, contentOf(scratch.filePath(name)));
+        struct stat status {};
+        state.insert("<path>", ::stat(QFile::encodeName(path).constData(), &status) == 0
+                                   ? QByteArray::number(status.st_mode & S_IFMT)
+                                   : QByteArray("<none>"));
+        return state;
+    }
+};
+
+TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
+    const Scenario scenario = arrange();
+    const QString expected =
+        QStringLiteral("Could not write \"%1\": %2").arg(scenario.path, scenario.reason);
+    const QList<QByteArray> lines = longList();
+    const auto before = stateOf(scenario.path);
+
+    std::optional<FileFailure> failure;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (scenario.fullDisk) {
+            ASSERT_TRUE(limit.emplace(fullDiskBytes).active());
+        }
+        failure = ListFileWriter::write(scenario.path, lines);
+    }
+    ASSERT_TRUE(failure.has_value()) << "the export claimed success";
+    EXPECT_EQ(failure->message(), expected);
+    EXPECT_EQ(stateOf(scenario.path), before);
+
+    for (const char* option : {"--gone", "--new"}) {
+        ReportOutcome outcome;
+        {
+            // The league's lists are short: only a disk that is already full refuses them.
+            std::optional<FileSizeLimit> limit;
+            if (scenario.fullDisk) {
+                ASSERT_TRUE(limit.emplace(0).active());
+            }
+            outcome = report({option, scenario.path});
+        }
+        EXPECT_EQ(outcome.status, 1) << option;
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), expected + '\n') << option;
+        EXPECT_EQ(stateOf(scenario.path), before) << option;
+    }
+
+    // The next export, to a sound path, is whole.
+    const QString good = scratch.filePath("good.txt");
+    ASSERT_FALSE(ListFileWriter::write(good, lines).has_value());
+    EXPECT_EQ(contentOf(good), lines.join("\r\n") + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTarget, ExportFailureTest,
+                         ::testing::Values(Target::DevFull, Target::MissingFolder, Target::Folder,
+                                           Target::Fifo, Target::ExistingFileOnFullDisk),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case Target::DevFull:
+                                 return "DevFull";
+                             case Target::MissingFolder:
+                                 return "MissingFolder";
+                             case Target::Folder:
+                                 return "Folder";
+                             case Target::Fifo:
+                                 return "Fifo";
+                             case Target::ExistingFileOnFullDisk:
+                                 return "ExistingFileOnFullDisk";
+                             }
+                             return "";
+                         });
+
+TEST_F(HardeningTest, ReportPrintedToAFullDeviceSaysSo) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    const ReportOutcome outcome = report({}, full);
+    std::fclose(full);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
+              QStringLiteral("Could not write the lists to standard output: %1\n")
+                  .arg(qt_error_string(ENOSPC)));
+}
+
+} // namespace
+} // namespace zorbin::test

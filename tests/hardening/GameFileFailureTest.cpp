@@ -1,0 +1,197 @@
+// Game files that are not what they should be: folders, FIFOs, empty files, files of odd or huge
+// length, and season folders that vanish before "Process". Every case goes through the comparison
+// run and the report tool, and each leaves the league exactly as it was.
+
+#include "HardeningTest.h"
+#include "LeagueFileWriter.h"
+#include "records/FileFailure.h"
+
+#include <cerrno>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
+
+namespace zorbin::test {
+namespace {
+
+enum class GameFile { PriorPlayers, CurrentPlayers, Teams, Master };
+
+const char* gameFileName(GameFile file) {
+    switch (file) {
+    case GameFile::PriorPlayers:
+        return "PriorPlayers";
+    case GameFile::CurrentPlayers:
+        return "CurrentPlayers";
+    case GameFile::Teams:
+        return "Teams";
+    case GameFile::Master:
+        return "Master";
+    }
+    return "";
+}
+
+QString readFailure(const QString& path, const QString& reason) {
+    return FileFailure{QStringLiteral("read"), path, reason}.message();
+}
+
+class GameFileObstacleTest : public HardeningTest,
+                             public ::testing::WithParamInterface<std::tuple<GameFile, Obstacle>> {
+protected:
+    QString pathOf(GameFile file) const {
+        switch (file) {
+        case GameFile::PriorPlayers:
+            return league.priorPlayerFile();
+        case GameFile::CurrentPlayers:
+            return league.currentPlayerFile();
+        case GameFile::Teams:
+            return league.teamFile();
+        case GameFile::Master:
+            return league.masterPlayerFile();
+        }
+        return {};
+    }
+};
+
+TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
+    const auto [file, obstacle] = GetParam();
+    const QString path = pathOf(file);
+    placeObstacle(path, obstacle);
+
+    // What must come of it: a player file that is not a file with records is a missing one; a
+    // team or master file that cannot be read ends the run naming it; an empty one has no entries.
+    QString message;
+    QList<QByteArray> left = leftLines;
+    QList<QByteArray> arrived = arrivedLines;
+    if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
+        message = ComparisonRun::missingPlayerFileMessage;
+    else if (obstacle == Obstacle::Folder)
+        message = readFailure(path, qt_error_string(EISDIR));
+    else if (obstacle == Obstacle::Fifo)
+        message = readFailure(path, QStringLiteral("Not a regular file"));
+    else if (file == GameFile::Teams)
+        left = {"Ortega,Luis            12345 ", "                       12500 "};
+    else
+        left = {"                       12345 Lake City Comets", leftLines[1]};
+    if (!message.isEmpty())
+        left = arrived = {};
+
+    const ComparisonResult result = process();
+    EXPECT_EQ(result.message, message);
+    EXPECT_EQ(result.leftPlayers, left);
+    EXPECT_EQ(result.arrivedPlayers, arrived);
+    EXPECT_EQ(result.leftExportEnabled, !left.isEmpty());
+    EXPECT_EQ(result.arrivedExportEnabled, !arrived.isEmpty());
+
+    const ReportOutcome outcome = report();
+    if (message.isEmpty()) {
+        EXPECT_EQ(outcome.status, 0) << outcome.err.constData();
+        for (const QByteArray& line : left + arrived)
+            EXPECT_TRUE(outcome.out.contains(line + '\n')) << line.constData();
+    } else {
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), message + '\n');
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGameFile, GameFileObstacleTest,
+    ::testing::Combine(::testing::Values(GameFile::PriorPlayers, GameFile::CurrentPlayers,
+                                         GameFile::Teams, GameFile::Master),
+                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile)),
+    [](const auto& info) {
+        return std::string(gameFileName(std::get<0>(info.param))) + "Is" +
+               obstacleName(std::get<1>(info.param));
+    });
+
+using GameFileTest = HardeningTest;
+
+TEST_F(GameFileTest, PlayerFilesOfOneByteAnd655BytesAreReadAsOnePaddedRecord) {
+    const QByteArray ortega =
+        league::LeagueFileWriter::playerRecord(player(12345, "Ortega", "Luis"));
+    const QList<QByteArray> everyCurrentPlayer = {"Kept,One               12400 Lake City Comets",
+                                                  arrivedLines[0]};
+    struct Case {
+        QByteArray prior;
+        QList<QByteArray> left;
+        QList<QByteArray> arrived;
+    };
+    for (const Case& sized : {Case{QByteArray(1, '\0'), {}, everyCurrentPlayer},
+                              Case{QByteArray(1, '\x7f'), {}, everyCurrentPlayer},
+                              Case{ortega.left(655), {leftLines[0]}, everyCurrentPlayer}}) {
+        SCOPED_TRACE(sized.prior.size());
+        LeagueFolder::writeBytes(league.priorPlayerFile(), sized.prior);
+        const ComparisonResult result = process();
+        EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
+        EXPECT_EQ(result.leftPlayers, sized.left);
+        EXPECT_EQ(result.arrivedPlayers, sized.arrived);
+        const ReportOutcome outcome = report();
+        EXPECT_EQ(outcome.status, 0);
+        for (const QByteArray& line : sized.left + sized.arrived)
+            EXPECT_TRUE(outcome.out.contains(line + '\n')) << line.constData();
+    }
+}
+
+TEST_F(GameFileTest, AHundredMegabytePlayerFileIsReadToItsEnd) {
+    // Sparse: 100 MiB of zero records (all skipped), the real ones near the end, then a partial
+    // one.
+    const qint64 size = 100LL * 1024 * 1024;
+    const QByteArray players = contentOf(league.priorPlayerFile());
+    const qint64 offset = (size / 656 - 3) * 656;
+    {
+        QFile file(league.priorPlayerFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.resize(size));
+        ASSERT_TRUE(file.seek(offset));
+        ASSERT_EQ(file.write(players), players.size());
+    }
+    ASSERT_EQ(QFileInfo(league.priorPlayerFile()).size(), size);
+
+    const ComparisonResult result = process();
+    EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
+    EXPECT_EQ(result.leftPlayers, leftLines);
+    EXPECT_EQ(result.arrivedPlayers, arrivedLines);
+    const ReportOutcome outcome = report();
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_TRUE(outcome.out.contains(leftLines[0] + '\n'));
+}
+
+TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNotRecreated) {
+    const ComparisonInput paths = input();
+    for (const QString& folder : {league.priorFolder(), league.currentFolder()}) {
+        SCOPED_TRACE(folder.toStdString());
+        const QString kept = folder + ".kept";
+        ASSERT_TRUE(QDir().rename(folder, kept));
+        const ComparisonResult result = process(paths);
+        EXPECT_EQ(result.message, ComparisonRun::missingPlayerFileMessage);
+        EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
+        EXPECT_FALSE(result.leftExportEnabled || result.arrivedExportEnabled);
+        EXPECT_FALSE(QFileInfo::exists(folder));
+
+        const ReportOutcome outcome = report();
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
+                  QStringLiteral("Could not read folder \"%1\": %2\n")
+                      .arg(folder, qt_error_string(ENOENT)));
+        ASSERT_TRUE(QDir().rename(kept, folder));
+    }
+
+    // A file where the prior season's folder was.
+    ASSERT_TRUE(QDir(league.priorFolder()).removeRecursively());
+    LeagueFolder::writeBytes(league.priorFolder(), "not a folder");
+    EXPECT_EQ(process(paths).message, ComparisonRun::missingPlayerFileMessage);
+}
+
+TEST_F(GameFileTest, AMasterFolderThatVanishesLeavesNamesToTheCurrentSeason) {
+    const ComparisonInput paths = input();
+    ASSERT_TRUE(QDir(league.masterFolder()).removeRecursively());
+    const ComparisonResult result = process(paths);
+    EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
+    EXPECT_EQ(result.leftPlayers,
+              (QList<QByteArray>{"                       12345 Lake City Comets", leftLines[1]}));
+    EXPECT_EQ(result.arrivedPlayers, arrivedLines);
+    EXPECT_FALSE(QFileInfo::exists(league.masterFolder()));
+}
+
+} // namespace
+} // namespace zorbin::test

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "compare/ComparisonRun.h"
+#include "support/LeagueFolder.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Failure messages show as text rather than as arrays of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* stream) {
+    *stream << '"' << text.toStdString() << '"';
+}
+
+namespace zorbin::test {
+
+// What the report tool printed and how it ended.
+struct ReportOutcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A small league and a scratch folder beside it, and the two public ways in: the comparison run
+// (as "Process" drives it) and the report tool. Both check that the league folders hold the same
+// files with the same bytes afterwards, and neither may hang.
+class HardeningTest : public ::testing::Test {
+protected:
+    HardeningTest();
+
+    // The six strings "Process" would hand over for the league as it stands.
+    [[nodiscard]] ComparisonInput input() const;
+    // Runs the comparison, remembering folders in the scratch folder.
+    ComparisonResult process(const ComparisonInput& input);
+    ComparisonResult process() { return process(input()); }
+    // Runs the report tool on the league's three folders, with `extra` arguments after them.
+    ReportOutcome report(const QStringList& extra = {}, std::FILE* out = nullptr);
+
+    // The lists of the untouched league.
+    static const QList<QByteArray> leftLines;
+    static const QList<QByteArray> arrivedLines;
+
+    LeagueFolder league;
+    QTemporaryDir scratch;
+};
+
+// Replaces whatever is at `path` with a folder, a FIFO or an empty file.
+enum class Obstacle { Folder, Fifo, EmptyFile };
+void placeObstacle(const QString& path, Obstacle obstacle);
+[[nodiscard]] const char* obstacleName(Obstacle obstacle);
+
+// The file's bytes, or "<missing>" when it cannot be read as a regular file.
+[[nodiscard]] QByteArray contentOf(const QString& path);
+// The names in a folder, to show that a failure left nothing behind.
+[[nodiscard]] QStringList entriesOf(const QString& folder);
+
+} // namespace zorbin::test
