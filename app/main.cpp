@@ -1,0 +1,15 @@
+#include "window/DesktopDialogs.h"
+#include "window/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorbin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zorbin"));
+
+    zorbin::DesktopDialogs dialogs;
+    zorbin::Form1 window(dialogs);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,178 @@
+// Opening the window: its controls, the start-up order and the restore of the remembered folders.
+#include "settings/RememberedFolders.h"
+#include "support/LeagueFolder.h"
+#include "window/FileList.h"
+#include "window/FolderList.h"
+#include "window/FolderPicker.h"
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace zorbin::test {
+namespace {
+
+using StartupTest = WindowFixture;
+
+struct Place {
+    const char* name;
+    QRect pixels;
+};
+
+TEST_F(StartupTest, ControlsStandWhereTheDesignPutsThemWithTheirCaptions) {
+    Form1& form = openWindow();
+    EXPECT_EQ(form.objectName(), "Form1");
+    EXPECT_EQ(form.windowTitle(), "ZORBIN for QEL V10 (1/4/2011)");
+    EXPECT_EQ(form.size(), QSize(496, 483));
+
+    // Twips of the design divided by 15.
+    const Place places[] = {
+        {"Label3", {168, 8, 129, 17}},    {"Drive3", {168, 32, 105, 21}},
+        {"Dir3", {168, 56, 137, 36}},     {"File1", {168, 96, 161, 19}},
+        {"Text3", {168, 120, 201, 19}},   {"Label1", {24, 144, 137, 25}},
+        {"Drive1", {24, 168, 137, 21}},   {"Dir1", {24, 192, 137, 66}},
+        {"fleOld", {24, 264, 137, 19}},   {"Text1", {24, 288, 225, 25}},
+        {"Label2", {256, 144, 137, 25}},  {"Drive2", {256, 168, 137, 21}},
+        {"Dir2", {256, 192, 137, 66}},    {"fleNew", {256, 264, 137, 19}},
+        {"Text2", {256, 288, 225, 25}},   {"List1", {24, 320, 225, 108}},
+        {"List2", {256, 320, 225, 108}},  {"cmdProcess", {16, 440, 89, 33}},
+        {"cmdFile", {120, 440, 105, 33}}, {"cmdFile2", {240, 440, 105, 33}},
+        {"cmdExit", {360, 440, 105, 33}},
+    };
+    for (const Place& place : places) {
+        const auto* widget = control<QWidget>(place.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), place.pixels) << place.name;
+        EXPECT_TRUE(widget->isVisible()) << place.name;
+    }
+
+    EXPECT_EQ(control<QLabel>("Label1")->text(), "Point to Prior Season Path");
+    EXPECT_EQ(control<QLabel>("Label2")->text(), "Point to Current Season Path");
+    EXPECT_EQ(control<QLabel>("Label3")->text(), "Point to QEL Path");
+    EXPECT_EQ(control<QPushButton>("cmdProcess")->text(), "Process");
+    EXPECT_EQ(control<QPushButton>("cmdFile")->text(), "Put Prior Season Names in a File");
+    EXPECT_EQ(control<QPushButton>("cmdFile2")->text(), "Put Current Season Names in a File");
+    EXPECT_EQ(control<QPushButton>("cmdExit")->text(), "E&XIT");
+    for (const char* button : {"cmdProcess", "cmdFile", "cmdFile2", "cmdExit"}) {
+        EXPECT_FALSE(control<QPushButton>(button)->isDefault()) << button;
+        EXPECT_FALSE(control<QPushButton>(button)->autoDefault()) << button;
+    }
+    EXPECT_NE(form.findChild<QObject*>("CommonDialog1"), nullptr);
+}
+
+TEST_F(StartupTest, FocusStartsOnDrive1AndTabsInTheDesignOrder) {
+    Form1& form = openWindow();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Drive1");
+
+    const QStringList expected = {"Drive1", "Dir1",  "fleOld", "cmdProcess", "Drive2",  "Dir2",
+                                  "fleNew", "Text1", "Text2",  "List1",      "cmdExit", "Drive3",
+                                  "Dir3",   "File1", "Text3",  "cmdFile",    "List2",   "cmdFile2"};
+    // cmdFile and cmdFile2 are disabled now, so Tab passes over them; enable them to see the chain.
+    control<QPushButton>("cmdFile")->setEnabled(true);
+    control<QPushButton>("cmdFile2")->setEnabled(true);
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (qsizetype step = 1; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, expected);
+    for (const char* label : {"Label1", "Label2", "Label3"})
+        EXPECT_EQ(control<QLabel>(label)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(StartupTest, WithoutRememberedFoldersNothingIsFilledEvenWhenTheFilesAreHere) {
+    touch("qelplyr.dat");
+    touch("Mastplyr.dat");
+    Form1& form = openWindow();
+
+    for (const char* box : {"Text1", "Text2", "Text3"})
+        EXPECT_EQ(text(box), "") << box;
+    EXPECT_FALSE(control<QPushButton>("cmdFile")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdFile2")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdProcess")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdExit")->isEnabled());
+
+    // Every column stands at the working folder and lists its file there, unselected.
+    for (const PickerColumn column :
+         {PickerColumn::Prior, PickerColumn::Current, PickerColumn::Master}) {
+        const FolderPicker& picker = form.picker(column);
+        EXPECT_EQ(picker.folder(), workingFolder());
+        EXPECT_EQ(picker.folderList()->currentFolder(), workingFolder());
+        ASSERT_EQ(picker.fileList()->count(), 1);
+        EXPECT_EQ(picker.fileList()->selectedFileName(), "");
+    }
+    EXPECT_EQ(form.picker(PickerColumn::Master).fileList()->item(0)->text(), "Mastplyr.dat");
+
+    // Both remembered-folder files now exist, empty.
+    for (const QString& name :
+         {RememberedFolders::seasonFileReadName, RememberedFolders::masterFileReadName}) {
+        const QFileInfo file(name);
+        EXPECT_TRUE(file.exists()) << name.toStdString();
+        EXPECT_EQ(file.size(), 0) << name.toStdString();
+    }
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+}
+
+TEST_F(StartupTest, RememberedFoldersPointTheColumnsBackAndFillThePathBoxes) {
+    LeagueFolder league;
+    league.writePriorPlayers({player(10001, "Ortega", "Luis")});
+    league.writeCurrentPlayers({player(10002, "Lee", "Kim")});
+    league.writeMasterPlayers({player(10002, "Lee", "Kim")});
+    rememberFolders(league.priorFolder(), league.currentFolder(), league.masterFolder());
+    Form1& form = openWindow();
+
+    EXPECT_EQ(text("Text1"), league.priorPlayerFile());
+    EXPECT_EQ(text("Text2"), league.currentPlayerFile());
+    EXPECT_EQ(text("Text3"), league.masterPlayerFile());
+    EXPECT_EQ(form.picker(PickerColumn::Prior).folder(), league.priorFolder());
+    EXPECT_EQ(form.picker(PickerColumn::Master).folderList()->currentFolder(),
+              league.masterFolder());
+    EXPECT_EQ(form.picker(PickerColumn::Current).fileList()->selectedFileName(), "qelplyr.dat");
+    EXPECT_FALSE(control<QPushButton>("cmdFile")->isEnabled());
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+}
+
+TEST_F(StartupTest, ARememberedFolderThatIsTheWorkingFolderStillFillsItsPathBox) {
+    touch("qelplyr.dat");
+    rememberFolders(workingFolder(), workingFolder(), workingFolder());
+    openWindow();
+    EXPECT_EQ(text("Text1"), workingFolder() + "/qelplyr.dat");
+    EXPECT_EQ(text("Text2"), workingFolder() + "/qelplyr.dat");
+    EXPECT_EQ(text("Text3"), "");
+}
+
+TEST_F(StartupTest, RememberedFoldersThatAreGoneOrNotFoldersPassInSilence) {
+    LeagueFolder league;
+    league.writeMasterPlayers({player(10002, "Lee", "Kim")});
+    touch("plain-file");
+    rememberFolders(league.root() + "/vanished", workingFolder() + "/plain-file",
+                    league.masterFolder());
+    Form1& form = openWindow();
+
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+    EXPECT_EQ(form.picker(PickerColumn::Prior).folder(), workingFolder());
+    EXPECT_EQ(form.picker(PickerColumn::Current).folder(), workingFolder());
+    EXPECT_EQ(text("Text1"), "");
+    EXPECT_EQ(text("Text2"), "");
+    // The master column is restored on its own.
+    EXPECT_EQ(text("Text3"), league.masterPlayerFile());
+}
+
+TEST_F(StartupTest, ARememberedRootIsShownAsTheRootFolder) {
+    rememberFolders("/", "/", "/");
+    ASSERT_EQ(RememberedFolders::entryLine("/"), QByteArray("\"//\"\r\n"));
+    Form1& form = openWindow();
+    EXPECT_EQ(form.picker(PickerColumn::Prior).folder(), "/");
+    EXPECT_EQ(form.picker(PickerColumn::Master).folderList()->currentFolder(), "/");
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+}
+
+} // namespace
+} // namespace zorbin::test

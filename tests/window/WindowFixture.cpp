@@ -1,0 +1,29 @@
+#include "WindowFixture.h"
+
+#include "settings/RememberedFolders.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+namespace zorbin::test {
+
+QString WindowFixture::text(const char* pathBox) const {
+    const auto* box = control<QLineEdit>(pathBox);
+    return box ? box->text() : QString();
+}
+
+void WindowFixture::touch(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+void WindowFixture::rememberFolders(const QString& prior, const QString& current,
+                                    const QString& master) const {
+    touch(QDir(workingFolder()).filePath(RememberedFolders::seasonFileReadName),
+          RememberedFolders::entryLine(prior) + RememberedFolders::entryLine(current));
+    touch(QDir(workingFolder()).filePath(RememberedFolders::masterFileReadName),
+          RememberedFolders::entryLine(master));
+}
+
+} // namespace zorbin::test

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FakeDialogs.h"
+#include "window/Form1.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+#include <QDir>
+#include <QTemporaryDir>
+
+// Readable strings in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace zorbin::test {
+
+// Every window test runs in a fresh working folder of its own, where the remembered-folder files
+// live, and talks to the window through fake dialogs.
+class WindowFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(workingFolder_.isValid());
+        previousFolder_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(workingFolder_.path()));
+    }
+
+    void TearDown() override {
+        form_.reset();
+        QDir::setCurrent(previousFolder_);
+    }
+
+    [[nodiscard]] QString workingFolder() const { return QDir::currentPath(); }
+
+    // Runs the start-up and shows the window.
+    Form1& openWindow() {
+        form_ = std::make_unique<Form1>(dialogs_);
+        form_->show();
+        return *form_;
+    }
+
+    template <typename Control> [[nodiscard]] Control* control(const char* name) const {
+        auto* found = form_->findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    [[nodiscard]] QString text(const char* pathBox) const;
+    // Writes a file of some bytes; a path box is only filled for a file that is really there.
+    static void touch(const QString& path, const QByteArray& bytes = "x");
+    // The remembered-folder files, as RestoreFolders expects them.
+    void rememberFolders(const QString& prior, const QString& current, const QString& master) const;
+
+    FakeDialogs dialogs_;
+    std::unique_ptr<Form1> form_;
+
+private:
+    QTemporaryDir workingFolder_;
+    QString previousFolder_;
+};
+
+} // namespace zorbin::test

@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    // Must be set before the application exists; test discovery runs this binary at build time.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorbin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zorbin"));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

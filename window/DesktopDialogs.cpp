@@ -1,0 +1,22 @@
+#include "window/DesktopDialogs.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace zorbin {
+
+QString DesktopDialogs::chooseExportFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.constFirst();
+}
+
+void DesktopDialogs::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace zorbin

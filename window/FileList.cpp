@@ -1,0 +1,20 @@
+#include "window/FileList.h"
+
+namespace zorbin {
+
+FileList::FileList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+void FileList::showFiles(const QStringList& names) {
+    clear();
+    addItems(names);
+}
+
+QString FileList::selectedFileName() const {
+    const auto selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.constFirst()->text();
+}
+
+} // namespace zorbin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace zorbin {
+
+// A picker column's file list: the files of its folder that match the column's file name.
+class FileList final : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent = nullptr);
+
+    void showFiles(const QStringList& names);
+
+    // The file name of the selected entry; empty when none is selected.
+    [[nodiscard]] QString selectedFileName() const;
+};
+
+} // namespace zorbin

@@ -1,0 +1,84 @@
+#include "window/FolderListing.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <system_error>
+
+namespace zorbin {
+
+namespace {
+
+FileFailure openFailure(const QString& folder, const std::error_code& error) {
+    return FileFailure{QStringLiteral("open the folder"), folder,
+                       QString::fromLocal8Bit(error.message())};
+}
+
+bool caseBlindLess(const QString& left, const QString& right) {
+    const int order = left.compare(right, Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : left < right;
+}
+
+} // namespace
+
+std::variant<FolderListing, FileFailure> FolderListing::read(const QString& folder,
+                                                             const QString& pattern) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::directory_iterator entries(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        return openFailure(folder, error);
+
+    FolderListing listing;
+    for (; entries != fs::directory_iterator(); entries.increment(error)) {
+        if (error)
+            return openFailure(folder, error);
+        const QString name =
+            QFile::decodeName(QByteArray::fromStdString(entries->path().filename().string()));
+        // Per-entry failures (a dangling link, say) only mean the entry is neither kind.
+        std::error_code entryError;
+        if (entries->is_directory(entryError)) {
+            if (!name.startsWith(QLatin1Char('.')))
+                listing.subfolders.append(name);
+        } else if (entries->is_regular_file(entryError) &&
+                   name.compare(pattern, Qt::CaseInsensitive) == 0) {
+            listing.matchingFiles.append(name);
+        }
+    }
+    if (error)
+        return openFailure(folder, error);
+
+    std::sort(listing.subfolders.begin(), listing.subfolders.end(), caseBlindLess);
+    // The exact spelling first, so the column picks the same file as a case-blind lookup would.
+    std::sort(listing.matchingFiles.begin(), listing.matchingFiles.end(),
+              [&pattern](const QString& left, const QString& right) {
+                  const bool leftExact = left == pattern;
+                  if (leftExact != (right == pattern))
+                      return leftExact;
+                  return left < right;
+              });
+    return listing;
+}
+
+QString FolderListing::folderString(const QString& path) {
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+QStringList FolderListing::ancestorChain(const QString& folder) {
+    QStringList chain;
+    QString step = folderString(folder);
+    while (true) {
+        chain.prepend(step);
+        if (QDir(step).isRoot())
+            break;
+        const QString parent = QFileInfo(step).path();
+        if (parent == step)
+            break;
+        step = parent;
+    }
+    return chain;
+}
+
+} // namespace zorbin

@@ -1,0 +1,91 @@
+#include "window/FolderPicker.h"
+
+#include "window/DriveList.h"
+#include "window/FileList.h"
+#include "window/FolderList.h"
+#include "window/FolderListing.h"
+#include "window/MountedVolumes.h"
+#include "window/UserDialogs.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+namespace zorbin {
+
+FolderPicker::FolderPicker(QWidget* window, const ControlNames& names, QString fileName,
+                           UserDialogs& dialogs)
+    : QObject(window), window_(window), fileName_(std::move(fileName)), dialogs_(dialogs),
+      driveList_(new DriveList(window)), folderList_(new FolderList(window)),
+      fileList_(new FileList(window)), pathBox_(new QLineEdit(window)) {
+    driveList_->setObjectName(names.driveList);
+    folderList_->setObjectName(names.folderList);
+    fileList_->setObjectName(names.fileList);
+    pathBox_->setObjectName(names.pathBox);
+
+    connect(driveList_, &DriveList::volumeChosen, this,
+            [this](const QString& root) { reportToUser(changeDrive(root)); });
+    connect(folderList_, &FolderList::folderChosen, this,
+            [this](const QString& path) { reportToUser(changeFolder(path)); });
+}
+
+void FolderPicker::reportToUser(const std::optional<FileFailure>& failure) {
+    if (failure)
+        dialogs_.showMessage(window_, failure->message());
+}
+
+void FolderPicker::showListing(const QString& folder, const FolderListing& listing) {
+    folder_ = folder;
+    folderList_->showFolder(folder, listing.subfolders);
+    fileList_->showFiles(listing.matchingFiles);
+    volume_ = MountedVolumes::rootHolding(folder);
+    lastFolderOnVolume_.insert(volume_, folder);
+    driveList_->showVolume(volume_);
+}
+
+void FolderPicker::standAt(const QString& folder) {
+    for (const QString& candidate : {FolderListing::folderString(folder), QDir::rootPath()}) {
+        auto listing = FolderListing::read(candidate, fileName_);
+        if (const auto* read = std::get_if<FolderListing>(&listing)) {
+            showListing(candidate, *read);
+            return;
+        }
+    }
+}
+
+std::optional<FileFailure> FolderPicker::changeFolder(const QString& folder) {
+    const QString target = FolderListing::folderString(folder);
+    auto listing = FolderListing::read(target, fileName_);
+    if (auto* failure = std::get_if<FileFailure>(&listing))
+        return std::move(*failure);
+
+    pathBox_->clear();
+    showListing(target, std::get<FolderListing>(listing));
+    if (fileList_->count() > 0) {
+        fileList_->setCurrentRow(0);
+        // Joined without looking at the folder's last character: the root gives "//".
+        pathBox_->setText(folder_ + QLatin1Char('/') + fileList_->selectedFileName());
+    }
+    return std::nullopt;
+}
+
+std::optional<FileFailure> FolderPicker::changeDrive(const QString& root) {
+    // The drive list already shows the user's choice; what counts is where the column stands.
+    if (root == volume_)
+        return std::nullopt;
+    QStringList targets;
+    if (const QString last = lastFolderOnVolume_.value(root); !last.isEmpty())
+        targets.append(last);
+    targets.append(root);
+
+    std::optional<FileFailure> failure;
+    for (const QString& target : std::as_const(targets)) {
+        failure = changeFolder(target);
+        if (!failure)
+            return std::nullopt;
+    }
+    // The drive list goes back to the volume the column still shows.
+    driveList_->showVolume(volume_);
+    return failure;
+}
+
+} // namespace zorbin

@@ -1,0 +1,257 @@
+#include "window/Form1.h"
+
+#include "export/ListFileWriter.h"
+#include "window/DriveList.h"
+#include "window/FolderPicker.h"
+#include "window/MountedVolumes.h"
+#include "window/ProportionalResizer.h"
+#include "window/ReportLineDelegate.h"
+#include "window/ReportListModel.h"
+#include "window/UserDialogs.h"
+#include "window/WrappingButton.h"
+
+#include <array>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+
+namespace zorbin {
+
+namespace {
+
+// The design is laid out in twips; at 96 dots per inch a pixel is 15 of them.
+constexpr int twipsPerPixel = 15;
+
+struct DesignPlace {
+    const char* name;
+    int left, top, width, height; // twips
+};
+
+constexpr std::array<DesignPlace, 21> designPlaces{{
+    {"Label3", 2520, 120, 1935, 255},   {"Drive3", 2520, 480, 1575, 315},
+    {"Dir3", 2520, 840, 2055, 540},     {"File1", 2520, 1440, 2415, 285},
+    {"Text3", 2520, 1800, 3015, 285},   {"Label1", 360, 2160, 2055, 375},
+    {"Drive1", 360, 2520, 2055, 315},   {"Dir1", 360, 2880, 2055, 990},
+    {"fleOld", 360, 3960, 2055, 285},   {"Text1", 360, 4320, 3375, 375},
+    {"Label2", 3840, 2160, 2055, 375},  {"Drive2", 3840, 2520, 2055, 315},
+    {"Dir2", 3840, 2880, 2055, 990},    {"fleNew", 3840, 3960, 2055, 285},
+    {"Text2", 3840, 4320, 3375, 375},   {"List1", 360, 4800, 3375, 1620},
+    {"List2", 3840, 4800, 3375, 1620},  {"cmdProcess", 240, 6600, 1335, 495},
+    {"cmdFile", 1800, 6600, 1575, 495}, {"cmdFile2", 3600, 6600, 1575, 495},
+    {"cmdExit", 5400, 6600, 1575, 495},
+}};
+
+// The tab order; the labels hold places in it but never take the focus, so they are left out.
+constexpr std::array tabOrder{"Drive1", "Dir1",  "fleOld", "cmdProcess", "Drive2",  "Dir2",
+                              "fleNew", "Text1", "Text2",  "List1",      "cmdExit", "Drive3",
+                              "Dir3",   "File1", "Text3",  "cmdFile",    "List2",   "cmdFile2"};
+
+QFont reportFont() {
+    QFont font(QStringLiteral("Courier New"));
+    // Where that family is missing, any fixed-pitch face keeps the columns aligned.
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+QLabel* createLabel(QWidget* window, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, window);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* createButton(QWidget* window, const char* name, const QString& caption) {
+    auto* button = new WrappingButton(caption, window);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QListView* createList(QWidget* window, const char* name, ReportListModel* lines) {
+    auto* list = new QListView(window);
+    list->setObjectName(QLatin1String(name));
+    list->setModel(lines);
+    list->setItemDelegate(new ReportLineDelegate(list));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return list;
+}
+
+} // namespace
+
+Form1::Form1(UserDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(caption);
+    createControls();
+    placeControls();
+    orderTabs();
+    resizer_ = new ProportionalResizer(this, designClientSize);
+    resize(designClientSize);
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    createLabel(this, "Label3", QStringLiteral("Point to QEL Path"));
+    masterColumn_ = new FolderPicker(this,
+                                     {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
+                                      QStringLiteral("File1"), QStringLiteral("Text3")},
+                                     QStringLiteral("Mastplyr.dat"), dialogs_);
+    createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"));
+    priorColumn_ = new FolderPicker(this,
+                                    {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
+                                     QStringLiteral("fleOld"), QStringLiteral("Text1")},
+                                    QStringLiteral("qelplyr.dat"), dialogs_);
+    createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"));
+    currentColumn_ = new FolderPicker(this,
+                                      {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
+                                       QStringLiteral("fleNew"), QStringLiteral("Text2")},
+                                      QStringLiteral("qelplyr.dat"), dialogs_);
+
+    list1Lines_ = new ReportListModel(this);
+    list2Lines_ = new ReportListModel(this);
+    list1_ = createList(this, "List1", list1Lines_);
+    list2_ = createList(this, "List2", list2Lines_);
+
+    cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"));
+    cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"));
+    cmdFile2_ =
+        createButton(this, "cmdFile2", QStringLiteral("Put Current Season Names in a File"));
+    cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"));
+    connect(cmdProcess_, &QPushButton::clicked, this, &Form1::Process);
+    connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_); });
+    connect(cmdFile2_, &QPushButton::clicked, this, [this] { ExportList(*list2_); });
+    connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+
+    // One dialog serves both export buttons, so it keeps its place between them. Qt's own dialog
+    // looks and behaves the same on every desktop. Its open form still takes a new file's name.
+    commonDialog_ = new QFileDialog(this);
+    commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
+    commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    commonDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    commonDialog_->setFileMode(QFileDialog::AnyFile);
+}
+
+void Form1::placeControls() {
+    for (const DesignPlace& place : designPlaces) {
+        auto* control = findChild<QWidget*>(QLatin1String(place.name), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(control);
+        control->setGeometry(place.left / twipsPerPixel, place.top / twipsPerPixel,
+                             place.width / twipsPerPixel, place.height / twipsPerPixel);
+    }
+}
+
+void Form1::orderTabs() {
+    QWidget* previous = nullptr;
+    for (const char* name : tabOrder) {
+        auto* control = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void Form1::startUp() {
+    const QString workingFolder = QDir::currentPath();
+    for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_})
+        column->standAt(workingFolder);
+
+    cmdFile_->setEnabled(false);
+    cmdFile2_->setEnabled(false);
+    // Emptied before the restore, which fills the boxes of the columns it moves.
+    for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_})
+        column->pathBox()->clear();
+    rememberedFolders_.RestoreFolders(*this);
+
+    priorColumn_->driveList()->setFocus();
+}
+
+FolderPicker& Form1::picker(PickerColumn column) const {
+    switch (column) {
+    case PickerColumn::Prior:
+        return *priorColumn_;
+    case PickerColumn::Current:
+        return *currentColumn_;
+    case PickerColumn::Master:
+        break;
+    }
+    return *masterColumn_;
+}
+
+void Form1::setDrive(PickerColumn column, const QString& entry) {
+    (void)picker(column).changeDrive(MountedVolumes::rootHolding(entry));
+}
+
+void Form1::setFolder(PickerColumn column, const QString& folder) {
+    (void)picker(column).changeFolder(folder);
+}
+
+void Form1::showMessage(const QString& text) {
+    dialogs_.showMessage(this, text);
+}
+
+void Form1::Process() {
+    list1Lines_->clear();
+    list2Lines_->clear();
+    cmdFile_->setEnabled(false);
+    cmdFile2_->setEnabled(false);
+
+    ComparisonResult result =
+        comparisonRun_.run({priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
+                            masterColumn_->pathBox()->text(), priorColumn_->folder(),
+                            currentColumn_->folder(), masterColumn_->folder()});
+
+    const QFont font = reportFont();
+    list1_->setFont(font);
+    list2_->setFont(font);
+    list1Lines_->setLines(std::move(result.leftPlayers));
+    list2Lines_->setLines(std::move(result.arrivedPlayers));
+    cmdFile_->setEnabled(result.leftExportEnabled);
+    cmdFile2_->setEnabled(result.arrivedExportEnabled);
+
+    if (!result.saveNotice.isEmpty())
+        showMessage(result.saveNotice);
+    if (!result.message.isEmpty())
+        showMessage(result.message);
+}
+
+void Form1::ExportList(QListView& list) {
+    if (!lastExportFile_.isEmpty())
+        commonDialog_->setDirectory(QFileInfo(lastExportFile_).absolutePath());
+    const QString fileName = dialogs_.chooseExportFile(*commonDialog_);
+    if (fileName.isEmpty())
+        return;
+    lastExportFile_ = fileName;
+
+    // The lines in list order from the top; the selection ends on the last one, where walking
+    // down the list would leave it (nothing repaints in between, so only the end is seen).
+    const auto* lines = static_cast<const ReportListModel*>(list.model());
+    const int count = lines->rowCount();
+    QList<QByteArray> content;
+    content.reserve(count);
+    for (int row = 0; row < count; ++row)
+        content.append(lines->line(row));
+    if (count > 0) {
+        const QModelIndex last = lines->index(count - 1);
+        list.setCurrentIndex(last);
+        list.scrollTo(last);
+    }
+
+    // The writer replaces the file only once it is complete and closed, so the confirmation can
+    // never announce a file that failed on closing, and a failure leaves any earlier file intact.
+    if (const auto failure = ListFileWriter::write(fileName, content)) {
+        showMessage(failure->message());
+        return;
+    }
+    showMessage(ListFileWriter::confirmationText(fileName));
+}
+
+} // namespace zorbin

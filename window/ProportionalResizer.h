@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace zorbin {
+
+// Keeps a window's controls in proportion to its design client size. The design geometry of each
+// child is recorded once, so repeated resizing never accumulates rounding errors. Fonts keep their
+// size.
+class ProportionalResizer final : public QObject {
+    Q_OBJECT
+public:
+    // Records the current geometry of every child control of `window` as its place at
+    // `designClientSize`; call it once the controls stand where the design puts them.
+    ProportionalResizer(QWidget* window, QSize designClientSize);
+
+    // Places every recorded control for a client area of `clientSize`.
+    void scaleTo(QSize clientSize);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct DesignPlace {
+        QPointer<QWidget> control;
+        QRect geometry;
+    };
+
+    QWidget* window_;
+    QSize designClientSize_;
+    QList<DesignPlace> places_;
+};
+
+} // namespace zorbin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace zorbin {
+
+// The window's only two ways of waiting on the user, kept behind one seam so that tests can answer
+// them without a modal event loop.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // Shows `dialog` modally and returns the chosen file as a full path, or an empty string when
+    // the user cancelled or gave no name.
+    [[nodiscard]] virtual QString chooseExportFile(QFileDialog& dialog) = 0;
+
+    // A message box over `parent` with one OK button and no icon; returns when it is dismissed.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+};
+
+} // namespace zorbin
