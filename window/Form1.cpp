@@ -2,6 +2,7 @@
 
 #include "export/ListFileWriter.h"
 #include "window/DriveList.h"
+#include "window/FittingLabel.h"
 #include "window/FolderPicker.h"
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
@@ -58,10 +59,8 @@ QFont reportFont() {
 }
 
 QLabel* createLabel(QWidget* window, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, window);
+    auto* label = new FittingLabel(caption, window);
     label->setObjectName(QLatin1String(name));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     return label;
 }
 
@@ -94,6 +93,8 @@ Form1::Form1(UserDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(
     orderTabs();
     resizer_ = new ProportionalResizer(this, designClientSize);
     resize(designClientSize);
+    // Below half the design size the lists and captions would no longer be legible.
+    setMinimumSize(designClientSize / 2);
     startUp();
 }
 

@@ -14,9 +14,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    [[nodiscard]] QFont fittingFont(const QRect& area, int flags) const;
 };
 
 } // namespace zorbin

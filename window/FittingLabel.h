@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zorbin {
+
+// A label whose caption stays on one line, in a smaller font when the platform's would not fit
+// its box. text() stays the caption as given.
+class FittingLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit FittingLabel(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace zorbin
