@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 
