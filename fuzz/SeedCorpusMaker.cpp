@@ -1,9 +1,6 @@
-// Writes the fuzzers' seed corpus, and sample leagues for the memory checker, with the same record
-// writer the tests use.
+// Writes the fuzzers' seed corpus with the record writer the tests use:
 //
-//   zorbin-fuzz-seeds corpus FOLDER          one subfolder of seeds per fuzz target
-//   zorbin-fuzz-seeds league FOLDER [COUNT]  prior/, current/ and master/ of a league of COUNT
-//   players
+//   zorbin-fuzz-seeds FOLDER    one subfolder of seeds per fuzz target (fuzz/corpus)
 
 #include "FuzzBlobs.h"
 #include "LeagueFileWriter.h"
@@ -106,55 +103,16 @@ void writeRecordSeeds(const QDir& folder) {
           '\2' + masterRecord + masterRecord + "x");
 }
 
-void writeLeague(const QDir& folder, int count) {
-    std::vector<PlayerEntry> prior;
-    std::vector<PlayerEntry> current;
-    std::vector<PlayerEntry> master;
-    std::vector<TeamEntry> teams(20);
-    for (std::size_t t = 0; t < teams.size(); ++t) {
-        teams[t].nameFirstPart = "City " + QByteArray::number(int(t));
-        teams[t].nameSecondPart = "Team";
-    }
-    for (int i = 0; i < count; ++i) {
-        const int identity = 10001 + i;
-        const PlayerEntry entry =
-            player(identity, "Last" + QByteArray::number(i), "First" + QByteArray::number(i % 97));
-        // Every tenth player leaves, every seventh arrives, most are in the master file.
-        if (i % 7 != 3)
-            prior.push_back(entry);
-        if (i % 10 != 5)
-            current.push_back(entry);
-        if (i % 13 != 0)
-            master.push_back(entry);
-        if (i % 7 != 3 && teams[std::size_t(i) % teams.size()].roster.size() < 80)
-            teams[std::size_t(i) % teams.size()].roster.push_back(std::int16_t(identity));
-    }
-    write(folder.filePath("prior/qelteam.dat"), LeagueFileWriter::teamFile(teams));
-    write(folder.filePath("prior/qelplyr.dat"), LeagueFileWriter::playerFile(prior));
-    write(folder.filePath("current/qelplyr.dat"), LeagueFileWriter::playerFile(current));
-    write(folder.filePath("master/Mastplyr.dat"), LeagueFileWriter::masterFile(master));
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QString command = argc >= 3 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const QDir folder(argc >= 3 ? QFile::decodeName(argv[2]) : QString());
-    if (command == QLatin1String("corpus") && argc == 3) {
-        writeComparisonSeeds(folder.filePath("comparison"));
-        writeRememberedFieldSeeds(folder.filePath("remembered-fields"));
-        writeRecordSeeds(folder.filePath("records"));
-    } else if (command == QLatin1String("league") && (argc == 3 || argc == 4)) {
-        const int count = argc == 4 ? QByteArray(argv[3]).toInt() : 1000;
-        if (count < 1 || count > 22000) {
-            std::fprintf(stderr, "zorbin-fuzz-seeds: COUNT must be 1 to 22000\n");
-            return 2;
-        }
-        writeLeague(folder, count);
-    } else {
-        std::fprintf(stderr, "Usage: zorbin-fuzz-seeds corpus FOLDER\n"
-                             "       zorbin-fuzz-seeds league FOLDER [COUNT]\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: zorbin-fuzz-seeds FOLDER\n");
         return 2;
     }
+    const QDir folder(QFile::decodeName(argv[1]));
+    writeComparisonSeeds(folder.filePath("comparison"));
+    writeRememberedFieldSeeds(folder.filePath("remembered-fields"));
+    writeRecordSeeds(folder.filePath("records"));
     return failed ? 1 : 0;
 }
