@@ -40,7 +40,10 @@ for program in "$@"; do
     [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is missing from the package"
 done
 if [ -x "$root/usr/bin/zorbin" ]; then
-    echo "$depends" | grep -q "\blibqt6widgets6\b" || fail "Depends lacks libqt6widgets6"
+    # The window needs Qt's platform plugins, which Qt's own packages only recommend.
+    for needed in libqt6widgets6 qt6-qpa-plugins; do
+        echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed"
+    done
 fi
 
 "$sample_tool" "$scratch/league" >/dev/null
