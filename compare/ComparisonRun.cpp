@@ -62,7 +62,7 @@ ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
     };
 
     IdentityTables tables;
-    const QString teamFile = input.priorFolder + QLatin1Char('/') + teamFileName;
+    const QString teamFile = input.priorFolder + QLatin1Char('/') + TeamRecord::fileName;
     auto failure =
         readRecords(teamFile, TeamRecord::length, WhenMissing::ReadAsEmpty, [&tables](auto record) {
             const TeamRecord team = TeamRecord::decode(record);

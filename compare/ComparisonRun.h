@@ -34,7 +34,6 @@ class ComparisonRun {
 public:
     static inline const QString missingPlayerFileMessage =
         QStringLiteral(" Not a valid QEL Directory for Prior Season");
-    static inline const QString teamFileName = QStringLiteral("qelteam.dat");
 
     // `rememberedFolders` receives the three folders once the path check passes; null for callers
     // that must not write them (the report tool).

@@ -1,9 +1,13 @@
 #include "export/ListFileWriter.h"
 
+#include "export/FileReplacer.h"
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
+
 #include <cerrno>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <sys/stat.h>
 
 namespace zorbin {
@@ -21,12 +25,6 @@ QByteArray fileContent(const QList<QByteArray>& lines) {
         content += "\r\n";
     }
     return content;
-}
-
-// Qt gives no reason when a write comes up short, as it does when the disk fills up part-way; the
-// system's reason is still in errno then.
-QString shortWriteReason(const QFileDevice& file, int error) {
-    return error != 0 ? qt_error_string(error) : file.errorString();
 }
 
 FileFailure writeFailure(const QString& path, const QString& reason) {
@@ -52,6 +50,15 @@ std::optional<FileFailure> ListFileWriter::write(const QString& path,
                                                  const QList<QByteArray>& lines) {
     if (path.isEmpty())
         return writeFailure(path, QStringLiteral("No file name was given"));
+    // A list written over a season's data file would destroy the league; names match the way the
+    // game's own files are found, without regard to letter case.
+    const QString fileName = QFileInfo(path).fileName();
+    for (const QString& gameFile :
+         {PlayerRecord::fileName, TeamRecord::fileName, MasterPlayerRecord::fileName}) {
+        if (fileName.compare(gameFile, Qt::CaseInsensitive) == 0)
+            return writeFailure(path, QStringLiteral("This is a QEL data file; Zorbin never "
+                                                     "changes the game's files"));
+    }
     const QByteArray content = fileContent(lines);
 
     struct stat status {};
@@ -64,20 +71,7 @@ std::optional<FileFailure> ListFileWriter::write(const QString& path,
             return writeFailure(path, QStringLiteral("Not a regular file"));
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, file.errorString());
-    // Flushed and checked here: commit() overlooks a failure of its own final flush (disk full)
-    // and would put a cut-off file in place of the old one.
-    errno = 0;
-    if (file.write(content) != content.size() || !file.flush()) {
-        const QString reason = shortWriteReason(file, errno);
-        file.cancelWriting();
-        return writeFailure(path, reason);
-    }
-    if (!file.commit())
-        return writeFailure(path, file.errorString());
-    return std::nullopt;
+    return FileReplacer::replace(path, content);
 }
 
 QString ListFileWriter::confirmationText(const QString& fileName) {

@@ -11,7 +11,8 @@ namespace zorbin {
 
 // Writes a result list to a text file: each line's bytes unchanged, then CR LF. The file is
 // replaced as a whole only once everything has been written, so a failure (disk full, folder
-// missing, path is a folder) leaves any earlier file exactly as it was.
+// missing, path is a folder) leaves any earlier file exactly as it was. The game's own data files
+// are never written.
 class ListFileWriter {
 public:
     [[nodiscard]] static std::optional<FileFailure> write(const QString& path,

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <QByteArray>
+#include <QString>
 #include <span>
 
 namespace zorbin {
@@ -10,6 +11,7 @@ namespace zorbin {
 // One record of the master player file ("Mastplyr.dat").
 class MasterPlayerRecord {
 public:
+    static inline const QString fileName = QStringLiteral("Mastplyr.dat");
     static constexpr std::size_t length = 94;
     static constexpr std::size_t firstNameWidth = 14;
     static constexpr std::size_t lastNameWidth = 16;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <QByteArray>
+#include <QString>
 #include <span>
 
 namespace zorbin {
@@ -10,6 +11,7 @@ namespace zorbin {
 // One record of the season player file ("qelplyr.dat").
 class PlayerRecord {
 public:
+    static inline const QString fileName = QStringLiteral("qelplyr.dat");
     static constexpr std::size_t length = 656;
     static constexpr std::size_t firstNameWidth = 14;
     static constexpr std::size_t lastNameWidth = 16;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <QByteArray>
+#include <QString>
 #include <span>
 
 namespace zorbin {
@@ -10,6 +11,7 @@ namespace zorbin {
 // One record of a season's team file ("qelteam.dat").
 class TeamRecord {
 public:
+    static inline const QString fileName = QStringLiteral("qelteam.dat");
     static constexpr std::size_t length = 746;
     static constexpr int rosterSlots = 80;
 

@@ -1,13 +1,12 @@
 #include "settings/RememberedFolders.h"
 
+#include "export/FileReplacer.h"
 #include "records/CaseInsensitivePath.h"
 #include "records/Exists.h"
 #include "settings/RememberedFieldReader.h"
 
-#include <cerrno>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace zorbin {
 
@@ -35,23 +34,7 @@ QString RememberedFolders::pathOf(const QString& name) const {
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
                                                         const QByteArray& content) const {
-    const QString path = pathOf(name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileFailure{QStringLiteral("write"), path, file.errorString()};
-    // Flushed before commit(), which overlooks a failure of its own final flush (disk full) and
-    // would put a cut-off file in place of the old one. Qt gives no reason for a write that comes
-    // up short, as one does when the disk fills up part-way; errno still holds it then.
-    errno = 0;
-    if (file.write(content) != content.size() || !file.flush()) {
-        const int error = errno;
-        const QString reason = error != 0 ? qt_error_string(error) : file.errorString();
-        file.cancelWriting();
-        return FileFailure{QStringLiteral("write"), path, reason};
-    }
-    if (!file.commit())
-        return FileFailure{QStringLiteral("write"), path, file.errorString()};
-    return std::nullopt;
+    return FileReplacer::replace(pathOf(name), content);
 }
 
 std::optional<QByteArray> RememberedFolders::readFile(const QString& name) const {

@@ -1,6 +1,8 @@
 #include "window/Form1.h"
 
 #include "export/ListFileWriter.h"
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
 #include "window/DriveList.h"
 #include "window/FittingLabel.h"
 #include "window/FolderPicker.h"
@@ -104,17 +106,17 @@ void Form1::createControls() {
     masterColumn_ = new FolderPicker(this,
                                      {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
                                       QStringLiteral("File1"), QStringLiteral("Text3")},
-                                     QStringLiteral("Mastplyr.dat"), dialogs_);
+                                     MasterPlayerRecord::fileName, dialogs_);
     createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"));
     priorColumn_ = new FolderPicker(this,
                                     {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
                                      QStringLiteral("fleOld"), QStringLiteral("Text1")},
-                                    QStringLiteral("qelplyr.dat"), dialogs_);
+                                    PlayerRecord::fileName, dialogs_);
     createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"));
     currentColumn_ = new FolderPicker(this,
                                       {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
                                        QStringLiteral("fleNew"), QStringLiteral("Text2")},
-                                      QStringLiteral("qelplyr.dat"), dialogs_);
+                                      PlayerRecord::fileName, dialogs_);
 
     list1Lines_ = new ReportListModel(this);
     list2Lines_ = new ReportListModel(this);

@@ -56,6 +56,19 @@ TEST(ListFileWriter, FailuresNameThePathAndReasonAndLeaveTheOldFileAlone) {
     EXPECT_TRUE(ListFileWriter::write(QString(), {"a"}));
 }
 
+TEST(ListFileWriter, NeverWritesOverAGameDataFile) {
+    QTemporaryDir folder;
+    for (const char* name : {"qelplyr.dat", "QELTEAM.DAT", "Mastplyr.dat"}) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        test::LeagueFolder::writeBytes(path, "league data");
+        const auto failure = ListFileWriter::write(path, {"a line"});
+        ASSERT_TRUE(failure) << name;
+        EXPECT_TRUE(failure->message().contains(path));
+        EXPECT_EQ(contentOf(path), QByteArray("league data"));
+    }
+    EXPECT_FALSE(ListFileWriter::write(folder.filePath("qelplyr.dat.txt"), {"a line"}));
+}
+
 TEST(ListFileWriter, ConfirmationNamesTheFileAndEndsInABlank) {
     EXPECT_EQ(ListFileWriter::confirmationText("/lists/gone.txt"),
               QStringLiteral("file /lists/gone.txt was written "));

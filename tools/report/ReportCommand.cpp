@@ -3,6 +3,8 @@
 #include "compare/ComparisonRun.h"
 #include "export/ListFileWriter.h"
 #include "records/CaseInsensitivePath.h"
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
 
 #include <cerrno>
 #include <optional>
@@ -139,16 +141,17 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
     input.priorFolder = folderText(options->folders[0]);
     input.currentFolder = folderText(options->folders[1]);
     input.masterFolder = folderText(options->folders[2]);
-    input.priorPlayerFile = pathText(input.priorFolder, QStringLiteral("qelplyr.dat"));
-    input.currentPlayerFile = pathText(input.currentFolder, QStringLiteral("qelplyr.dat"));
-    input.masterPlayerFile = pathText(input.masterFolder, QStringLiteral("Mastplyr.dat"));
+    input.priorPlayerFile = pathText(input.priorFolder, PlayerRecord::fileName);
+    input.currentPlayerFile = pathText(input.currentFolder, PlayerRecord::fileName);
+    input.masterPlayerFile = pathText(input.masterFolder, MasterPlayerRecord::fileName);
 
     if (input.priorPlayerFile.isEmpty() || input.currentPlayerFile.isEmpty()) {
         print(err, ComparisonRun::missingPlayerFileMessage + QLatin1Char('\n'));
         return failure;
     }
     if (input.masterPlayerFile.isEmpty()) {
-        const QString masterPath = input.masterFolder + QStringLiteral("/Mastplyr.dat");
+        const QString masterPath =
+            input.masterFolder + QLatin1Char('/') + MasterPlayerRecord::fileName;
         if (!QFileInfo::exists(CaseInsensitivePath::resolve(masterPath))) {
             print(err, QStringLiteral("Could not read \"%1\": %2\n")
                            .arg(masterPath, qt_error_string(ENOENT)));

@@ -1,5 +1,9 @@
 #include "SampleLeague.h"
 
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -351,13 +355,13 @@ std::optional<QString> SampleLeague::writeTo(const QString& root) const {
         }
     }
     const std::array<std::pair<QString, QByteArray>, 4> files{{
-        {QDir(priorFolder(root)).filePath(QStringLiteral("qelteam.dat")),
+        {QDir(priorFolder(root)).filePath(TeamRecord::fileName),
          LeagueFileWriter::teamFile(priorTeams_)},
-        {QDir(priorFolder(root)).filePath(QStringLiteral("qelplyr.dat")),
+        {QDir(priorFolder(root)).filePath(PlayerRecord::fileName),
          LeagueFileWriter::playerFile(priorPlayers_)},
-        {QDir(currentFolder(root)).filePath(QStringLiteral("qelplyr.dat")),
+        {QDir(currentFolder(root)).filePath(PlayerRecord::fileName),
          LeagueFileWriter::playerFile(currentPlayers_)},
-        {QDir(masterFolder(root)).filePath(QStringLiteral("Mastplyr.dat")),
+        {QDir(masterFolder(root)).filePath(MasterPlayerRecord::fileName),
          LeagueFileWriter::masterFile(masterPlayers_)},
     }};
     for (const auto& [path, content] : files) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "records/FileFailure.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QString>
+
+namespace zorbin {
+
+// Gives a file new content as a whole: the content goes to a temporary file that is renamed over
+// the old one only once it is completely written, so a failure (disk full, folder missing) leaves
+// the old file exactly as it was and is returned with the path and the system's reason.
+class FileReplacer {
+public:
+    [[nodiscard]] static std::optional<FileFailure> replace(const QString& path,
+                                                            const QByteArray& content);
+};
+
+} // namespace zorbin
