@@ -108,6 +108,16 @@ ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
     if (failure)
         return stop(failure->message());
 
+    // Counted first so that each list is allocated once.
+    qsizetype leftCount = 0;
+    qsizetype arrivedCount = 0;
+    for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
+        const bool inPrior = tables.inPrior(identity);
+        if (inPrior != tables.inCurrent(identity))
+            ++(inPrior ? leftCount : arrivedCount);
+    }
+    result.leftPlayers.reserve(leftCount);
+    result.arrivedPlayers.reserve(arrivedCount);
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior == tables.inCurrent(identity))

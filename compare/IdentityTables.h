@@ -1,9 +1,13 @@
 #pragma once
 
 #include "compare/ReportLine.h"
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <QByteArray>
@@ -13,9 +17,6 @@
 #include <vector>
 
 namespace zorbin {
-
-class PlayerRecord;
-class MasterPlayerRecord;
 
 // The run's tables, indexed directly by player identity from 10000 to 40000. Names are kept as the
 // records' raw name fields and turned into display names only for the identities that get listed,
@@ -33,10 +34,25 @@ public:
 
     // Teams are numbered in the order they are added; a later assignment overwrites an earlier one.
     [[nodiscard]] int addTeam(QByteArray displayName);
-    void assignTeam(int identity, int team);
-    void markPrior(int identity);
-    void markCurrent(const PlayerRecord& player);
-    void setMasterName(const MasterPlayerRecord& player);
+    // These run once a record and are kept inline for that reason.
+    void assignTeam(int identity, int team) {
+        if (inRange(identity))
+            teamOf_[index(identity)] = team;
+    }
+    void markPrior(int identity) {
+        if (inRange(identity))
+            inPrior_[index(identity)] = 1;
+    }
+    void markCurrent(const PlayerRecord& player) {
+        if (!inRange(player.identity))
+            return;
+        inCurrent_[index(player.identity)] = 1;
+        currentName_.set(index(player.identity), player.nameFields());
+    }
+    void setMasterName(const MasterPlayerRecord& player) {
+        if (inRange(player.identity))
+            masterName_.set(index(player.identity), player.nameFields());
+    }
 
     [[nodiscard]] bool inPrior(int identity) const { return inPrior_[index(identity)] != 0; }
     [[nodiscard]] bool inCurrent(int identity) const { return inCurrent_[index(identity)] != 0; }
@@ -54,13 +70,25 @@ private:
         std::array<std::uint8_t, firstNameWidth + lastNameWidth> bytes;
 
         // `fields` is a record's first-name field followed by its last-name field.
-        void assign(std::span<const std::uint8_t> fields);
+        void assign(std::span<const std::uint8_t> fields) {
+            if (fields.size() == bytes.size()) {
+                std::memcpy(bytes.data(), fields.data(), bytes.size());
+                return;
+            }
+            bytes.fill(0);
+            std::copy_n(fields.begin(), std::min(fields.size(), bytes.size()), bytes.begin());
+        }
         [[nodiscard]] DisplayNameParts parts() const;
     };
     // A name table: entries are only read where `present` is set, so they start uninitialised.
     struct NameTable {
         std::unique_ptr<NameFields[]> names;
         std::vector<std::uint8_t> present;
+
+        void set(std::size_t at, std::span<const std::uint8_t> fields) {
+            names[at].assign(fields);
+            present[at] = 1;
+        }
     };
 
     [[nodiscard]] static std::size_t index(int identity) {

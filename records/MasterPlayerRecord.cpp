@@ -6,20 +6,9 @@
 namespace zorbin {
 
 namespace {
-constexpr std::size_t statusOffset = 0;
-constexpr std::size_t identityOffset = 2;
 constexpr std::size_t firstNameOffset = 4;
 constexpr std::size_t lastNameOffset = 18;
 } // namespace
-
-MasterPlayerRecord MasterPlayerRecord::decode(std::span<const std::uint8_t> record) {
-    const ByteReader reader(record);
-    MasterPlayerRecord player;
-    player.status = reader.readS16Le(statusOffset);
-    player.identity = reader.readS16Le(identityOffset);
-    player.bytes_ = record;
-    return player;
-}
 
 std::span<const std::uint8_t> MasterPlayerRecord::firstName() const {
     return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);

@@ -6,20 +6,9 @@
 namespace zorbin {
 
 namespace {
-constexpr std::size_t statusOffset = 0;
-constexpr std::size_t identityOffset = 6;
 constexpr std::size_t firstNameOffset = 18;
 constexpr std::size_t lastNameOffset = 32;
 } // namespace
-
-PlayerRecord PlayerRecord::decode(std::span<const std::uint8_t> record) {
-    const ByteReader reader(record);
-    PlayerRecord player;
-    player.status = reader.readS16Le(statusOffset);
-    player.identity = reader.readS16Le(identityOffset);
-    player.bytes_ = record;
-    return player;
-}
 
 std::span<const std::uint8_t> PlayerRecord::firstName() const {
     return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);
