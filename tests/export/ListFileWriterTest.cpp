@@ -11,10 +11,7 @@
 namespace zorbin {
 namespace {
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::contentOf;
 
 TEST(ListFileWriter, WritesEachLineUnchangedWithCrLfAndReplacesAnOlderFile) {
     QTemporaryDir folder;

@@ -129,13 +129,6 @@ const char* obstacleName(Obstacle obstacle) {
     return "";
 }
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
 QStringList entriesOf(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);

@@ -53,8 +53,6 @@ enum class Obstacle { Folder, Fifo, EmptyFile };
 void placeObstacle(const QString& path, Obstacle obstacle);
 [[nodiscard]] const char* obstacleName(Obstacle obstacle);
 
-// The file's bytes, or "<missing>" when it cannot be read as a regular file.
-[[nodiscard]] QByteArray contentOf(const QString& path);
 // The names in a folder, to show that a failure left nothing behind.
 [[nodiscard]] QStringList entriesOf(const QString& folder);
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 namespace zorbin::test {
 
@@ -48,6 +49,13 @@ QMap<QString, QByteArray> LeagueFolder::snapshot() const {
                                                                      : QByteArray("<entry>"));
     }
     return files;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
 }
 
 PlayerEntry player(int identity, const QByteArray& lastName, const QByteArray& firstName,

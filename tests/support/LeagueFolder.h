@@ -43,6 +43,9 @@ private:
     QTemporaryDir directory_;
 };
 
+// A file's bytes, or "<missing>" when it cannot be read as a regular file (a FIFO never blocks it).
+[[nodiscard]] QByteArray contentOf(const QString& path);
+
 // Shorthand for a player entry.
 [[nodiscard]] PlayerEntry player(int identity, const QByteArray& lastName,
                                  const QByteArray& firstName, int status = 0);

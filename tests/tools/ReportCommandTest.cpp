@@ -1,5 +1,6 @@
 #include "ReportCommand.h"
 
+#include "support/CommandOutput.h"
 #include "support/LeagueFolder.h"
 
 #include <cstdio>
@@ -15,38 +16,13 @@ using test::LeagueFolder;
 using test::player;
 using test::team;
 
-// Captures what the tool prints through real FILE streams.
-struct Captured {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QByteArray drain(std::FILE* stream) {
-    std::fflush(stream);
-    std::rewind(stream);
-    QByteArray bytes;
-    char buffer[4096];
-    while (const std::size_t count = std::fread(buffer, 1, sizeof buffer, stream))
-        bytes.append(buffer, static_cast<qsizetype>(count));
-    std::fclose(stream);
-    return bytes;
+test::CommandOutput report(const QStringList& arguments) {
+    return test::captureCommand([&arguments](std::FILE* out, std::FILE* err) {
+        return ReportCommand::run(arguments, out, err);
+    });
 }
 
-Captured report(const QStringList& arguments) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    Captured captured;
-    captured.status = ReportCommand::run(arguments, out, err);
-    captured.out = drain(out);
-    captured.err = drain(err);
-    return captured;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::contentOf;
 
 class ReportCommandTest : public ::testing::Test {
 protected:
@@ -79,7 +55,7 @@ protected:
 
 TEST_F(ReportCommandTest, PrintsBothListsUnderCountedHeadingsAsTheGoldenFileHasThem) {
     const auto before = league.snapshot();
-    const Captured captured = report(folders());
+    const test::CommandOutput captured = report(folders());
     EXPECT_EQ(captured.status, ReportCommand::success);
     EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
     EXPECT_TRUE(captured.err.isEmpty());
@@ -89,7 +65,7 @@ TEST_F(ReportCommandTest, PrintsBothListsUnderCountedHeadingsAsTheGoldenFileHasT
 TEST_F(ReportCommandTest, WritesEachListAsAnExportWould) {
     const QString gone = working.filePath("gone.txt");
     const QString arrived = working.filePath("new.txt");
-    const Captured captured =
+    const test::CommandOutput captured =
         report(folders() + QStringList{"--gone", gone, QStringLiteral("--new=") + arrived});
     EXPECT_EQ(captured.status, ReportCommand::success);
     EXPECT_TRUE(captured.out.isEmpty());
@@ -105,7 +81,7 @@ TEST_F(ReportCommandTest, WritesEachListAsAnExportWould) {
 TEST_F(ReportCommandTest, FolderWithoutPlayerFileGivesTheMessageAndWritesNothing) {
     QFile::remove(league.currentPlayerFile());
     const QString gone = working.filePath("gone.txt");
-    const Captured captured = report(folders() + QStringList{"--gone", gone});
+    const test::CommandOutput captured = report(folders() + QStringList{"--gone", gone});
     EXPECT_EQ(captured.status, ReportCommand::failure);
     EXPECT_EQ(captured.err, QByteArray(" Not a valid QEL Directory for Prior Season\n"));
     EXPECT_FALSE(QFile::exists(gone));
@@ -114,7 +90,7 @@ TEST_F(ReportCommandTest, FolderWithoutPlayerFileGivesTheMessageAndWritesNothing
 TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     QFile::remove(league.teamFile());
     QDir().mkpath(league.teamFile());
-    Captured captured = report(folders());
+    test::CommandOutput captured = report(folders());
     EXPECT_EQ(captured.status, ReportCommand::failure);
     EXPECT_TRUE(captured.err.contains("qelteam.dat")) << captured.err.toStdString();
     EXPECT_TRUE(captured.err.contains(qt_error_string(EISDIR).toUtf8()));
@@ -133,11 +109,11 @@ TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"one", "two"}, folders() + QStringList{"extra"},
           folders() + QStringList{"--gone"}, folders() + QStringList{"--bogus"}}) {
-        const Captured captured = report(arguments);
+        const test::CommandOutput captured = report(arguments);
         EXPECT_EQ(captured.status, ReportCommand::badUsage) << arguments.join(' ').toStdString();
         EXPECT_TRUE(captured.err.contains("Usage: zorbin-report"));
     }
-    const Captured help = report({"--help"});
+    const test::CommandOutput help = report({"--help"});
     EXPECT_EQ(help.status, ReportCommand::success);
     EXPECT_TRUE(help.out.startsWith("Usage: zorbin-report"));
 }

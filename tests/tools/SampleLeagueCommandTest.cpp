@@ -2,6 +2,7 @@
 
 #include "SampleLeague.h"
 #include "settings/RememberedFolders.h"
+#include "support/CommandOutput.h"
 #include "support/LeagueFolder.h"
 
 #include <cstdio>
@@ -13,42 +14,19 @@
 namespace zorbin::sample {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QByteArray drained(std::FILE* stream) {
-    std::rewind(stream);
-    QByteArray bytes;
-    char buffer[4096];
-    while (const std::size_t count = std::fread(buffer, 1, sizeof buffer, stream))
-        bytes.append(buffer, static_cast<qsizetype>(count));
-    std::fclose(stream);
-    return bytes;
+test::CommandOutput runTool(const QStringList& arguments) {
+    return test::captureCommand([&arguments](std::FILE* out, std::FILE* err) {
+        return SampleLeagueCommand::run(arguments, out, err);
+    });
 }
 
-Outcome runTool(const QStringList& arguments) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    Outcome outcome;
-    outcome.status = SampleLeagueCommand::run(arguments, out, err);
-    outcome.out = drained(out);
-    outcome.err = drained(err);
-    return outcome;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::contentOf;
 
 TEST(SampleLeagueCommandTest, RememberedFoldersHoldAbsolutePathsEvenForARelativeFolder) {
     QTemporaryDir working;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(working.path());
-    const Outcome outcome = runTool({"demo", "--remember", "--seed", "5"});
+    const test::CommandOutput outcome = runTool({"demo", "--remember", "--seed", "5"});
     QDir::setCurrent(previous);
     ASSERT_EQ(outcome.status, SampleLeagueCommand::success) << outcome.err.toStdString();
 
@@ -76,12 +54,12 @@ TEST(SampleLeagueCommandTest, ReplacesItsOwnLeagueButNeverAnotherFolder) {
     const test::LeagueFolder real;
     real.writePriorPlayers({test::player(12345, "Ortega", "Luis")});
     const auto before = real.snapshot();
-    const Outcome refused = runTool({real.root(), "--remember"});
+    const test::CommandOutput refused = runTool({real.root(), "--remember"});
     EXPECT_EQ(refused.status, SampleLeagueCommand::failure);
     EXPECT_TRUE(refused.err.contains(real.root().toUtf8())) << refused.err.toStdString();
     EXPECT_EQ(real.snapshot(), before);
 
-    const Outcome notFolder = runTool({real.priorPlayerFile()});
+    const test::CommandOutput notFolder = runTool({real.priorPlayerFile()});
     EXPECT_EQ(notFolder.status, SampleLeagueCommand::failure);
     EXPECT_EQ(real.snapshot(), before);
 }
@@ -93,13 +71,13 @@ TEST(SampleLeagueCommandTest, BadUsageWritesNothing) {
          {QStringList{}, QStringList{demo, "other"}, QStringList{demo, "--seed"},
           QStringList{demo, "--seed", "-1"}, QStringList{demo, "--seed=4294967296"},
           QStringList{demo, "--seed", "12x"}, QStringList{demo, "--bogus"}}) {
-        const Outcome outcome = runTool(arguments);
+        const test::CommandOutput outcome = runTool(arguments);
         EXPECT_EQ(outcome.status, SampleLeagueCommand::badUsage)
             << arguments.join(' ').toStdString();
         EXPECT_TRUE(outcome.err.contains("Usage: zorbin-sample-league"));
     }
     EXPECT_FALSE(QFile::exists(demo));
-    const Outcome help = runTool({"--help"});
+    const test::CommandOutput help = runTool({"--help"});
     EXPECT_EQ(help.status, SampleLeagueCommand::success);
     EXPECT_TRUE(help.out.startsWith("Usage: zorbin-sample-league"));
 }

@@ -45,11 +45,6 @@ protected:
         return content;
     }
 
-    static QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     [[nodiscard]] QString output(const QString& name) const { return workingFolder() + "/" + name; }
 
     LeagueFolder league_;

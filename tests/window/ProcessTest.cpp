@@ -57,11 +57,6 @@ protected:
         return control<QPushButton>(button)->isEnabled();
     }
 
-    static QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     LeagueFolder league_;
 };
 
