@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Process" through the window on the largest league, offscreen: from the click until both lists
 // hold their lines and have been laid out and painted, against the engine's own run.
 #include "LargestLeague.h"

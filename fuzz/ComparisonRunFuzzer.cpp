@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs "Process" on arbitrary team, prior, current and master files and holds the result against
 // ReferenceComparison and against the shape every list line must have.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decodes inputs of any length as team, player and master records, and reads them back as record
 // files of an input-chosen record length. A short record must read as if padded with zero bytes and
 // never beyond its end: the input buffer is exactly its own size, so AddressSanitizer sees any

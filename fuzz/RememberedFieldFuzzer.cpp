@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads arbitrary remembered-folder files. The first input byte picks the case: raw bytes held to
 // what any field must satisfy, fields composed from the input and read back exactly, or the two
 // files restored from disk into the three picker columns.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the fuzzers' seed corpus with the record writer the tests use:
 //
 //   zorbin-fuzz-seeds FOLDER    one subfolder of seeds per fuzz target (fuzz/corpus)

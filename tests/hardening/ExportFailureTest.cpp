@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Exports that cannot be written: each failure names the file and the reason, leaves whatever was
 // at the chosen path as it was, leaves no stray file behind, and the next export works. Every case
 // goes through the list writer and through the report tool's --gone and --new.

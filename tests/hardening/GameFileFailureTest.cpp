@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Game files that are not what they should be: folders, FIFOs, empty files, files of odd or huge
 // length, and season folders that vanish before "Process". Every case goes through the comparison
 // run and the report tool, and each leaves the league exactly as it was.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Remembered-folder files that cannot be written or are not files: saving names the file and the
 // reason while the run goes on, restoring never hangs, and an older file survives a failed save.
 

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Zorbin developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package, unpacks it into a scratch root as dpkg would install it, and checks
 # that its files are in their places, that its dependencies were found, and that the unpacked
 # zorbin-report lists the sample league exactly as the golden listing has it.

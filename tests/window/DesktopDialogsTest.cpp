@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real dialogs, answered by a timer from inside their own modal loops.
 #include "window/DesktopDialogs.h"
 

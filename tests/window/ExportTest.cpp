@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two export buttons: the shared dialog, the file written, the confirmation and the failures.
 #include "support/LeagueFolder.h"
 #include "window/ReportListModel.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three picker columns: opening folders with the mouse and the keyboard, the file each column
 // looks for, drive changes and folders that can't be read.
 #include "window/DriveList.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Process" from the window: the lists it fills, their font, the messages and the export buttons.
 #include "compare/ComparisonRun.h"
 #include "settings/RememberedFolders.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening the window: its controls, the start-up order and the restore of the remembered folders.
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Leaving the program, resizing the window, and how list lines are shown.
 #include "window/ProportionalResizer.h"
 #include "window/Windows1252.h"
