@@ -4,7 +4,7 @@
 
 #include "window/ReportListModel.h"
 
-#include "window/Windows1252.h"
+#include "records/Windows1252.h"
 
 namespace zorbin {
 
@@ -31,7 +31,7 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return Windows1252::decode(lines_.at(index.row()));
+        return windows1252::decode(lines_.at(index.row()));
     return {};
 }
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/Windows1252.h"
+#include "records/Windows1252.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ constexpr std::array<char16_t, 32> upperControlRange = {
 
 } // namespace
 
-QString Windows1252::decode(const QByteArray& bytes) {
+QString windows1252::decode(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char byte : bytes) {

@@ -11,11 +11,12 @@ namespace zorbin {
 
 // QEL writes its names in the Windows ANSI code page. Decoding is only for showing them: the bytes
 // themselves are what gets exported.
-class Windows1252 {
-public:
-    // Every byte maps to one character. The five bytes the code page leaves undefined map to the
-    // control characters of the same value, as Windows itself does.
-    [[nodiscard]] static QString decode(const QByteArray& bytes);
-};
+namespace windows1252 {
+
+// Every byte maps to one character. The five bytes the code page leaves undefined map to the
+// control characters of the same value, as Windows itself does.
+[[nodiscard]] QString decode(const QByteArray& bytes);
+
+} // namespace windows1252
 
 } // namespace zorbin
