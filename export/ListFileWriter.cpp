@@ -4,14 +4,11 @@
 
 #include "export/ListFileWriter.h"
 
+#include "export/ExportTarget.h"
 #include "export/FileReplacer.h"
-#include "records/MasterPlayerRecord.h"
-#include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
 
 #include <cerrno>
 #include <QFile>
-#include <QFileInfo>
 #include <sys/stat.h>
 
 namespace zorbin {
@@ -51,31 +48,29 @@ std::optional<FileFailure> writeInPlace(const QString& path, const QByteArray& c
 } // namespace
 
 std::optional<FileFailure> ListFileWriter::write(const QString& path,
-                                                 const QList<QByteArray>& lines) {
+                                                 const QList<QByteArray>& lines,
+                                                 const QStringList& gameFiles) {
     if (path.isEmpty())
         return writeFailure(path, QStringLiteral("No file name was given"));
-    // A list written over a season's data file would destroy the league; names match the way the
-    // game's own files are found, without regard to letter case.
-    const QString fileName = QFileInfo(path).fileName();
-    for (const QString& gameFile :
-         {PlayerRecord::fileName, TeamRecord::fileName, MasterPlayerRecord::fileName}) {
-        if (fileName.compare(gameFile, Qt::CaseInsensitive) == 0)
-            return writeFailure(path, QStringLiteral("This is a QEL data file; Zorbin never "
-                                                     "changes the game's files"));
-    }
+    const QString target = exportTarget::resolve(path);
+    if (auto refusal = exportTarget::refusal(path, target, gameFiles))
+        return refusal;
     const QByteArray content = fileContent(lines);
 
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+    if (::stat(QFile::encodeName(target).constData(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
             return writeFailure(path, qt_error_string(EISDIR));
         if (S_ISCHR(status.st_mode))
-            return writeInPlace(path, content);
+            return writeInPlace(target, content);
         if (!S_ISREG(status.st_mode))
             return writeFailure(path, QStringLiteral("Not a regular file"));
     }
 
-    return FileReplacer::replace(path, content);
+    auto failure = FileReplacer::replace(target, content);
+    if (failure)
+        failure->path = path;
+    return failure;
 }
 
 QString ListFileWriter::confirmationText(const QString& fileName) {

@@ -10,17 +10,19 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace zorbin {
 
 // Writes a result list to a text file: each line's bytes unchanged, then CR LF. The file is
 // replaced as a whole only once everything has been written, so a failure (disk full, folder
 // missing, path is a folder) leaves any earlier file exactly as it was. The game's own data files
-// are never written.
+// are never written, whichever name or link leads to them; `gameFiles` are those of the league in
+// use, refused under any other name too. A name matches an existing file without regard to case.
 class ListFileWriter {
 public:
-    [[nodiscard]] static std::optional<FileFailure> write(const QString& path,
-                                                          const QList<QByteArray>& lines);
+    [[nodiscard]] static std::optional<FileFailure>
+    write(const QString& path, const QList<QByteArray>& lines, const QStringList& gameFiles = {});
 
     // The confirmation shown once the file is complete: "file " + name + " was written ".
     [[nodiscard]] static QString confirmationText(const QString& fileName);

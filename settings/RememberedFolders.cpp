@@ -18,6 +18,13 @@ namespace {
 // Entries are folder paths; anything beyond this cannot be one, and a runaway file must not be
 // loaded whole at start-up.
 constexpr qint64 largestReadBytes = 1024 * 1024;
+
+// An entry runs from quote to quote on one line, so a folder holding any of these would be read
+// back cut short: silently another folder.
+bool fitsAnEntry(const QString& folder) {
+    return !folder.contains(QLatin1Char('"')) && !folder.contains(QLatin1Char('\r')) &&
+           !folder.contains(QLatin1Char('\n'));
+}
 } // namespace
 
 RememberedFolders::RememberedFolders(QString workingFolder)
@@ -54,6 +61,13 @@ std::optional<QByteArray> RememberedFolders::readFile(const QString& name) const
 std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFolder,
                                                           const QString& currentFolder,
                                                           const QString& masterFolder) const {
+    for (const QString& folder : {priorFolder, currentFolder, masterFolder}) {
+        if (!fitsAnEntry(folder))
+            return FileFailure{QStringLiteral("remember"), folder,
+                               QStringLiteral("A remembered folder cannot hold a double quote or a "
+                                              "line break; the remembered folders were left as "
+                                              "they were")};
+    }
     auto seasonFailure =
         writeFile(seasonFileWriteName, entryLine(priorFolder) + entryLine(currentFolder));
     auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder));

@@ -26,7 +26,8 @@ public:
     // access.
     explicit RememberedFolders(QString workingFolder = QStringLiteral("."));
 
-    // Rewrites both files. Both are attempted; the first failure is returned.
+    // Rewrites both files. Both are attempted; the first failure is returned. A folder that the
+    // line format cannot carry leaves both files as they were and is returned as the failure.
     [[nodiscard]] std::optional<FileFailure> SaveFolders(const QString& priorFolder,
                                                          const QString& currentFolder,
                                                          const QString& masterFolder) const;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorbin {
 namespace {
@@ -57,17 +58,62 @@ TEST(ListFileWriter, FailuresNameThePathAndReasonAndLeaveTheOldFileAlone) {
     EXPECT_TRUE(ListFileWriter::write(QString(), {"a"}));
 }
 
-TEST(ListFileWriter, NeverWritesOverAGameDataFile) {
+TEST(ListFileWriter, NeverWritesOverAGameDataFileByNameLinkOrSecondName) {
     QTemporaryDir folder;
-    for (const char* name : {"qelplyr.dat", "QELTEAM.DAT", "Mastplyr.dat"}) {
+    const QString league = folder.filePath("league");
+    ASSERT_TRUE(QDir().mkpath(league));
+    const QString players = league + "/qelplyr.dat";
+    test::LeagueFolder::writeBytes(players, "league data");
+    const auto link = [&folder](const QString& target, const char* name) {
         const QString path = folder.filePath(QString::fromLatin1(name));
-        test::LeagueFolder::writeBytes(path, "league data");
-        const auto failure = ListFileWriter::write(path, {"a line"});
-        ASSERT_TRUE(failure) << name;
-        EXPECT_TRUE(failure->message().contains(path));
-        EXPECT_EQ(contentOf(path), QByteArray("league data"));
+        EXPECT_TRUE(QFile::link(target, path)) << name;
+        return path;
+    };
+    const QString hardLink = folder.filePath("players.bak");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(players).constData(), QFile::encodeName(hardLink).constData()), 0);
+
+    struct Case {
+        QString chosen;
+        QString protectedFile; // the game file that must keep its bytes
+    };
+    const Case cases[] = {
+        {league + "/QELTEAM.DAT", league + "/QELTEAM.DAT"},
+        {league + "/Mastplyr.dat", league + "/Mastplyr.dat"},
+        {players, players},
+        {link(players, "out.txt"), players},
+        {folder.filePath("OUT.TXT"), players}, // the link above, named in another case
+        {link(folder.filePath("out.txt"), "chain.txt"), players},
+        {link(league + "/Mastplyr.dat", "dangling.txt"), league + "/Mastplyr.dat"},
+        {link(league, "to-league") + "/QELPLYR.DAT", players},
+        {hardLink, players},
+    };
+    for (const Case& refused : cases) {
+        const QByteArray before = contentOf(refused.protectedFile);
+        const auto failure = ListFileWriter::write(refused.chosen, {"a line"}, {players});
+        ASSERT_TRUE(failure) << refused.chosen.toStdString();
+        EXPECT_TRUE(failure->message().contains(refused.chosen))
+            << failure->message().toStdString();
+        EXPECT_TRUE(failure->message().contains("QEL data file"));
+        EXPECT_EQ(contentOf(refused.protectedFile), before) << refused.chosen.toStdString();
     }
-    EXPECT_FALSE(ListFileWriter::write(folder.filePath("qelplyr.dat.txt"), {"a line"}));
+    EXPECT_FALSE(QFile::exists(league + "/Mastplyr.dat")) << "written through a dangling link";
+    EXPECT_EQ(contentOf(players), QByteArray("league data"));
+
+    EXPECT_FALSE(ListFileWriter::write(folder.filePath("qelplyr.dat.txt"), {"a line"}, {players}));
+    // A link to a file of the user's is written through.
+    const QString list = folder.filePath("list.txt");
+    test::LeagueFolder::writeBytes(list, "old");
+    EXPECT_FALSE(ListFileWriter::write(link(list, "list-link.txt"), {"new"}, {players}));
+    EXPECT_EQ(contentOf(list), QByteArray("new\r\n"));
+}
+
+TEST(ListFileWriter, ANameInAnotherLetterCaseRewritesTheExistingFile) {
+    QTemporaryDir folder;
+    test::LeagueFolder::writeBytes(folder.filePath("gone.txt"), "old list");
+    ASSERT_FALSE(ListFileWriter::write(folder.filePath("GONE.TXT"), {"a line"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"gone.txt"});
+    EXPECT_EQ(contentOf(folder.filePath("gone.txt")), QByteArray("a line\r\n"));
 }
 
 TEST(ListFileWriter, ConfirmationNamesTheFileAndEndsInABlank) {

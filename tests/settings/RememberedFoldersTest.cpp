@@ -84,6 +84,25 @@ TEST_F(RememberedFoldersTest, ANameInAnotherLetterCaseIsOneFileAndIsRewritten) {
     EXPECT_EQ(read("QELMDIR.TXT"), QByteArray("\"/m/\"\r\n"));
 }
 
+TEST_F(RememberedFoldersTest, AFolderTheLineFormatCannotCarryLeavesBothFilesAsTheyWere) {
+    ASSERT_FALSE(folders.SaveFolders("/League/S10", "/League/S11", "/Game"));
+    const QByteArray seasons = read("MissDir.Txt");
+    const QByteArray master = read("QELMdir.txt");
+    for (const QString& odd :
+         {QString("/League/S\"10"), QString("/League/S10\r"), QString("/League/\nS10")}) {
+        for (int column = 0; column < 3; ++column) {
+            QStringList chosen = {"/p", "/c", "/m"};
+            chosen[column] = odd;
+            const auto failure = folders.SaveFolders(chosen[0], chosen[1], chosen[2]);
+            ASSERT_TRUE(failure) << odd.toStdString();
+            EXPECT_EQ(failure->path, odd);
+            EXPECT_TRUE(failure->message().contains("double quote"));
+            EXPECT_EQ(read("MissDir.Txt"), seasons);
+            EXPECT_EQ(read("QELMdir.txt"), master);
+        }
+    }
+}
+
 TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
     const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
     const auto failure = unwritable.SaveFolders("/p", "/c", "/m");

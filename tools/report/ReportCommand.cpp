@@ -5,6 +5,7 @@
 #include "ReportCommand.h"
 
 #include "compare/ComparisonRun.h"
+#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
 #include "records/CaseInsensitivePath.h"
 #include "records/MasterPlayerRecord.h"
@@ -185,11 +186,13 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         }
         return success;
     }
+    const QStringList gameFiles =
+        exportTarget::gameFilesIn({input.priorFolder, input.currentFolder, input.masterFolder});
     for (const auto& [file, lines] : {std::pair{options->goneFile, &result.leftPlayers},
                                       std::pair{options->newFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
             continue;
-        if (const auto writeFailure = ListFileWriter::write(file, *lines)) {
+        if (const auto writeFailure = ListFileWriter::write(file, *lines, gameFiles)) {
             print(err, writeFailure->message() + QLatin1Char('\n'));
             return failure;
         }

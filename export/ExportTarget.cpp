@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "export/ExportTarget.h"
+
+#include "records/CaseInsensitivePath.h"
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
+
+#include <array>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+namespace zorbin::exportTarget {
+
+namespace {
+
+// The kernel gives up on longer chains of links; so does this.
+constexpr int mostLinksFollowed = 40;
+
+const std::array<QString, 3>& gameFileNames() {
+    static const std::array<QString, 3> names{PlayerRecord::fileName, TeamRecord::fileName,
+                                              MasterPlayerRecord::fileName};
+    return names;
+}
+
+bool namesAGameFile(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    for (const QString& gameFile : gameFileNames()) {
+        if (name.compare(gameFile, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Where writing `path` ends up once every symbolic link is followed. A link that leads nowhere is
+// followed as far as it goes, since writing through it would create the file it names.
+QString finalTarget(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    QString current = path;
+    for (int step = 0; step < mostLinksFollowed && QFileInfo(current).isSymLink(); ++step)
+        current = CaseInsensitivePath::resolve(QFileInfo(current).symLinkTarget());
+    return current;
+}
+
+std::optional<struct stat> statusOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
+FileFailure refused(const QString& chosen, const QString& reason) {
+    return FileFailure{QStringLiteral("write"), chosen,
+                       reason + QStringLiteral("; Zorbin never changes the game's files")};
+}
+
+} // namespace
+
+QString resolve(const QString& chosen) {
+    return CaseInsensitivePath::resolve(chosen);
+}
+
+std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
+                                   const QStringList& gameFiles) {
+    if (namesAGameFile(chosen) || namesAGameFile(target))
+        return refused(chosen, QStringLiteral("This is a QEL data file"));
+    const QString reached = finalTarget(target);
+    if (namesAGameFile(reached))
+        return refused(chosen,
+                       QStringLiteral("This leads to the QEL data file \"%1\"").arg(reached));
+
+    const auto written = statusOf(target);
+    if (!written)
+        return std::nullopt;
+    for (const QString& gameFile : gameFiles) {
+        const auto game = statusOf(gameFile);
+        if (game && game->st_dev == written->st_dev && game->st_ino == written->st_ino)
+            return refused(chosen,
+                           QStringLiteral("This is the QEL data file \"%1\" under another name")
+                               .arg(gameFile));
+    }
+    return std::nullopt;
+}
+
+QStringList gameFilesIn(const QStringList& folders) {
+    QStringList files;
+    for (const QString& folder : folders) {
+        if (folder.isEmpty())
+            continue;
+        for (const QString& name : gameFileNames()) {
+            const QString found = CaseInsensitivePath::resolve(QDir(folder).filePath(name));
+            if (QFileInfo::exists(found))
+                files.append(found);
+        }
+    }
+    return files;
+}
+
+} // namespace zorbin::exportTarget
