@@ -9,8 +9,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // No display name: the platform would append it to the window's caption.
     QApplication::setApplicationName(QStringLiteral("zorbin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorbin"));
 
     zorbin::DesktopDialogs dialogs;
     zorbin::Form1 window(dialogs);

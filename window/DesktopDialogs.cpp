@@ -5,7 +5,6 @@
 #include "window/DesktopDialogs.h"
 
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace zorbin {
@@ -18,8 +17,7 @@ QString DesktopDialogs::chooseExportFile(QFileDialog& dialog) {
 }
 
 void DesktopDialogs::showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, messageTitle, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -6,13 +6,17 @@
 
 #include "window/UserDialogs.h"
 
+#include <QString>
+
 namespace zorbin {
 
 // The real dialogs: modal, on screen.
 class DesktopDialogs final : public UserDialogs {
 public:
+    // Message boxes bear the program's name, as the platform's default title for a program would.
+    static inline const QString messageTitle = QStringLiteral("Zorbin");
+
     [[nodiscard]] QString chooseExportFile(QFileDialog& dialog) override;
-    // Titled with the application's display name.
     void showMessage(QWidget* parent, const QString& text) override;
 };
 

@@ -11,16 +11,22 @@
 
 namespace zorbin {
 
-FittingLabel::FittingLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+FittingLabel::FittingLabel(const QString& caption, QWidget* parent, CaptionGroup* group)
+    : QLabel(caption, parent), group_(group) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (group_)
+        group_->add(this);
+}
+
+QFont FittingLabel::ownFittingFont() const {
+    return FittingText::fittingFont(font(), contentsRect(), int(alignment()), text());
 }
 
 void FittingLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect area = contentsRect();
-    const int flags = int(alignment());
-    painter.setFont(FittingText::fittingFont(font(), area, flags, text()));
-    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(), foregroundRole());
+    painter.setFont(captionFont());
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(),
+                          text(), foregroundRole());
 }
 
 } // namespace zorbin

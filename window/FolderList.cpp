@@ -7,30 +7,47 @@
 #include "window/FolderListing.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QStyle>
-#include <QTreeWidgetItemIterator>
+#include <QStyledItemDelegate>
 
 namespace zorbin {
 
 namespace {
-constexpr int stepIndent = 8;
-}
 
-FolderList::FolderList(QWidget* parent) : QTreeWidget(parent) {
-    setColumnCount(1);
-    setHeaderHidden(true);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setUniformRowHeights(true);
-    setIndentation(stepIndent);
+constexpr int stepIndent = 8;
+
+// Shows the chain by indentation alone: each row moves right by its depth.
+class IndentingDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem indented = option;
+        indented.rect.setLeft(option.rect.left() + indent(index));
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+private:
+    static int indent(const QModelIndex& index) {
+        return stepIndent * index.data(FolderList::depthRole).toInt();
+    }
+};
+
+} // namespace
+
+FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new IndentingDelegate(this));
+    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    header()->setStretchLastSection(true);
-    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        emit folderChosen(item->data(0, pathRole).toString());
-    });
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { emit folderChosen(item->data(pathRole).toString()); });
 }
 
 void FolderList::showFolder(const QString& folder, const QStringList& subfolders) {
@@ -40,38 +57,34 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    QTreeWidgetItem* parentItem = nullptr;
+    int depth = 0;
+    QListWidgetItem* current = nullptr;
     for (const QString& step : FolderListing::ancestorChain(folder)) {
         const QString name = QDir(step).isRoot() ? step : QDir(step).dirName();
-        auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
-        item->setText(0, name);
-        item->setIcon(0, openIcon);
-        item->setData(0, pathRole, step);
-        item->setToolTip(0, step);
-        parentItem = item;
+        current = new QListWidgetItem(openIcon, name, this);
+        current->setData(pathRole, step);
+        current->setData(depthRole, depth++);
+        current->setToolTip(step);
     }
-    QTreeWidgetItem* current = parentItem;
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    QList<QTreeWidgetItem*> children;
-    children.reserve(subfolders.size());
-    for (const QString& name : subfolders) {
-        auto* item = new QTreeWidgetItem;
-        item->setText(0, name);
-        item->setIcon(0, closedIcon);
-        item->setData(0, pathRole, prefix + name);
-        children.append(item);
+    // Added in one step: a folder may hold thousands of subfolders.
+    const int firstSubfolder = count();
+    addItems(subfolders);
+    for (int row = firstSubfolder; row < count(); ++row) {
+        QListWidgetItem* subfolder = item(row);
+        subfolder->setIcon(closedIcon);
+        subfolder->setData(pathRole, prefix + subfolder->text());
+        subfolder->setData(depthRole, depth);
     }
-    current->addChildren(children);
-    expandAll();
     setCurrentItem(current);
     scrollToItem(current, QAbstractItemView::PositionAtTop);
     setUpdatesEnabled(true);
 }
 
-QTreeWidgetItem* FolderList::itemFor(const QString& path) {
-    for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        if ((*it)->data(0, pathRole).toString() == path)
-            return *it;
+QListWidgetItem* FolderList::itemFor(const QString& path) const {
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(pathRole).toString() == path)
+            return item(row);
     }
     return nullptr;
 }

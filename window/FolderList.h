@@ -4,17 +4,20 @@
 
 #pragma once
 
+#include <QListWidget>
 #include <QStringList>
-#include <QTreeWidget>
 
 namespace zorbin {
 
 // A picker column's folder list: the chain of folders from the root down to the current folder,
-// then the current folder's subfolders. Double-click or Enter opens a folder.
-class FolderList final : public QTreeWidget {
+// then the current folder's subfolders, each row indented by its depth. Double-click or Enter
+// opens a folder. A flat list rather than a tree: every row is always open anyway, and a tree
+// shows screen readers a column header that means nothing here.
+class FolderList final : public QListWidget {
     Q_OBJECT
 public:
     static constexpr int pathRole = Qt::UserRole;
+    static constexpr int depthRole = Qt::UserRole + 1;
 
     explicit FolderList(QWidget* parent = nullptr);
 
@@ -24,14 +27,10 @@ public:
     void showFolder(const QString& folder, const QStringList& subfolders);
 
     // The row of the folder with full path `path`, or null.
-    [[nodiscard]] QTreeWidgetItem* itemFor(const QString& path);
+    [[nodiscard]] QListWidgetItem* itemFor(const QString& path) const;
 
 signals:
     void folderChosen(const QString& path);
-
-protected:
-    // Every row is always open; the chain is shown by indentation alone, without branch marks.
-    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
 private:
     QString currentFolder_;

@@ -4,11 +4,15 @@
 
 #include "window/Form1.h"
 
+#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
+#include "window/BusyCursor.h"
 #include "window/DriveList.h"
+#include "window/FileList.h"
 #include "window/FittingLabel.h"
+#include "window/FolderList.h"
 #include "window/FolderPicker.h"
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
@@ -23,6 +27,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QSettings>
 
 namespace zorbin {
 
@@ -63,29 +68,57 @@ QFont reportFont() {
     return font;
 }
 
-QLabel* createLabel(QWidget* window, const char* name, const QString& caption) {
-    auto* label = new FittingLabel(caption, window);
+QLabel* createLabel(QWidget* window, const char* name, const QString& caption,
+                    CaptionGroup& group) {
+    auto* label = new FittingLabel(caption, window, &group);
     label->setObjectName(QLatin1String(name));
     return label;
 }
 
-QPushButton* createButton(QWidget* window, const char* name, const QString& caption) {
-    auto* button = new WrappingButton(caption, window);
+QPushButton* createButton(QWidget* window, const char* name, const QString& caption,
+                          CaptionGroup& group) {
+    auto* button = new WrappingButton(caption, window, &group);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QListView* createList(QWidget* window, const char* name, ReportListModel* lines) {
+QListView* createList(QWidget* window, const char* name, const QString& accessibleName,
+                      ReportListModel* lines) {
     auto* list = new QListView(window);
     list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
     list->setModel(lines);
     list->setItemDelegate(new ReportLineDelegate(list));
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return list;
+}
+
+// A screen reader knows a control only by its accessible name; the lists and boxes of the three
+// columns look alike and carry no caption of their own.
+void nameForScreenReaders(FolderPicker& column, const QString& columnName) {
+    column.driveList()->setAccessibleName(columnName + QStringLiteral(" drive"));
+    column.folderList()->setAccessibleName(columnName + QStringLiteral(" folder"));
+    column.fileList()->setAccessibleName(columnName + QStringLiteral(" player file"));
+    column.pathBox()->setAccessibleName(columnName + QStringLiteral(" player file path"));
+}
+
+void describeCount(QListView& list, int players) {
+    list.setAccessibleDescription(players == 1 ? QStringLiteral("1 player")
+                                               : QStringLiteral("%1 players").arg(players));
+}
+
+// Qt's own file dialog keeps its history, sidebar and sizes in a settings file of Qt's in the
+// user's configuration folder, written whenever a dialog is destroyed, even one never shown.
+// Zorbin leaves nothing behind but its lists and remembered folders and keeps no settings of its
+// own, so Qt's per-user settings are pointed below a device node, where nothing can be created.
+void keepQtSettingsUnwritten() {
+    const QString nowhere = QStringLiteral("/dev/null/");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }
 
 } // namespace
@@ -106,32 +139,38 @@ Form1::Form1(UserDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-    createLabel(this, "Label3", QStringLiteral("Point to QEL Path"));
+    labelCaptions_ = new CaptionGroup(this);
+    buttonCaptions_ = new CaptionGroup(this);
+    createLabel(this, "Label3", QStringLiteral("Point to QEL Path"), *labelCaptions_);
     masterColumn_ = new FolderPicker(this,
                                      {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
                                       QStringLiteral("File1"), QStringLiteral("Text3")},
                                      MasterPlayerRecord::fileName, dialogs_);
-    createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"));
+    createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"), *labelCaptions_);
     priorColumn_ = new FolderPicker(this,
                                     {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
                                      QStringLiteral("fleOld"), QStringLiteral("Text1")},
                                     PlayerRecord::fileName, dialogs_);
-    createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"));
+    createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"), *labelCaptions_);
     currentColumn_ = new FolderPicker(this,
                                       {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
                                        QStringLiteral("fleNew"), QStringLiteral("Text2")},
                                       PlayerRecord::fileName, dialogs_);
+    nameForScreenReaders(*priorColumn_, QStringLiteral("Prior season"));
+    nameForScreenReaders(*currentColumn_, QStringLiteral("Current season"));
+    nameForScreenReaders(*masterColumn_, QStringLiteral("Master"));
 
     list1Lines_ = new ReportListModel(this);
     list2Lines_ = new ReportListModel(this);
-    list1_ = createList(this, "List1", list1Lines_);
-    list2_ = createList(this, "List2", list2Lines_);
+    list1_ = createList(this, "List1", leftPlayersName, list1Lines_);
+    list2_ = createList(this, "List2", arrivedPlayersName, list2Lines_);
 
-    cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"));
-    cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"));
-    cmdFile2_ =
-        createButton(this, "cmdFile2", QStringLiteral("Put Current Season Names in a File"));
-    cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"));
+    cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *buttonCaptions_);
+    cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"),
+                            *buttonCaptions_);
+    cmdFile2_ = createButton(this, "cmdFile2", QStringLiteral("Put Current Season Names in a File"),
+                             *buttonCaptions_);
+    cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *buttonCaptions_);
     connect(cmdProcess_, &QPushButton::clicked, this, &Form1::Process);
     connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_); });
     connect(cmdFile2_, &QPushButton::clicked, this, [this] { ExportList(*list2_); });
@@ -139,6 +178,7 @@ void Form1::createControls() {
 
     // One dialog serves both export buttons, so it keeps its place between them. Qt's own dialog
     // looks and behaves the same on every desktop. Its open form still takes a new file's name.
+    keepQtSettingsUnwritten();
     commonDialog_ = new QFileDialog(this);
     commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
     commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
@@ -204,7 +244,19 @@ void Form1::showMessage(const QString& text) {
     dialogs_.showMessage(this, text);
 }
 
+QStringList Form1::gameFiles() const {
+    QStringList files = lastRunGameFiles_;
+    files += exportTarget::gameFilesIn(
+        {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
+    for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
+        if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
+            files.append(typed);
+    }
+    return files;
+}
+
 void Form1::Process() {
+    BusyCursor busy;
     list1Lines_->clear();
     list2Lines_->clear();
     cmdFile_->setEnabled(false);
@@ -222,7 +274,12 @@ void Form1::Process() {
     list2Lines_->setLines(std::move(result.arrivedPlayers));
     cmdFile_->setEnabled(result.leftExportEnabled);
     cmdFile2_->setEnabled(result.arrivedExportEnabled);
+    describeCount(*list1_, list1Lines_->rowCount());
+    describeCount(*list2_, list2Lines_->rowCount());
+    lastRunGameFiles_.clear();
+    lastRunGameFiles_ = gameFiles();
 
+    busy.end();
     if (!result.saveNotice.isEmpty())
         showMessage(result.saveNotice);
     if (!result.message.isEmpty())
@@ -236,6 +293,7 @@ void Form1::ExportList(QListView& list) {
     if (fileName.isEmpty())
         return;
     lastExportFile_ = fileName;
+    BusyCursor busy;
 
     // The lines in list order from the top; the selection ends on the last one, where walking
     // down the list would leave it (nothing repaints in between, so only the end is seen).
@@ -253,7 +311,9 @@ void Form1::ExportList(QListView& list) {
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
-    if (const auto failure = ListFileWriter::write(fileName, content)) {
+    const auto failure = ListFileWriter::write(fileName, content, gameFiles());
+    busy.end();
+    if (failure) {
         showMessage(failure->message());
         return;
     }

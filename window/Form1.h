@@ -7,9 +7,11 @@
 #include "compare/ComparisonRun.h"
 #include "settings/FolderColumnSetter.h"
 #include "settings/RememberedFolders.h"
+#include "window/CaptionGroup.h"
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QFileDialog;
@@ -29,6 +31,10 @@ class Form1 final : public QWidget, public FolderColumnSetter {
     Q_OBJECT
 public:
     static inline const QString caption = QStringLiteral("ZORBIN for QEL V10 (1/4/2011)");
+    static inline const QString leftPlayersName =
+        QStringLiteral("Players of the prior season missing from the current one");
+    static inline const QString arrivedPlayersName =
+        QStringLiteral("Players of the current season missing from the prior one");
     static constexpr QSize designClientSize{496, 483};
 
     // Builds the window and runs its start-up: every column stands at the working folder, the
@@ -54,8 +60,12 @@ private:
     void orderTabs();
     void startUp();
     void showMessage(const QString& text);
+    // The game files of the folders and path boxes chosen now and at the last run.
+    [[nodiscard]] QStringList gameFiles() const;
 
     UserDialogs& dialogs_;
+    CaptionGroup* labelCaptions_ = nullptr;
+    CaptionGroup* buttonCaptions_ = nullptr;
     RememberedFolders rememberedFolders_;
     ComparisonRun comparisonRun_{&rememberedFolders_};
 
@@ -73,6 +83,7 @@ private:
     QFileDialog* commonDialog_ = nullptr;
     ProportionalResizer* resizer_ = nullptr;
     QString lastExportFile_;
+    QStringList lastRunGameFiles_;
 };
 
 } // namespace zorbin

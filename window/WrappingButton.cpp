@@ -6,13 +6,34 @@
 
 #include "window/FittingText.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace zorbin {
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {}
+WrappingButton::WrappingButton(const QString& caption, QWidget* parent, CaptionGroup* group)
+    : QPushButton(caption, parent), group_(group) {
+    if (group_)
+        group_->add(this);
+}
+
+int WrappingButton::captionFlags(const QStyleOptionButton& option) const {
+    int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    return flags;
+}
+
+QRect WrappingButton::captionArea(const QStyleOptionButton& option) const {
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+QFont WrappingButton::ownFittingFont() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return FittingText::fittingFont(font(), captionArea(option), captionFlags(option), text());
+}
 
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -21,13 +42,21 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
-        flags |= Qt::TextHideMnemonic;
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setFont(FittingText::fittingFont(font(), area, flags, text()));
-    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(),
-                          QPalette::ButtonText);
+    painter.setFont(captionFont());
+    style()->drawItemText(&painter, captionArea(option), captionFlags(option), palette(),
+                          isEnabled(), text(), QPalette::ButtonText);
+}
+
+void WrappingButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // Held down, it presses once, as Space does.
+        if (!event->isAutoRepeat())
+            animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace zorbin

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 namespace zorbin {
 namespace {
@@ -107,6 +108,23 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     captured = report(folders() + QStringList{"--gone", "/dev/full"});
     EXPECT_EQ(captured.status, ReportCommand::failure);
     EXPECT_TRUE(captured.err.contains("/dev/full"));
+
+    // A symbolic link to, or a second name of, a game file is refused and the league kept.
+    const QString link = working.filePath("out.txt");
+    const QString secondName = working.filePath("copy.txt");
+    ASSERT_TRUE(QFile::link(league.priorPlayerFile(), link));
+    ASSERT_EQ(::link(QFile::encodeName(league.currentPlayerFile()).constData(),
+                     QFile::encodeName(secondName).constData()),
+              0);
+    const auto before = league.snapshot();
+    for (const QString& option : {"--gone=" + link, "--new=" + secondName}) {
+        captured = report(folders() + QStringList{option});
+        EXPECT_EQ(captured.status, ReportCommand::failure) << option.toStdString();
+        EXPECT_TRUE(captured.err.contains("QEL data file")) << captured.err.toStdString();
+        EXPECT_EQ(league.snapshot(), before) << option.toStdString();
+    }
+    QFile::remove(link);
+    QFile::remove(secondName);
 }
 
 TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {

@@ -34,7 +34,7 @@ protected:
 
     // Double-clicks the row of `path` in a folder list, as the user would.
     static void doubleClick(FolderList* folders, const QString& path) {
-        QTreeWidgetItem* item = folders->itemFor(path);
+        QListWidgetItem* item = folders->itemFor(path);
         ASSERT_NE(item, nullptr) << path.toStdString();
         folders->scrollToItem(item);
         const QPoint centre = folders->visualItemRect(item).center();
@@ -43,7 +43,7 @@ protected:
     }
 
     static void pressEnterOn(FolderList* folders, const QString& path) {
-        QTreeWidgetItem* item = folders->itemFor(path);
+        QListWidgetItem* item = folders->itemFor(path);
         ASSERT_NE(item, nullptr) << path.toStdString();
         folders->setCurrentItem(item);
         QTest::keyClick(folders, Qt::Key_Return);
@@ -62,11 +62,14 @@ TEST_F(PickerColumnTest, OpeningAFolderWithTheFileFillsOnlyThatColumnsPathBox) {
     EXPECT_EQ(text("Text1"), "");
     // The chain from the root down, then the subfolders in order.
     EXPECT_NE(prior.folderList()->itemFor("/"), nullptr);
-    const QTreeWidgetItem* current = prior.folderList()->currentItem();
-    ASSERT_NE(current, nullptr);
-    ASSERT_EQ(current->childCount(), 3);
-    EXPECT_EQ(current->child(0)->text(0), "Game");
-    EXPECT_EQ(current->child(2)->text(0), "S11");
+    FolderList* folders = prior.folderList();
+    const int current = folders->currentRow();
+    ASSERT_EQ(folders->count(), current + 4);
+    EXPECT_EQ(folders->item(current)->text(), "League");
+    EXPECT_EQ(folders->item(current + 1)->text(), "Game");
+    EXPECT_EQ(folders->item(current + 3)->text(), "S11");
+    EXPECT_EQ(folders->item(current + 3)->data(FolderList::depthRole).toInt(),
+              folders->item(current)->data(FolderList::depthRole).toInt() + 1);
 
     doubleClick(prior.folderList(), league_ + "/S10");
     EXPECT_EQ(prior.folder(), league_ + "/S10");

@@ -10,7 +10,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorbin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorbin"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
