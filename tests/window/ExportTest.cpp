@@ -7,11 +7,18 @@
 #include "window/ReportListModel.h"
 #include "WindowFixture.h"
 
+#include <functional>
+#include <map>
+#include <QApplication>
+#include <QDateTime>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <unistd.h>
 
 namespace zorbin::test {
 namespace {
@@ -28,6 +35,16 @@ protected:
             {player(10004, "Nagy", "Peter"), player(10005, "Smith", "Tom")});
         league_.writeMasterPlayers({player(10001, "Ortega", "Luis"), player(10002, "Lee", "Kim"),
                                     player(10003, "M\xfcller", "Jan")});
+        leagueBefore_ = gameFolders();
+        openOnLeague();
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(gameFolders(), leagueBefore_) << "an export changed the league";
+        WindowFixture::TearDown();
+    }
+
+    void openOnLeague() {
         Form1& form = openWindow();
         form.setFolder(PickerColumn::Prior, league_.priorFolder());
         form.setFolder(PickerColumn::Current, league_.currentFolder());
@@ -35,6 +52,15 @@ protected:
         form.Process();
         ASSERT_TRUE(dialogs_.messages.isEmpty());
         ASSERT_EQ(control<QListView>("List1")->model()->rowCount(), 3);
+    }
+
+    // The league's three folders, byte for byte; lists may be written beside them.
+    [[nodiscard]] QMap<QString, QByteArray> gameFolders() const {
+        QMap<QString, QByteArray> files = league_.snapshot();
+        files.removeIf([this](const auto& file) {
+            return QFileInfo(file.key()).absolutePath() == league_.root();
+        });
+        return files;
     }
 
     void click(const char* button) {
@@ -52,14 +78,41 @@ protected:
     [[nodiscard]] QString output(const QString& name) const { return workingFolder() + "/" + name; }
 
     LeagueFolder league_;
+    QMap<QString, QByteArray> leagueBefore_;
 };
+
+// Every file under `folder`, hidden ones too, with its size and when it last changed.
+std::map<QString, QString> filesUnder(const QString& folder) {
+    std::map<QString, QString> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path] = QStringLiteral("%1 bytes, changed %2")
+                          .arg(it.fileInfo().size())
+                          .arg(it.fileInfo().lastModified().toString(Qt::ISODateWithMs));
+    }
+    return files;
+}
 
 TEST_F(ExportTest, PriorSeasonNamesAreWrittenLineByLineAndConfirmedOnceComplete) {
     const QString path = output("left.txt");
     dialogs_.exportAnswers = {path};
     QByteArray contentWhenConfirmed;
-    dialogs_.onMessage = [&](const QString&) { contentWhenConfirmed = contentOf(path); };
+    bool busyWhenConfirmed = true;
+    dialogs_.onMessage = [&](const QString&) {
+        contentWhenConfirmed = contentOf(path);
+        busyWhenConfirmed = QGuiApplication::overrideCursor() != nullptr;
+    };
+    Qt::CursorShape cursorWhileWriting = Qt::ArrowCursor;
+    QObject::connect(control<QListView>("List1")->selectionModel(),
+                     &QItemSelectionModel::currentChanged, [&cursorWhileWriting] {
+                         if (const QCursor* cursor = QGuiApplication::overrideCursor())
+                             cursorWhileWriting = cursor->shape();
+                     });
     click("cmdFile");
+    EXPECT_EQ(cursorWhileWriting, Qt::WaitCursor);
+    EXPECT_FALSE(busyWhenConfirmed);
 
     const QByteArray expected = "Ortega,Luis            10001 Lake City Comets\r\n"
                                 "Lee,Kim                10002 Lake City Comets\r\n"
@@ -130,10 +183,20 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
         QString path;
         QString reason;
     };
+    // Links to the season's game files: by name through a symbolic link, and a second name that
+    // only the folders chosen in the window reveal.
+    const QString linkToPlayers = output("players.txt");
+    ASSERT_TRUE(QFile::link(league_.priorPlayerFile(), linkToPlayers));
+    const QString secondName = output("second-name.txt");
+    ASSERT_EQ(::link(QFile::encodeName(league_.masterPlayerFile()).constData(),
+                     QFile::encodeName(secondName).constData()),
+              0);
     const Case cases[] = {
         {output("no-such-folder/out.txt"), ""},
         {workingFolder(), "Is a directory"},
         {"/dev/full", "No space left on device"},
+        {linkToPlayers, "QEL data file"},
+        {secondName, "QEL data file"},
     };
     for (const Case& failing : cases) {
         dialogs_.messages.clear();
@@ -158,6 +221,38 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
     click("cmdFile2");
     EXPECT_EQ(dialogs_.messages, QStringList{"file " + earlier + " was written "});
     EXPECT_EQ(contentOf(earlier), fileOf("List2"));
+}
+
+TEST_F(ExportTest, AWholeSessionWritesOnlyTheListsAndTheRememberedFolders) {
+    const QString home = QDir::homePath();
+    const auto homeBefore = filesUnder(home);
+    const std::function<void(Form1&)> waysToLeave[] = {
+        [this](Form1&) { click("cmdExit"); },
+        [](Form1& form) {
+            QApplication::setActiveWindow(&form);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
+        },
+        [](Form1& form) { form.close(); }, // as the frame's close button does
+    };
+    for (const auto& leave : waysToLeave) {
+        dialogs_.exportAnswers = {output("gone.txt"), output("new.txt")};
+        click("cmdFile");
+        click("cmdFile2");
+        leave(*form_);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !form_->isVisible(); }, 2000));
+        form_.reset();
+        EXPECT_EQ(filesUnder(home), homeBefore) << "written in " << home.toStdString();
+        QStringList written =
+            QDir(workingFolder())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (QString& name : written)
+            name = name.toLower();
+        written.sort();
+        EXPECT_EQ(written, (QStringList{"gone.txt", "missdir.txt", "new.txt", "qelmdir.txt"}));
+        dialogs_.messages.clear();
+        openOnLeague();
+    }
 }
 
 } // namespace
