@@ -4,6 +4,7 @@
 
 #include "window/DriveList.h"
 
+#include "window/DriveListAccessible.h"
 #include "window/MountedVolumes.h"
 
 #include <QSignalBlocker>
@@ -11,6 +12,7 @@
 namespace zorbin {
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+    DriveListAccessible::install();
     refill();
     connect(this, &QComboBox::activated, this,
             [this](int index) { emit volumeChosen(itemText(index)); });

@@ -9,7 +9,10 @@
 #include "window/ReportListModel.h"
 #include "WindowFixture.h"
 
+#include <map>
+#include <QAccessible>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -47,7 +50,12 @@ protected:
         return form;
     }
 
-    void clickProcess() { QTest::mouseClick(control<QPushButton>("cmdProcess"), Qt::LeftButton); }
+    // Presses "Process" and checks that the run left the league's files as they were.
+    void clickProcess() {
+        const auto before = league_.snapshot();
+        QTest::mouseClick(control<QPushButton>("cmdProcess"), Qt::LeftButton);
+        EXPECT_EQ(league_.snapshot(), before) << "a run changed the league";
+    }
 
     [[nodiscard]] QList<QByteArray> lines(const char* list) const {
         const auto* model = qobject_cast<const ReportListModel*>(control<QListView>(list)->model());
@@ -98,6 +106,79 @@ TEST_F(ProcessTest, ARunOnALeagueFillsBothListsAsTheGameWroteThem) {
     clickProcess();
     EXPECT_EQ(lines("List1").size(), 2);
     EXPECT_EQ(lines("List2").size(), 2);
+}
+
+TEST_F(ProcessTest, ScreenReadersFindEveryControlByNameAndHearHowManyPlayersAListHolds) {
+    writeLeague();
+    Form1& form = openOnLeague();
+    const std::map<QString, QString> names = {
+        {"Drive1", "Prior season drive"},
+        {"Dir1", "Prior season folder"},
+        {"fleOld", "Prior season player file"},
+        {"Text1", "Prior season player file path"},
+        {"Drive2", "Current season drive"},
+        {"Dir2", "Current season folder"},
+        {"fleNew", "Current season player file"},
+        {"Text2", "Current season player file path"},
+        {"Drive3", "Master drive"},
+        {"Dir3", "Master folder"},
+        {"File1", "Master player file"},
+        {"Text3", "Master player file path"},
+        {"List1", "Players of the prior season missing from the current one"},
+        {"List2", "Players of the current season missing from the prior one"},
+        {"cmdExit", "EXIT"},
+        {"Label1", "Point to Prior Season Path"},
+    };
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->childCount(), 21);
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        const QString objectName = child->object()->objectName();
+        const QString name = child->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << objectName.toStdString();
+        if (const auto expected = names.find(objectName); expected != names.end()) {
+            EXPECT_EQ(name, expected->second);
+        }
+        // A folder list is a plain list of folders, with no column header to read out.
+        for (int row = 0; row < child->childCount(); ++row)
+            EXPECT_NE(child->child(row)->role(), QAccessible::ColumnHeader)
+                << objectName.toStdString();
+    }
+
+    const auto description = [this](const char* list) {
+        return QAccessible::queryAccessibleInterface(control<QListView>(list))
+            ->text(QAccessible::Description);
+    };
+    clickProcess();
+    EXPECT_EQ(description("List1"), "2 players");
+    EXPECT_EQ(description("List2"), "2 players");
+    league_.writeCurrentPlayers({player(10001, "Ortega", "Luis"), player(10002, "Lee", "Kim"),
+                                 player(10004, "Nagy", "Peter")});
+    clickProcess();
+    EXPECT_EQ(description("List1"), "1 player");
+    EXPECT_EQ(description("List2"), "0 players");
+}
+
+TEST_F(ProcessTest, TheCursorShowsTheRunIsBusyUntilItsMessage) {
+    writeLeague();
+    openOnLeague();
+    Qt::CursorShape whileFilling = Qt::ArrowCursor;
+    QObject::connect(control<QListView>("List1")->model(), &QAbstractItemModel::modelReset,
+                     [&whileFilling] {
+                         if (const QCursor* cursor = QGuiApplication::overrideCursor())
+                             whileFilling = cursor->shape();
+                     });
+    bool busyDuringMessage = true;
+    dialogs_.onMessage = [&busyDuringMessage](const QString&) {
+        busyDuringMessage = QGuiApplication::overrideCursor() != nullptr;
+    };
+    control<QLineEdit>("Text2")->setText(league_.currentFolder() + "/missing.dat");
+    clickProcess();
+    EXPECT_EQ(whileFilling, Qt::WaitCursor);
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_FALSE(busyDuringMessage);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ProcessTest, EachExportButtonIsEnabledExactlyWhenItsListHoldsALine) {
