@@ -4,13 +4,17 @@
 
 // Leaving the program, resizing the window, and how list lines are shown.
 #include "records/Windows1252.h"
+#include "window/FittingLabel.h"
 #include "window/ProportionalResizer.h"
+#include "window/WrappingButton.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <set>
 
 namespace zorbin::test {
 namespace {
@@ -69,6 +73,52 @@ TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
     for (auto it = design.cbegin(); it != design.cend(); ++it)
         EXPECT_EQ(control<QWidget>(qPrintable(it.key()))->geometry(), it.value())
             << it.key().toStdString();
+}
+
+TEST_F(WindowBehaviourTest, LabelsShareOneCaptionSizeAndButtonsAnother) {
+    Form1& form = openWindow();
+    const auto sizes = [&form]() {
+        std::set<qreal> labels;
+        std::set<qreal> buttons;
+        for (const auto* label : form.findChildren<FittingLabel*>())
+            labels.insert(label->captionFont().pointSizeF());
+        for (const auto* button : form.findChildren<WrappingButton*>())
+            buttons.insert(button->captionFont().pointSizeF());
+        return std::pair{labels, buttons};
+    };
+    const auto [labels, buttons] = sizes();
+    EXPECT_EQ(labels.size(), 1u);
+    EXPECT_EQ(buttons.size(), 1u);
+
+    // With room for every caption, each is in the platform's size.
+    form.resize(3 * Form1::designClientSize);
+    QApplication::processEvents();
+    const qreal platform = form.font().pointSizeF();
+    EXPECT_EQ(sizes(), (std::pair{std::set{platform}, std::set{platform}}));
+}
+
+TEST_F(WindowBehaviourTest, EnterPressesTheFocusedButtonAndNothingElse) {
+    Form1& form = openWindow();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* exit = control<QPushButton>("cmdExit");
+    auto* pathBox = control<QLineEdit>("Text1");
+    pathBox->setFocus();
+    QTest::keyClick(pathBox, Qt::Key_Return);
+    QTest::keyClick(pathBox, Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.isVisible()) << "Enter outside a button pressed one";
+    for (QPushButton* button : form.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(button->isDefault() || button->autoDefault())
+            << button->objectName().toStdString();
+
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                         std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        form.show();
+        exit->setFocus();
+        QTest::keyClick(exit, key, modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&form] { return !form.isVisible(); }, 2000)) << key;
+    }
 }
 
 TEST(ProportionalResizer, NeighboursThatTouchAtDesignStillTouchWhenScaled) {
