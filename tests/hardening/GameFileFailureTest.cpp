@@ -86,6 +86,20 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     EXPECT_EQ(result.leftPlayers, left);
     EXPECT_EQ(result.arrivedPlayers, arrived);
 
+    // The failure names its file by kind, so callers never need to read the message.
+    const auto compared = compareSeasons({league.teamFile(), league.priorPlayerFile(),
+                                          league.currentPlayerFile(), league.masterPlayerFile()});
+    ASSERT_EQ(compared.ok(), message.isEmpty());
+    if (!compared.ok()) {
+        const SeasonFile expectedFile = file == GameFile::PriorPlayers ? SeasonFile::PriorPlayer
+                                        : file == GameFile::CurrentPlayers
+                                            ? SeasonFile::CurrentPlayer
+                                        : file == GameFile::Teams ? SeasonFile::PriorTeam
+                                                                  : SeasonFile::MasterPlayer;
+        EXPECT_EQ(compared.failure().file, expectedFile);
+        EXPECT_EQ(compared.failure().missingPlayerFile(), message == missingPlayerFileMessage);
+    }
+
     const ReportOutcome outcome = report();
     if (message.isEmpty()) {
         EXPECT_EQ(outcome.status, 0) << outcome.err.constData();
