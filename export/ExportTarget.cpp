@@ -4,12 +4,9 @@
 
 #include "export/ExportTarget.h"
 
-#include "records/CaseInsensitivePath.h"
-#include "records/MasterPlayerRecord.h"
-#include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
+#include "files/CaseInsensitivePath.h"
+#include "files/GameFiles.h"
 
-#include <array>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,19 +19,8 @@ namespace {
 // The kernel gives up on longer chains of links; so does this.
 constexpr int mostLinksFollowed = 40;
 
-const std::array<QString, 3>& gameFileNames() {
-    static const std::array<QString, 3> names{PlayerRecord::fileName, TeamRecord::fileName,
-                                              MasterPlayerRecord::fileName};
-    return names;
-}
-
 bool namesAGameFile(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    for (const QString& gameFile : gameFileNames()) {
-        if (name.compare(gameFile, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return gameFiles::isGameFileName(QFileInfo(path).fileName());
 }
 
 // Where writing `path` ends up once every symbolic link is followed. A link that leads nowhere is
@@ -45,7 +31,7 @@ QString finalTarget(const QString& path) {
         return info.canonicalFilePath();
     QString current = path;
     for (int step = 0; step < mostLinksFollowed && QFileInfo(current).isSymLink(); ++step)
-        current = CaseInsensitivePath::resolve(QFileInfo(current).symLinkTarget());
+        current = caseInsensitivePath::resolve(QFileInfo(current).symLinkTarget());
     return current;
 }
 
@@ -64,11 +50,11 @@ FileFailure refused(const QString& chosen, const QString& reason) {
 } // namespace
 
 QString resolve(const QString& chosen) {
-    return CaseInsensitivePath::resolve(chosen);
+    return caseInsensitivePath::resolve(chosen);
 }
 
 std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
-                                   const QStringList& gameFiles) {
+                                   const QStringList& leagueFiles) {
     if (namesAGameFile(chosen) || namesAGameFile(target))
         return refused(chosen, QStringLiteral("This is a QEL data file"));
     const QString reached = finalTarget(target);
@@ -79,7 +65,7 @@ std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
     const auto written = statusOf(target);
     if (!written)
         return std::nullopt;
-    for (const QString& gameFile : gameFiles) {
+    for (const QString& gameFile : leagueFiles) {
         const auto game = statusOf(gameFile);
         if (game && game->st_dev == written->st_dev && game->st_ino == written->st_ino)
             return refused(chosen,
@@ -94,8 +80,8 @@ QStringList gameFilesIn(const QStringList& folders) {
     for (const QString& folder : folders) {
         if (folder.isEmpty())
             continue;
-        for (const QString& name : gameFileNames()) {
-            const QString found = CaseInsensitivePath::resolve(QDir(folder).filePath(name));
+        for (const QString* name : {&gameFiles::player, &gameFiles::team, &gameFiles::master}) {
+            const QString found = caseInsensitivePath::resolve(QDir(folder).filePath(*name));
             if (QFileInfo::exists(found))
                 files.append(found);
         }

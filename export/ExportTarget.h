@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/FileFailure.h"
 
 #include <optional>
 #include <QString>
@@ -19,9 +19,9 @@ namespace zorbin::exportTarget {
 
 // Why `target` must not be written, or nothing when it may be. A list must never land on a game
 // data file: not by name, not through symbolic links leading to one, and not as another name (a
-// hard link) of one of `gameFiles`. The failure names `chosen`, the name the user gave.
+// hard link) of one of `leagueFiles`. The failure names `chosen`, the name the user gave.
 [[nodiscard]] std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
-                                                 const QStringList& gameFiles);
+                                                 const QStringList& leagueFiles);
 
 // The game data files that `folders` hold, whatever letter case they bear on disk.
 [[nodiscard]] QStringList gameFilesIn(const QStringList& folders);

@@ -5,7 +5,7 @@
 #include "export/ListFileWriter.h"
 
 #include "export/ExportTarget.h"
-#include "export/FileReplacer.h"
+#include "files/FileReplacer.h"
 
 #include <cerrno>
 #include <QFile>
@@ -47,7 +47,7 @@ std::optional<FileFailure> writeInPlace(const QString& path, const QByteArray& c
 
 } // namespace
 
-std::optional<FileFailure> ListFileWriter::write(const QString& path,
+std::optional<FileFailure> listFileWriter::write(const QString& path,
                                                  const QList<QByteArray>& lines,
                                                  const QStringList& gameFiles) {
     if (path.isEmpty())
@@ -67,13 +67,13 @@ std::optional<FileFailure> ListFileWriter::write(const QString& path,
             return writeFailure(path, QStringLiteral("Not a regular file"));
     }
 
-    auto failure = FileReplacer::replace(target, content);
+    auto failure = fileReplacer::replace(target, content);
     if (failure)
         failure->path = path;
     return failure;
 }
 
-QString ListFileWriter::confirmationText(const QString& fileName) {
+QString listFileWriter::confirmationText(const QString& fileName) {
     return QStringLiteral("file ") + fileName + QStringLiteral(" was written ");
 }
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/FileFailure.h"
 
 #include <optional>
 #include <QByteArray>
@@ -19,13 +19,14 @@ namespace zorbin {
 // missing, path is a folder) leaves any earlier file exactly as it was. The game's own data files
 // are never written, whichever name or link leads to them; `gameFiles` are those of the league in
 // use, refused under any other name too. A name matches an existing file without regard to case.
-class ListFileWriter {
-public:
-    [[nodiscard]] static std::optional<FileFailure>
-    write(const QString& path, const QList<QByteArray>& lines, const QStringList& gameFiles = {});
+namespace listFileWriter {
 
-    // The confirmation shown once the file is complete: "file " + name + " was written ".
-    [[nodiscard]] static QString confirmationText(const QString& fileName);
-};
+[[nodiscard]] std::optional<FileFailure> write(const QString& path, const QList<QByteArray>& lines,
+                                               const QStringList& gameFiles = {});
+
+// The confirmation shown once the file is complete: "file " + name + " was written ".
+[[nodiscard]] QString confirmationText(const QString& fileName);
+
+} // namespace listFileWriter
 
 } // namespace zorbin

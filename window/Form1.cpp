@@ -4,10 +4,14 @@
 
 #include "window/Form1.h"
 
+#include "compare/ReportListModel.h"
+#include "compare/SeasonComparison.h"
 #include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
+#include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
 #include "window/BusyCursor.h"
 #include "window/DriveList.h"
 #include "window/FileList.h"
@@ -17,7 +21,6 @@
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
-#include "window/ReportListModel.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
@@ -259,31 +262,42 @@ void Form1::Process() {
     BusyCursor busy;
     list1Lines_->clear();
     list2Lines_->clear();
+    describeCount(*list1_, 0);
+    describeCount(*list2_, 0);
     cmdFile_->setEnabled(false);
     cmdFile2_->setEnabled(false);
 
-    ComparisonResult result =
-        comparisonRun_.run({priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
-                            masterColumn_->pathBox()->text(), priorColumn_->folder(),
-                            currentColumn_->folder(), masterColumn_->folder()});
+    const SeasonFiles files{leagueFiles::pathIn(priorColumn_->folder(), TeamRecord::fileName),
+                            priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
+                            masterColumn_->pathBox()->text()};
+    if (files.priorPlayerFile.isEmpty() || files.currentPlayerFile.isEmpty() ||
+        files.masterPlayerFile.isEmpty())
+        return;
 
-    const QFont font = reportFont();
-    list1_->setFont(font);
-    list2_->setFont(font);
-    list1Lines_->setLines(std::move(result.leftPlayers));
-    list2Lines_->setLines(std::move(result.arrivedPlayers));
-    cmdFile_->setEnabled(result.leftExportEnabled);
-    cmdFile2_->setEnabled(result.arrivedExportEnabled);
-    describeCount(*list1_, list1Lines_->rowCount());
-    describeCount(*list2_, list2Lines_->rowCount());
+    // A folder that can't be remembered is worth a word, but no reason to withhold the lists.
+    const std::optional<FileFailure> saveFailure = rememberedFolders_.SaveFolders(
+        priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder());
+
+    auto lists = compareSeasons(files);
+    if (lists) {
+        const QFont font = reportFont();
+        list1_->setFont(font);
+        list2_->setFont(font);
+        list1Lines_->setLines(std::move(lists->leftPlayers));
+        list2Lines_->setLines(std::move(lists->arrivedPlayers));
+        cmdFile_->setEnabled(list1Lines_->rowCount() > 0);
+        cmdFile2_->setEnabled(list2Lines_->rowCount() > 0);
+        describeCount(*list1_, list1Lines_->rowCount());
+        describeCount(*list2_, list2Lines_->rowCount());
+    }
     lastRunGameFiles_.clear();
     lastRunGameFiles_ = gameFiles();
 
     busy.end();
-    if (!result.saveNotice.isEmpty())
-        showMessage(result.saveNotice);
-    if (!result.message.isEmpty())
-        showMessage(result.message);
+    if (saveFailure)
+        showMessage(saveFailure->message());
+    if (!lists)
+        showMessage(lists.failure().message());
 }
 
 void Form1::ExportList(QListView& list) {
@@ -311,13 +325,13 @@ void Form1::ExportList(QListView& list) {
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
-    const auto failure = ListFileWriter::write(fileName, content, gameFiles());
+    const auto failure = listFileWriter::write(fileName, content, gameFiles());
     busy.end();
     if (failure) {
         showMessage(failure->message());
         return;
     }
-    showMessage(ListFileWriter::confirmationText(fileName));
+    showMessage(listFileWriter::confirmationText(fileName));
 }
 
 } // namespace zorbin

@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "compare/ComparisonRun.h"
 #include "settings/FolderColumnSetter.h"
 #include "settings/RememberedFolders.h"
 #include "window/CaptionGroup.h"
@@ -67,7 +66,6 @@ private:
     CaptionGroup* labelCaptions_ = nullptr;
     CaptionGroup* buttonCaptions_ = nullptr;
     RememberedFolders rememberedFolders_;
-    ComparisonRun comparisonRun_{&rememberedFolders_};
 
     FolderPicker* priorColumn_ = nullptr;
     FolderPicker* currentColumn_ = nullptr;

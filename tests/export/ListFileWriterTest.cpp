@@ -25,12 +25,12 @@ TEST(ListFileWriter, WritesEachLineUnchangedWithCrLfAndReplacesAnOlderFile) {
     const QList<QByteArray> lines = {"Ortega,Luis            12345 Lake City Comets",
                                      "M\xFCller,J\xF6rg            12346 ",
                                      "                       12347 "};
-    ASSERT_FALSE(ListFileWriter::write(path, lines));
+    ASSERT_FALSE(listFileWriter::write(path, lines));
     EXPECT_EQ(contentOf(path), QByteArray("Ortega,Luis            12345 Lake City Comets\r\n"
                                           "M\xFCller,J\xF6rg            12346 \r\n"
                                           "                       12347 \r\n"));
 
-    ASSERT_FALSE(ListFileWriter::write(path, {}));
+    ASSERT_FALSE(listFileWriter::write(path, {}));
     EXPECT_EQ(contentOf(path), QByteArray());
     EXPECT_TRUE(QFile::exists(path));
 }
@@ -38,24 +38,24 @@ TEST(ListFileWriter, WritesEachLineUnchangedWithCrLfAndReplacesAnOlderFile) {
 TEST(ListFileWriter, FailuresNameThePathAndReasonAndLeaveTheOldFileAlone) {
     QTemporaryDir folder;
     const QString missingFolder = folder.filePath("no-such-folder/list.txt");
-    auto failure = ListFileWriter::write(missingFolder, {"a"});
+    auto failure = listFileWriter::write(missingFolder, {"a"});
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, missingFolder);
     EXPECT_FALSE(failure->reason.isEmpty());
 
-    failure = ListFileWriter::write(folder.path(), {"a"});
+    failure = listFileWriter::write(folder.path(), {"a"});
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->reason, qt_error_string(EISDIR));
     EXPECT_TRUE(QFileInfo(folder.path()).isDir());
 
-    failure = ListFileWriter::write(QStringLiteral("/dev/full"), {"a line"});
+    failure = listFileWriter::write(QStringLiteral("/dev/full"), {"a line"});
     ASSERT_TRUE(failure);
     EXPECT_TRUE(failure->message().contains("/dev/full"));
     struct stat status {};
     ASSERT_EQ(::stat("/dev/full", &status), 0);
     EXPECT_TRUE(S_ISCHR(status.st_mode)) << "the device node was replaced";
 
-    EXPECT_TRUE(ListFileWriter::write(QString(), {"a"}));
+    EXPECT_TRUE(listFileWriter::write(QString(), {"a"}));
 }
 
 TEST(ListFileWriter, NeverWritesOverAGameDataFileByNameLinkOrSecondName) {
@@ -90,7 +90,7 @@ TEST(ListFileWriter, NeverWritesOverAGameDataFileByNameLinkOrSecondName) {
     };
     for (const Case& refused : cases) {
         const QByteArray before = contentOf(refused.protectedFile);
-        const auto failure = ListFileWriter::write(refused.chosen, {"a line"}, {players});
+        const auto failure = listFileWriter::write(refused.chosen, {"a line"}, {players});
         ASSERT_TRUE(failure) << refused.chosen.toStdString();
         EXPECT_TRUE(failure->message().contains(refused.chosen))
             << failure->message().toStdString();
@@ -100,24 +100,24 @@ TEST(ListFileWriter, NeverWritesOverAGameDataFileByNameLinkOrSecondName) {
     EXPECT_FALSE(QFile::exists(league + "/Mastplyr.dat")) << "written through a dangling link";
     EXPECT_EQ(contentOf(players), QByteArray("league data"));
 
-    EXPECT_FALSE(ListFileWriter::write(folder.filePath("qelplyr.dat.txt"), {"a line"}, {players}));
+    EXPECT_FALSE(listFileWriter::write(folder.filePath("qelplyr.dat.txt"), {"a line"}, {players}));
     // A link to a file of the user's is written through.
     const QString list = folder.filePath("list.txt");
     test::LeagueFolder::writeBytes(list, "old");
-    EXPECT_FALSE(ListFileWriter::write(link(list, "list-link.txt"), {"new"}, {players}));
+    EXPECT_FALSE(listFileWriter::write(link(list, "list-link.txt"), {"new"}, {players}));
     EXPECT_EQ(contentOf(list), QByteArray("new\r\n"));
 }
 
 TEST(ListFileWriter, ANameInAnotherLetterCaseRewritesTheExistingFile) {
     QTemporaryDir folder;
     test::LeagueFolder::writeBytes(folder.filePath("gone.txt"), "old list");
-    ASSERT_FALSE(ListFileWriter::write(folder.filePath("GONE.TXT"), {"a line"}));
+    ASSERT_FALSE(listFileWriter::write(folder.filePath("GONE.TXT"), {"a line"}));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"gone.txt"});
     EXPECT_EQ(contentOf(folder.filePath("gone.txt")), QByteArray("a line\r\n"));
 }
 
 TEST(ListFileWriter, ConfirmationNamesTheFileAndEndsInABlank) {
-    EXPECT_EQ(ListFileWriter::confirmationText("/lists/gone.txt"),
+    EXPECT_EQ(listFileWriter::confirmationText("/lists/gone.txt"),
               QStringLiteral("file /lists/gone.txt was written "));
 }
 
