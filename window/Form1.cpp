@@ -247,9 +247,8 @@ void Form1::showMessage(const QString& text) {
     dialogs_.showMessage(this, text);
 }
 
-QStringList Form1::gameFiles() const {
-    QStringList files = lastRunGameFiles_;
-    files += exportTarget::gameFilesIn(
+QStringList Form1::chosenGameFiles() const {
+    QStringList files = exportTarget::gameFilesIn(
         {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
@@ -290,8 +289,7 @@ void Form1::Process() {
         describeCount(*list1_, list1Lines_->rowCount());
         describeCount(*list2_, list2Lines_->rowCount());
     }
-    lastRunGameFiles_.clear();
-    lastRunGameFiles_ = gameFiles();
+    lastRunGameFiles_ = chosenGameFiles();
 
     busy.end();
     if (saveFailure)
@@ -325,7 +323,8 @@ void Form1::ExportList(QListView& list) {
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
-    const auto failure = listFileWriter::write(fileName, content, gameFiles());
+    const auto failure =
+        listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles());
     busy.end();
     if (failure) {
         showMessage(failure->message());

@@ -59,8 +59,9 @@ private:
     void orderTabs();
     void startUp();
     void showMessage(const QString& text);
-    // The game files of the folders and path boxes chosen now and at the last run.
-    [[nodiscard]] QStringList gameFiles() const;
+    // The game files of the folders and path boxes chosen now. An export refuses these and those
+    // of the last run, whose lists it writes.
+    [[nodiscard]] QStringList chosenGameFiles() const;
 
     UserDialogs& dialogs_;
     CaptionGroup* labelCaptions_ = nullptr;
