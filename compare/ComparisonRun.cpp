@@ -122,13 +122,19 @@ ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
     }
     result.leftPlayers.reserve(leftCount);
     result.arrivedPlayers.reserve(arrivedCount);
+    result.leftRows.reserve(leftCount);
+    result.arrivedRows.reserve(arrivedCount);
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior == tables.inCurrent(identity))
             continue;
-        QByteArray line =
-            reportLine(tables.reportName(identity), identity, tables.teamOf(identity));
+        const std::optional<DisplayNameParts> name = tables.reportName(identity);
+        const QByteArrayView team = tables.teamOf(identity);
+        QByteArray line = reportLine(name, identity, team);
         (inPrior ? result.leftPlayers : result.arrivedPlayers).append(std::move(line));
+        (inPrior ? result.leftRows : result.arrivedRows)
+            .append(
+                ReportRow{identity, name ? displayName(*name) : QByteArray(), team.toByteArray()});
     }
     result.leftExportEnabled = !result.leftPlayers.isEmpty();
     result.arrivedExportEnabled = !result.arrivedPlayers.isEmpty();

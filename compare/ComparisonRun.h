@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "compare/ReportLine.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,6 +27,8 @@ struct ComparisonInput {
 struct ComparisonResult {
     QList<QByteArray> leftPlayers;    // List1: in the prior season, absent from the current one
     QList<QByteArray> arrivedPlayers; // List2: in the current season, absent from the prior one
+    QList<ReportRow> leftRows;        // the players of leftPlayers, field by field
+    QList<ReportRow> arrivedRows;     // the players of arrivedPlayers, field by field
     QString message;                  // for a message box; empty when the run completed
     QString saveNotice;               // the remembered folders could not be saved; the run went on
     bool leftExportEnabled = false;
