@@ -7,6 +7,8 @@
 #include "records/Windows1252.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <QString>
 
 namespace zorbin::reportformat {
@@ -20,54 +22,84 @@ constexpr qsizetype nameColumnWidth = 21;
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
 }
 
+// Each byte's character as the window decodes it, looked up byte by byte: a report holds up to
+// 22,768 rows, and decoding each field into a string of its own would cost more than the rest.
+[[nodiscard]] const std::array<QChar, 256>& characters() {
+    static const std::array<QChar, 256> table = [] {
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int code = 0; code < 256; ++code)
+            bytes[code] = static_cast<char>(code);
+        const QString decoded = windows1252::decode(bytes);
+        std::array<QChar, 256> characters;
+        std::copy(decoded.begin(), decoded.end(), characters.begin());
+        return characters;
+    }();
+    return table;
+}
+
+[[nodiscard]] QChar character(const std::array<QChar, 256>& table, char byte) {
+    return table[static_cast<unsigned char>(byte)];
+}
+
+void appendNumber(QString& out, int number) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out += QLatin1StringView(digits, end);
+}
+
 // A league file is untrusted input, and a control character on a terminal can move the cursor,
 // rewrite what is already shown or retitle the window.
-[[nodiscard]] QString shownText(const QByteArray& bytes) {
-    QString text = windows1252::decode(bytes);
-    std::replace_if(text.begin(), text.end(), isControl, QChar(QChar::ReplacementCharacter));
-    return text;
+void appendShown(QString& out, const QByteArray& bytes) {
+    const auto& table = characters();
+    for (const char byte : bytes) {
+        const QChar shown = character(table, byte);
+        out += isControl(shown) ? QChar(QChar::ReplacementCharacter) : shown;
+    }
 }
 
 void appendTextList(QString& out, QStringView heading, const QList<ReportRow>& rows) {
-    out += QStringLiteral("%1 (%2):\n").arg(heading).arg(rows.size());
+    out += heading;
+    out += QLatin1StringView(" (");
+    appendNumber(out, static_cast<int>(rows.size()));
+    out += QLatin1StringView("):\n");
     for (const ReportRow& row : rows) {
-        const QString name = shownText(row.name);
-        out += name;
-        // Every Windows-1252 character takes one column, so the padding counts characters.
-        out += QString(std::max<qsizetype>(nameColumnWidth - name.size(), 0) + 2, QLatin1Char(' '));
-        out += QString::number(row.identity);
-        out += QLatin1Char(' ');
-        out += shownText(row.team);
-        out += QLatin1Char('\n');
+        appendShown(out, row.name);
+        // One character a byte, each one column wide: padding by bytes is padding by columns.
+        out.resize(out.size() + std::max(nameColumnWidth - row.name.size(), qsizetype(0)) + 2,
+                   u' ');
+        appendNumber(out, row.identity);
+        out += u' ';
+        appendShown(out, row.team);
+        out += u'\n';
     }
 }
 
 // Quoted only when needed, as RFC 4180 puts it; also around control characters and edge spaces,
 // which some readers would otherwise drop or take for a line end.
 void appendCsvField(QString& out, const QByteArray& bytes) {
-    const QString text = windows1252::decode(bytes);
+    const auto& table = characters();
     const bool quoted =
-        std::any_of(text.begin(), text.end(),
-                    [](QChar c) { return c == u',' || c == u'"' || isControl(c); }) ||
-        text.startsWith(u' ') || text.endsWith(u' ');
-    if (!quoted) {
-        out += text;
-        return;
-    }
-    out += u'"';
-    for (const QChar character : text) {
-        if (character == u'"')
+        std::any_of(bytes.begin(), bytes.end(),
+                    [&table](char byte) {
+                        return byte == ',' || byte == '"' || isControl(character(table, byte));
+                    }) ||
+        bytes.startsWith(' ') || bytes.endsWith(' ');
+    if (quoted)
+        out += u'"';
+    for (const char byte : bytes) {
+        if (byte == '"')
             out += u'"';
-        out += character;
+        out += character(table, byte);
     }
-    out += u'"';
+    if (quoted)
+        out += u'"';
 }
 
 void appendCsvList(QString& out, QLatin1StringView list, const QList<ReportRow>& rows) {
     for (const ReportRow& row : rows) {
         out += list;
         out += u',';
-        out += QString::number(row.identity);
+        appendNumber(out, row.identity);
         out += u',';
         appendCsvField(out, row.name);
         out += u',';
@@ -79,15 +111,20 @@ void appendCsvList(QString& out, QLatin1StringView list, const QList<ReportRow>&
 // RFC 8259 asks only for characters below U+0020 to be escaped; DEL and the C1 controls are too,
 // so that printing the document on a terminal is as safe as the text form, with the same text.
 void appendJsonString(QString& out, const QByteArray& bytes) {
+    static constexpr char hexDigits[] = "0123456789abcdef";
+    const auto& table = characters();
     out += u'"';
-    for (const QChar character : windows1252::decode(bytes)) {
-        if (character == u'"' || character == u'\\') {
+    for (const char byte : bytes) {
+        const QChar decoded = character(table, byte);
+        if (decoded == u'"' || decoded == u'\\') {
             out += u'\\';
-            out += character;
-        } else if (isControl(character)) {
-            out += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
+            out += decoded;
+        } else if (isControl(decoded)) {
+            out += QLatin1StringView("\\u00");
+            out += QLatin1Char(hexDigits[decoded.unicode() >> 4]);
+            out += QLatin1Char(hexDigits[decoded.unicode() & 0xF]);
         } else {
-            out += character;
+            out += decoded;
         }
     }
     out += u'"';
@@ -99,7 +136,7 @@ void appendJsonList(QString& out, QLatin1StringView list, const QList<ReportRow>
     out += QLatin1StringView("\": [");
     for (qsizetype i = 0; i < rows.size(); ++i) {
         out += QLatin1StringView(i == 0 ? "\n    {\"identity\": " : ",\n    {\"identity\": ");
-        out += QString::number(rows[i].identity);
+        appendNumber(out, rows[i].identity);
         out += QLatin1StringView(", \"name\": ");
         appendJsonString(out, rows[i].name);
         out += QLatin1StringView(", \"team\": ");
