@@ -41,7 +41,8 @@ BENCHMARK(reportRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 void formatOnly(benchmark::State& state) {
     const auto format = static_cast<Format>(state.range(0));
     const zorbin::ComparisonResult result =
-        zorbin::ComparisonRun(nullptr).run(LargestLeague::instance().input());
+        zorbin::ComparisonRun(nullptr, zorbin::ComparisonRun::Rows::Included)
+            .run(LargestLeague::instance().input());
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray printed =

@@ -122,8 +122,10 @@ ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
     }
     result.leftPlayers.reserve(leftCount);
     result.arrivedPlayers.reserve(arrivedCount);
-    result.leftRows.reserve(leftCount);
-    result.arrivedRows.reserve(arrivedCount);
+    if (rows_ == Rows::Included) {
+        result.leftRows.reserve(leftCount);
+        result.arrivedRows.reserve(arrivedCount);
+    }
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior == tables.inCurrent(identity))
@@ -132,9 +134,11 @@ ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
         const QByteArrayView team = tables.teamOf(identity);
         QByteArray line = reportLine(name, identity, team);
         (inPrior ? result.leftPlayers : result.arrivedPlayers).append(std::move(line));
-        (inPrior ? result.leftRows : result.arrivedRows)
-            .append(
-                ReportRow{identity, name ? displayName(*name) : QByteArray(), team.toByteArray()});
+        if (rows_ == Rows::Included) {
+            (inPrior ? result.leftRows : result.arrivedRows)
+                .append(ReportRow{identity, name ? displayName(*name) : QByteArray(),
+                                  team.toByteArray()});
+        }
     }
     result.leftExportEnabled = !result.leftPlayers.isEmpty();
     result.arrivedExportEnabled = !result.arrivedPlayers.isEmpty();

@@ -27,8 +27,8 @@ struct ComparisonInput {
 struct ComparisonResult {
     QList<QByteArray> leftPlayers;    // List1: in the prior season, absent from the current one
     QList<QByteArray> arrivedPlayers; // List2: in the current season, absent from the prior one
-    QList<ReportRow> leftRows;        // the players of leftPlayers, field by field
-    QList<ReportRow> arrivedRows;     // the players of arrivedPlayers, field by field
+    QList<ReportRow> leftRows;        // leftPlayers field by field, with Rows::Included
+    QList<ReportRow> arrivedRows;     // arrivedPlayers field by field, with Rows::Included
     QString message;                  // for a message box; empty when the run completed
     QString saveNotice;               // the remembered folders could not be saved; the run went on
     bool leftExportEnabled = false;
@@ -43,15 +43,20 @@ public:
     static inline const QString missingPlayerFileMessage =
         QStringLiteral(" Not a valid QEL Directory for Prior Season");
 
+    // Only the report tool's printed forms need each player's fields apart; building them would
+    // add a fifth to every run of the window.
+    enum class Rows { Omitted, Included };
+
     // `rememberedFolders` receives the three folders once the path check passes; null for callers
     // that must not write them (the report tool).
-    explicit ComparisonRun(const RememberedFolders* rememberedFolders)
-        : rememberedFolders_(rememberedFolders) {}
+    explicit ComparisonRun(const RememberedFolders* rememberedFolders, Rows rows = Rows::Omitted)
+        : rememberedFolders_(rememberedFolders), rows_(rows) {}
 
     [[nodiscard]] ComparisonResult run(const ComparisonInput& input) const;
 
 private:
     const RememberedFolders* rememberedFolders_;
+    Rows rows_;
 };
 
 } // namespace zorbin

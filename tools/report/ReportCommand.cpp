@@ -204,13 +204,16 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         input.masterPlayerFile = masterPath;
     }
 
-    const ComparisonResult result = ComparisonRun(nullptr).run(input);
+    const bool printing = options->goneFile.isEmpty() && options->newFile.isEmpty();
+    const ComparisonResult result = ComparisonRun(nullptr, printing ? ComparisonRun::Rows::Included
+                                                                    : ComparisonRun::Rows::Omitted)
+                                        .run(input);
     if (!result.message.isEmpty()) {
         print(err, result.message + QLatin1Char('\n'));
         return failure;
     }
 
-    if (options->goneFile.isEmpty() && options->newFile.isEmpty()) {
+    if (printing) {
         const QByteArray printed =
             reportformat::format(options->format, result.leftRows, result.arrivedRows);
         errno = 0;
