@@ -4,9 +4,9 @@
 
 #include "settings/RememberedFolders.h"
 
-#include "export/FileReplacer.h"
-#include "records/CaseInsensitivePath.h"
-#include "records/Exists.h"
+#include "files/CaseInsensitivePath.h"
+#include "files/Exists.h"
+#include "files/FileReplacer.h"
 #include "settings/RememberedFieldReader.h"
 
 #include <QDir>
@@ -33,21 +33,22 @@ QByteArray RememberedFolders::entryLine(const QString& folder) {
 }
 
 QString RememberedFolders::pathOf(const QString& name) const {
-    return CaseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
+    return caseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
 }
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
                                                         const QByteArray& content) const {
-    return FileReplacer::replace(pathOf(name), content);
+    return fileReplacer::replace(pathOf(name), content);
 }
 
-std::optional<QByteArray> RememberedFolders::readFile(const QString& name) const {
-    QFile file(pathOf(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray content = file.read(largestReadBytes);
+Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
+    const QString path = pathOf(name);
+    QFile file(path);
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.read(largestReadBytes);
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return FileFailure{QStringLiteral("read"), path, file.errorString()};
     return content;
 }
 
@@ -69,7 +70,7 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
 
     // Season folders. Until the first entry is read, a failure ends the restore.
     if (Exists(pathOf(seasonFileReadName))) {
-        const std::optional<QByteArray> content = readFile(seasonFileReadName);
+        const Result<QByteArray> content = readFile(seasonFileReadName);
         if (!content)
             return;
         RememberedFieldReader reader(*content);
@@ -86,7 +87,7 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
     // Master folder. Failures here end the restore whether or not they are being ignored, since
     // nothing follows.
     if (Exists(pathOf(masterFileReadName))) {
-        const std::optional<QByteArray> content = readFile(masterFileReadName);
+        const Result<QByteArray> content = readFile(masterFileReadName);
         if (!content)
             return;
         RememberedFieldReader reader(*content);

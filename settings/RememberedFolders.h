@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/FileFailure.h"
+#include "files/Result.h"
 #include "settings/FolderColumnSetter.h"
 
 #include <optional>
@@ -44,7 +45,7 @@ private:
     [[nodiscard]] QString pathOf(const QString& name) const;
     [[nodiscard]] std::optional<FileFailure> writeFile(const QString& name,
                                                        const QByteArray& content) const;
-    [[nodiscard]] std::optional<QByteArray> readFile(const QString& name) const;
+    [[nodiscard]] Result<QByteArray> readFile(const QString& name) const;
 
     QString workingFolder_;
 };

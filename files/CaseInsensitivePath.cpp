@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/CaseInsensitivePath.h"
+#include "files/CaseInsensitivePath.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace zorbin {
 
-QString CaseInsensitivePath::resolve(const QString& path) {
+QString caseInsensitivePath::resolve(const QString& path) {
     if (path.isEmpty())
         return path;
     const QFileInfo info(path);
