@@ -4,10 +4,47 @@
 
 #include "window/DesktopDialogs.h"
 #include "window/Form1.h"
+#include "ZorbinVersion.h"
 
+#include <cstdio>
+#include <cstring>
 #include <QApplication>
 
+namespace {
+
+constexpr char usage[] =
+    "Usage: zorbin [--help | --version] [QT_OPTION...]\n"
+    "\n"
+    "Opens Zorbin's window, which lists the players of the prior QEL season missing from the\n"
+    "current one and the players of the current season missing from the prior one. The folders\n"
+    "used on \"Process\" are remembered in MissDir.txt and QELMDir.txt in the working folder.\n"
+    "zorbin-report prints the same lists without a window.\n"
+    "\n"
+    "  --help     show this text\n"
+    "  --version  show the program's name and version\n"
+    "\n"
+    "Qt's own options, such as -platform NAME or -style NAME, are accepted too.\n";
+
+// The exit status after printing on standard output: 0 when all of it got there, else 1.
+int printedStatus() {
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before QApplication exists, which needs a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("zorbin %s\n", zorbin::programVersion);
+            return printedStatus();
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(usage, stdout);
+            return printedStatus();
+        }
+    }
+
     QApplication application(argc, argv);
     // No display name: the platform would append it to the window's caption.
     QApplication::setApplicationName(QStringLiteral("zorbin"));

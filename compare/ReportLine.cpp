@@ -14,6 +14,13 @@ namespace {
 constexpr qsizetype nameColumnWidth = 21;
 }
 
+QByteArray displayName(const DisplayNameParts& name) {
+    QByteArray text;
+    text.reserve(name.lastName.size() + 1 + name.firstName.size());
+    text.append(name.lastName).append(',').append(name.firstName);
+    return text;
+}
+
 QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
                       QByteArrayView team) {
     char digits[16];

@@ -46,7 +46,7 @@ FileFailure notPresent(const QString& path) {
 
 } // namespace
 
-Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files) {
+Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, ReportRows rows) {
     const auto stop = [](SeasonFile file, FileFailure cause) {
         return ComparisonFailure{file, std::move(cause)};
     };
@@ -110,13 +110,23 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files) 
     }
     lists.leftPlayers.reserve(leftCount);
     lists.arrivedPlayers.reserve(arrivedCount);
+    if (rows == ReportRows::Included) {
+        lists.leftRows.reserve(leftCount);
+        lists.arrivedRows.reserve(arrivedCount);
+    }
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior == tables.inCurrent(identity))
             continue;
-        QByteArray line =
-            reportLine(tables.reportName(identity), identity, tables.teamOf(identity));
+        const std::optional<DisplayNameParts> name = tables.reportName(identity);
+        const QByteArrayView team = tables.teamOf(identity);
+        QByteArray line = reportLine(name, identity, team);
         (inPrior ? lists.leftPlayers : lists.arrivedPlayers).append(std::move(line));
+        if (rows == ReportRows::Included) {
+            (inPrior ? lists.leftRows : lists.arrivedRows)
+                .append(ReportRow{identity, name ? displayName(*name) : QByteArray(),
+                                  team.toByteArray()});
+        }
     }
     return lists;
 }

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "compare/ReportLine.h"
 #include "files/FileFailure.h"
 #include "files/Result.h"
 
@@ -24,7 +25,13 @@ struct SeasonFiles {
 struct SeasonLists {
     QList<QByteArray> leftPlayers;    // in the prior season, absent from the current one
     QList<QByteArray> arrivedPlayers; // in the current season, absent from the prior one
+    QList<ReportRow> leftRows;        // leftPlayers field by field, with ReportRows::Included
+    QList<ReportRow> arrivedRows;     // arrivedPlayers field by field, with ReportRows::Included
 };
+
+// Only the report tool's printed forms need each player's fields apart; building them would add a
+// fifth to every run of the window.
+enum class ReportRows { Omitted, Included };
 
 enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer };
 
@@ -53,6 +60,7 @@ struct ComparisonFailure {
 // each as a report line with the name (master file first, else the current season) and the team
 // that held the player in the prior season. Reads the four files and writes nothing: a missing team
 // or master file reads as empty; a player file that is missing or empty stops the comparison.
-[[nodiscard]] Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files);
+[[nodiscard]] Result<SeasonLists, ComparisonFailure>
+compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted);
 
 } // namespace zorbin

@@ -132,14 +132,17 @@ INSTANTIATE_TEST_SUITE_P(EveryTarget, ExportFailureTest,
                          });
 
 TEST_F(HardeningTest, ReportPrintedToAFullDeviceSaysSo) {
-    std::FILE* full = std::fopen("/dev/full", "w");
-    ASSERT_NE(full, nullptr);
-    const ReportOutcome outcome = report({}, full);
-    std::fclose(full);
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
-              QStringLiteral("Could not write the lists to standard output: %1\n")
-                  .arg(qt_error_string(ENOSPC)));
+    for (const char* format : {"text", "csv", "json"}) {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        const ReportOutcome outcome = report({"--format", format}, full);
+        std::fclose(full);
+        EXPECT_EQ(outcome.status, 1) << format;
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
+                  QStringLiteral("Could not write the lists to standard output: %1\n")
+                      .arg(qt_error_string(ENOSPC)))
+            << format;
+    }
 }
 
 } // namespace

@@ -5,8 +5,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the Debian package, unpacks it into a scratch root as dpkg would install it, and checks
-# that its files are in their places, that its dependencies were found, and that the unpacked
-# zorbin-report lists the sample league exactly as the golden listing has it.
+# that its files are in their places, that its dependencies were found, that its changelog is for its
+# version, and that the unpacked programs run: zorbin-report lists the sample league exactly as the
+# golden listing has it, and zorbin tells its version without a display.
 # Usage: check-package.sh CPACK_CONFIG SAMPLE_TOOL GOLDEN_LISTING PROGRAM...
 set -eu
 config=$1 sample_tool=$2 golden=$3
@@ -38,17 +39,30 @@ root="$scratch/root"
 dpkg -x "$package" "$root"
 for file in usr/share/applications/io.github.zorbin.Zorbin.desktop \
     usr/share/icons/hicolor/scalable/apps/io.github.zorbin.Zorbin.svg \
-    usr/share/metainfo/io.github.zorbin.Zorbin.metainfo.xml; do
+    usr/share/metainfo/io.github.zorbin.Zorbin.metainfo.xml \
+    usr/share/doc/zorbin/copyright usr/share/doc/zorbin/changelog.gz; do
     [ -s "$root/$file" ] || fail "$file is missing from the package"
 done
 for program in "$@"; do
     [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is missing from the package"
+    page=usr/share/man/man1/$program.1.gz
+    [ -s "$root/$page" ] || fail "$page, the manual page of $program, is missing from the package"
 done
+version=$(dpkg-deb --field "$package" Version)
+changelog_version=$(zcat "$root/usr/share/doc/zorbin/changelog.gz" |
+    sed -n '1s/^zorbin (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] ||
+    fail "the changelog's latest entry is for version '$changelog_version', the package is $version"
 if [ -x "$root/usr/bin/zorbin" ]; then
     # The window needs Qt's platform plugins, which Qt's own packages only recommend.
     for needed in libqt6widgets6 qt6-qpa-plugins; do
         echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed"
     done
+    # --version must answer before Qt looks for a display.
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/zorbin" --version) ||
+        fail "the unpacked zorbin --version failed"
+    [ "$answer" = "zorbin $version" ] ||
+        fail "the unpacked zorbin --version says '$answer', not 'zorbin $version'"
 fi
 
 "$sample_tool" "$scratch/league" >/dev/null

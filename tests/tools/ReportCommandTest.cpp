@@ -6,16 +6,26 @@
 
 #include "support/CommandOutput.h"
 #include "support/LeagueFolder.h"
+#include "ZorbinVersion.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <optional>
+#include <ostream>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <unistd.h>
+#include <utility>
 
 namespace zorbin {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 using test::LeagueFolder;
 using test::player;
@@ -29,16 +39,124 @@ test::CommandOutput report(const QStringList& arguments) {
 
 using test::contentOf;
 
+struct ReportedRow {
+    QString list;
+    int identity = 0;
+    QString name;
+    QString team;
+    bool operator==(const ReportedRow&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& stream, const ReportedRow& row) {
+    return stream << row.list.toStdString() << ' ' << row.identity << " [" << row.name.toStdString()
+                  << "] [" << row.team.toStdString() << ']';
+}
+
+// RFC 4180 read strictly: every record ends in CR LF, a quoted field ends at its closing quote,
+// and a quote, CR or LF is only data inside quotes. Nothing on any departure from it.
+std::optional<QList<QStringList>> csvRecords(const QString& text) {
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    qsizetype at = 0;
+    bool fieldStart = true;
+    while (at < text.size()) {
+        const QChar character = text[at];
+        if (fieldStart && character == u'"') {
+            for (++at;; ++at) {
+                if (at >= text.size())
+                    return std::nullopt;
+                if (text[at] == u'"' && !text.mid(at, 2).startsWith(u"\"\""))
+                    break;
+                if (text[at] == u'"')
+                    ++at;
+                field += text[at];
+            }
+            ++at;
+            if (at < text.size() && text[at] != u',' && text[at] != u'\r')
+                return std::nullopt;
+            fieldStart = false;
+        } else if (character == u',') {
+            record.append(std::exchange(field, {}));
+            ++at;
+            fieldStart = true;
+        } else if (character == u'\r') {
+            if (text.mid(at, 2) != u"\r\n")
+                return std::nullopt;
+            record.append(std::exchange(field, {}));
+            records.append(std::exchange(record, {}));
+            at += 2;
+            fieldStart = true;
+        } else if (character == u'\n' || character == u'"') {
+            return std::nullopt;
+        } else {
+            field += character;
+            ++at;
+            fieldStart = false;
+        }
+    }
+    if (!fieldStart || !record.isEmpty())
+        return std::nullopt;
+    return records;
+}
+
+QList<ReportedRow> rowsOfCsv(const QString& text) {
+    const std::optional<QList<QStringList>> records = csvRecords(text);
+    if (!records || records->isEmpty() ||
+        records->front() != QStringList{"list", "identity", "name", "team"}) {
+        ADD_FAILURE() << "not RFC 4180 with the header row";
+        return {};
+    }
+    QList<ReportedRow> rows;
+    for (const QStringList& record : records->sliced(1)) {
+        if (record.size() != 4) {
+            ADD_FAILURE() << "a row of " << record.size() << " fields";
+            return {};
+        }
+        rows.append({record[0], record[1].toInt(), record[2], record[3]});
+    }
+    return rows;
+}
+
+QList<ReportedRow> rowsOfJson(const QString& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject() ||
+        document.object().keys() != QStringList{"gone", "new"}) {
+        ADD_FAILURE() << "not one object of two lists: " << error.errorString().toStdString();
+        return {};
+    }
+    QList<ReportedRow> rows;
+    for (const QString& list : {u"gone"_s, u"new"_s}) {
+        for (const QJsonValue value : document[list].toArray()) {
+            const QJsonObject row = value.toObject();
+            if (row.keys() != QStringList{"identity", "name", "team"} ||
+                !row["identity"].isDouble() || !row["name"].isString() || !row["team"].isString()) {
+                ADD_FAILURE() << "a row not of a number and two strings";
+                return {};
+            }
+            rows.append(
+                {list, row["identity"].toInt(), row["name"].toString(), row["team"].toString()});
+        }
+    }
+    return rows;
+}
+
 class ReportCommandTest : public ::testing::Test {
 protected:
     ReportCommandTest() {
-        league.writeTeams(
-            {team("Lake City", "Comets", {12345, 20000}), team("M\xFCnchen", "L\xF6wen", {12400})});
+        // Names and teams hold what a spreadsheet, a parser or a terminal could trip on: commas,
+        // quotes, control bytes (0x81 and 0x9D are undefined in the code page), edge spaces.
+        league.writeTeams({team("Lake City", "Comets", {12345, 20000}),
+                           team("M\xFCnchen", "L\xF6wen", {12400, 12600}),
+                           team("\"Quote\",", "Bell\x07\x7F\x9D", {22000})});
         league.writePriorPlayers({player(12345, "Ortega", "Luis"), player(12400, "Kept", "One"),
-                                  player(12500, "Unlisted", "Gone")});
+                                  player(12500, "Unlisted", "Gone"),
+                                  player(12600, "Unlisted", "Teamed")});
         league.writeCurrentPlayers({player(12400, "Kept", "One"),
                                     player(20000, "Ib\xE1\xF1\x65z", "Jos\xE9"),
-                                    player(21000, "Abcdefghijklmnop", "Qrstuvwxyzabcd")});
+                                    player(21000, "Abcdefghijklmnop", "Qrstuvwxyzabcd"),
+                                    player(22000, "O\"Brien, Jr", "Tab\tEsc\x1B\x81 ")});
         league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
         // Run from an empty working folder to show that nothing is remembered there.
         previousWorkingFolder = QDir::currentPath();
@@ -71,16 +189,41 @@ TEST_F(ReportCommandTest, WritesEachListAsAnExportWould) {
     const QString gone = working.filePath("gone.txt");
     const QString arrived = working.filePath("new.txt");
     const test::CommandOutput captured =
-        report(folders() + QStringList{"--gone", gone, QStringLiteral("--new=") + arrived});
+        report(folders() +
+               QStringList{"--gone", gone, QStringLiteral("--new=") + arrived, "--format=json"});
     EXPECT_EQ(captured.status, ReportCommand::success);
     EXPECT_TRUE(captured.out.isEmpty());
     EXPECT_EQ(contentOf(gone), QByteArray("Ortega,Luis            12345 Lake City Comets\r\n"
-                                          "                       12500 \r\n"));
+                                          "                       12500 \r\n"
+                                          "                       12600 M\xFCnchen L\xF6wen\r\n"));
     EXPECT_EQ(contentOf(arrived),
               QByteArray("Ib\xE1\xF1\x65z,Jos\xE9            20000 Lake City Comets\r\n"
-                         "Abcdefghijklmnop,Qrstuvwxyzabcd  21000 \r\n"));
+                         "Abcdefghijklmnop,Qrstuvwxyzabcd  21000 \r\n"
+                         "O\"Brien, Jr,Tab\tEsc\x1B\x81   22000 \"Quote\", Bell\x07\x7F\x9D\r\n"));
     QFile::remove(gone);
     QFile::remove(arrived);
+}
+
+// The exact text of each field, read back by a real parser of each format.
+TEST_F(ReportCommandTest, CsvAndJsonHoldEveryFieldExactlyForAParser) {
+    const QList<ReportedRow> expected = {
+        {"gone", 12345, u"Ortega,Luis"_s, u"Lake City Comets"_s},
+        {"gone", 12500, {}, {}},
+        {"gone", 12600, {}, u"M\u00FCnchen L\u00F6wen"_s},
+        {"new", 20000, u"Ib\u00E1\u00F1ez,Jos\u00E9"_s, u"Lake City Comets"_s},
+        {"new", 21000, u"Abcdefghijklmnop,Qrstuvwxyzabcd"_s, {}},
+        {"new", 22000, u"O\"Brien, Jr,Tab\tEsc\u001B\u0081 "_s,
+         u"\"Quote\", Bell\u0007\u007F\u009D"_s}};
+    for (const auto& [format, read] :
+         {std::pair{"csv", &rowsOfCsv}, std::pair{"json", &rowsOfJson}}) {
+        const test::CommandOutput captured = report(folders() + QStringList{"--format", format});
+        EXPECT_EQ(captured.status, ReportCommand::success) << format;
+        EXPECT_TRUE(captured.err.isEmpty()) << format;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8(captured.out);
+        EXPECT_FALSE(utf8.hasError()) << format << ": not UTF-8";
+        EXPECT_EQ(read(text), expected) << format << ":\n" << captured.out.toStdString();
+    }
 }
 
 TEST_F(ReportCommandTest, FolderWithoutPlayerFileGivesTheMessageAndWritesNothing) {
@@ -130,7 +273,9 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
 TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"one", "two"}, folders() + QStringList{"extra"},
-          folders() + QStringList{"--gone"}, folders() + QStringList{"--bogus"}}) {
+          folders() + QStringList{"--gone"}, folders() + QStringList{"--bogus"},
+          folders() + QStringList{"--format", "xml"}, folders() + QStringList{"--format=CSV"},
+          folders() + QStringList{"--format"}}) {
         const test::CommandOutput captured = report(arguments);
         EXPECT_EQ(captured.status, ReportCommand::badUsage) << arguments.join(' ').toStdString();
         EXPECT_TRUE(captured.err.contains("Usage: zorbin-report"));
@@ -138,6 +283,9 @@ TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {
     const test::CommandOutput help = report({"--help"});
     EXPECT_EQ(help.status, ReportCommand::success);
     EXPECT_TRUE(help.out.startsWith("Usage: zorbin-report"));
+    const test::CommandOutput version = report({"--version"});
+    EXPECT_EQ(version.status, ReportCommand::success);
+    EXPECT_EQ(version.out, QByteArray("zorbin-report ") + programVersion + '\n');
 }
 
 } // namespace

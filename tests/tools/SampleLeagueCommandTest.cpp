@@ -8,6 +8,7 @@
 #include "settings/RememberedFolders.h"
 #include "support/CommandOutput.h"
 #include "support/LeagueFolder.h"
+#include "ZorbinVersion.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -84,6 +85,9 @@ TEST(SampleLeagueCommandTest, BadUsageWritesNothing) {
     const test::CommandOutput help = runTool({"--help"});
     EXPECT_EQ(help.status, SampleLeagueCommand::success);
     EXPECT_TRUE(help.out.startsWith("Usage: zorbin-sample-league"));
+    const test::CommandOutput version = runTool({"--version"});
+    EXPECT_EQ(version.status, SampleLeagueCommand::success);
+    EXPECT_EQ(version.out, QByteArray("zorbin-sample-league ") + programVersion + '\n');
 }
 
 } // namespace

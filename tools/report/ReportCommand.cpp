@@ -11,7 +11,10 @@
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/TeamRecord.h"
+#include "ReportFormat.h"
+#include "ZorbinVersion.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <QDir>
@@ -26,7 +29,9 @@ struct Options {
     QStringList folders;
     QString goneFile;
     QString newFile;
+    reportformat::Format format = reportformat::Format::Text;
     bool help = false;
+    bool version = false;
 };
 
 void print(std::FILE* stream, const QString& text) {
@@ -36,33 +41,41 @@ void print(std::FILE* stream, const QString& text) {
 
 std::optional<Options> parse(const QStringList& arguments, QString* problem) {
     Options options;
+    QString formatName = QStringLiteral("text");
+    const struct {
+        QString name;
+        QString* value;
+        const char* needed;
+    } valueOptions[] = {{QStringLiteral("--gone"), &options.goneFile, "a file name"},
+                        {QStringLiteral("--new"), &options.newFile, "a file name"},
+                        {QStringLiteral("--format"), &formatName, "text, csv or json"}};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
             continue;
         }
-        QString* target = nullptr;
-        QString option;
-        for (const auto& [name, file] : {std::pair{QStringLiteral("--gone"), &options.goneFile},
-                                         std::pair{QStringLiteral("--new"), &options.newFile}}) {
-            if (argument == name || argument.startsWith(name + QLatin1Char('='))) {
-                target = file;
-                option = name;
-            }
+        if (argument == QLatin1String("--version")) {
+            options.version = true;
+            continue;
         }
-        if (target) {
+        const auto option =
+            std::find_if(std::begin(valueOptions), std::end(valueOptions), [&](const auto& o) {
+                return argument == o.name || argument.startsWith(o.name + QLatin1Char('='));
+            });
+        if (option != std::end(valueOptions)) {
             QString value;
-            if (argument.size() > option.size()) {
-                value = argument.mid(option.size() + 1);
+            if (argument.size() > option->name.size()) {
+                value = argument.mid(option->name.size() + 1);
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             }
             if (value.isEmpty()) {
-                *problem = QStringLiteral("%1 needs a file name").arg(option);
+                *problem =
+                    QStringLiteral("%1 needs %2").arg(option->name, QLatin1String(option->needed));
                 return std::nullopt;
             }
-            *target = value;
+            *option->value = value;
             continue;
         }
         if (argument.startsWith(QLatin1String("--")) && argument != QLatin1String("--")) {
@@ -71,40 +84,62 @@ std::optional<Options> parse(const QStringList& arguments, QString* problem) {
         }
         options.folders.append(argument);
     }
-    if (!options.help && options.folders.size() != 3) {
+    const std::optional<reportformat::Format> format = reportformat::named(formatName);
+    if (!format) {
+        *problem = QStringLiteral("unknown format \"%1\" for --format: use text, csv or json")
+                       .arg(formatName);
+        return std::nullopt;
+    }
+    options.format = *format;
+    if (!options.help && !options.version && options.folders.size() != 3) {
         *problem = QStringLiteral("three folders are needed, %1 given").arg(options.folders.size());
         return std::nullopt;
     }
     return options;
 }
 
-void printList(std::FILE* out, const QString& heading, const QList<QByteArray>& lines) {
-    print(out, QStringLiteral("%1 (%2):\n").arg(heading).arg(lines.size()));
-    for (const QByteArray& line : lines) {
-        std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), out);
-        std::fputc('\n', out);
-    }
-}
-
 } // namespace
 
 QString ReportCommand::usage() {
     return QStringLiteral(
-        "Usage: zorbin-report PRIOR_FOLDER CURRENT_FOLDER MASTER_FOLDER [--gone FILE] [--new "
-        "FILE]\n"
+        "Usage: zorbin-report PRIOR_FOLDER CURRENT_FOLDER MASTER_FOLDER [--format FORMAT]\n"
+        "                     [--gone FILE] [--new FILE]\n"
         "\n"
         "Lists the players of the prior QEL season missing from the current one, and the players\n"
         "of the current season missing from the prior one, as Zorbin's \"Process\" does.\n"
         "\n"
-        "  PRIOR_FOLDER    the prior season's folder (qelplyr.dat, qelteam.dat)\n"
-        "  CURRENT_FOLDER  the current season's folder (qelplyr.dat)\n"
-        "  MASTER_FOLDER   the master folder (Mastplyr.dat)\n"
-        "  --gone FILE     write the prior season's missing players to FILE\n"
-        "  --new FILE      write the current season's new players to FILE\n"
-        "  --help          show this text\n"
+        "  PRIOR_FOLDER     the prior season's folder (qelplyr.dat, qelteam.dat)\n"
+        "  CURRENT_FOLDER   the current season's folder (qelplyr.dat)\n"
+        "  MASTER_FOLDER    the master folder (Mastplyr.dat)\n"
+        "  --format FORMAT  print the lists as text (the default), csv or json\n"
+        "  --gone FILE      write the prior season's missing players to FILE\n"
+        "  --new FILE       write the current season's new players to FILE\n"
+        "  --help           show this text\n"
+        "  --version        show the program's name and version\n"
         "\n"
-        "Without --gone or --new both lists are printed. Nothing in the three folders is changed,\n"
-        "and the remembered folders of the window are not touched.\n"
+        "Without --gone or --new both lists are printed, the players who left first:\n"
+        "  text  as the window shows them, in the locale's encoding; a control character in a\n"
+        "        name or team shows as U+FFFD (�):\n"
+        "          Players of the prior season missing from the current one (1):\n"
+        "          Dubé,Zoé               10135 Örebro Owls\n"
+        "  csv   RFC 4180 in UTF-8 with CR LF line ends, a row a player, list gone or new:\n"
+        "          list,identity,name,team\n"
+        "          gone,10135,\"Dubé,Zoé\",Örebro Owls\n"
+        "  json  one object in UTF-8, with \"\" for a blank name or team:\n"
+        "          {\n"
+        "            \"gone\": [\n"
+        "              {\"identity\": 10135, \"name\": \"Dubé,Zoé\", \"team\": \"Örebro Owls\"}\n"
+        "            ],\n"
+        "            \"new\": []\n"
+        "          }\n"
+        "For instance, the names of the players who arrived:\n"
+        "  zorbin-report PRIOR CURRENT MASTER --format json | jq -r '.new[].name'\n"
+        "and a CSV file that a spreadsheet opens as a table:\n"
+        "  zorbin-report PRIOR CURRENT MASTER --format csv > lists.csv\n"
+        "\n"
+        "--gone and --new write a list as the window's export does (Windows-1252, CR LF),\n"
+        "whatever --format says. Nothing in the three folders is changed, and the remembered\n"
+        "folders of the window are not touched.\n"
         "Exit status: 0 done, 1 a folder or file could not be used, 2 bad usage.\n");
 }
 
@@ -112,11 +147,15 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
     if (!options) {
-        print(err, QStringLiteral("zorbin-report: %1\n\n").arg(problem) + usage());
+        print(err, QStringLiteral("%1: %2\n\n").arg(programName, problem) + usage());
         return badUsage;
     }
     if (options->help) {
         print(out, usage());
+        return success;
+    }
+    if (options->version) {
+        print(out, QStringLiteral("%1 %2\n").arg(programName, QLatin1String(programVersion)));
         return success;
     }
 
@@ -147,19 +186,20 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         return failure;
     }
 
-    const auto compared = compareSeasons(files);
+    const bool printing = options->goneFile.isEmpty() && options->newFile.isEmpty();
+    const auto compared =
+        compareSeasons(files, printing ? ReportRows::Included : ReportRows::Omitted);
     if (!compared) {
         print(err, compared.failure().message() + QLatin1Char('\n'));
         return failure;
     }
     const SeasonLists& result = *compared;
 
-    if (options->goneFile.isEmpty() && options->newFile.isEmpty()) {
+    if (printing) {
+        const QByteArray printed =
+            reportformat::format(options->format, result.leftRows, result.arrivedRows);
         errno = 0;
-        printList(out, QStringLiteral("Players of the prior season missing from the current one"),
-                  result.leftPlayers);
-        printList(out, QStringLiteral("Players of the current season missing from the prior one"),
-                  result.arrivedPlayers);
+        std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
         if (std::fflush(out) != 0 || std::ferror(out)) {
             const int error = errno;
             print(err, QStringLiteral("Could not write the lists to standard output: %1\n")

@@ -17,6 +17,7 @@ public:
     static constexpr int success = 0;
     static constexpr int failure = 1;
     static constexpr int badUsage = 2;
+    static inline const QString programName = QStringLiteral("zorbin-report");
 
     [[nodiscard]] static QString usage();
     // `arguments` excludes the program name.

@@ -6,6 +6,7 @@
 
 #include "SampleLeague.h"
 #include "settings/RememberedFolders.h"
+#include "ZorbinVersion.h"
 
 #include <algorithm>
 #include <optional>
@@ -21,6 +22,7 @@ struct Options {
     std::uint32_t seed = SampleLeague::defaultSeed;
     bool remember = false;
     bool help = false;
+    bool version = false;
 };
 
 void print(std::FILE* stream, const QString& text) {
@@ -35,6 +37,8 @@ std::optional<Options> parse(const QStringList& arguments, QString* problem) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
         } else if (argument == QLatin1String("--remember")) {
             options.remember = true;
         } else if (argument == QLatin1String("--seed") ||
@@ -58,7 +62,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* problem) {
             folders.append(argument);
         }
     }
-    if (!options.help && folders.size() != 1) {
+    if (!options.help && !options.version && folders.size() != 1) {
         *problem = QStringLiteral("one output folder is needed, %1 given").arg(folders.size());
         return std::nullopt;
     }
@@ -107,6 +111,7 @@ QString SampleLeagueCommand::usage() {
                "               QELMdir.txt), so Zorbin started in OUTPUT_FOLDER opens on this "
                "league\n"
                "  --help       show this text\n"
+               "  --version    show the program's name and version\n"
                "\n"
                "OUTPUT_FOLDER must be new, empty, or hold an earlier sample league (%2).\n"
                "Exit status: 0 done, 1 the folder could not be used, 2 bad usage.\n")
@@ -118,11 +123,15 @@ int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
     if (!options) {
-        print(err, QStringLiteral("zorbin-sample-league: %1\n\n").arg(problem) + usage());
+        print(err, QStringLiteral("%1: %2\n\n").arg(programName, problem) + usage());
         return badUsage;
     }
     if (options->help) {
         print(out, usage());
+        return success;
+    }
+    if (options->version) {
+        print(out, QStringLiteral("%1 %2\n").arg(programName, QLatin1String(programVersion)));
         return success;
     }
 

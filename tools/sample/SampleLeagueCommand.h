@@ -17,6 +17,7 @@ public:
     static constexpr int success = 0;
     static constexpr int failure = 1;
     static constexpr int badUsage = 2;
+    static inline const QString programName = QStringLiteral("zorbin-sample-league");
 
     // Left in every folder the tool fills: its presence is what lets a later run replace the
     // folder's files, so a real league is never overwritten by mistake.
