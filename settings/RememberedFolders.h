@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "files/WinePrefixes.h"
 #include "records/FileFailure.h"
 #include "settings/FolderColumnSetter.h"
 
@@ -23,18 +24,21 @@ public:
     static inline const QString masterFileReadName = QStringLiteral("QELMDir.txt");
 
     // `workingFolder` is where both files live; "." follows the process's working folder at each
-    // access.
-    explicit RememberedFolders(QString workingFolder = QStringLiteral("."));
+    // access. Windows paths written by the original program are read through the Wine prefixes of
+    // `wine`.
+    explicit RememberedFolders(QString workingFolder = QStringLiteral("."),
+                               WineEnvironment wine = WineEnvironment::ofProcess());
 
     // Rewrites both files. Both are attempted; the first failure is returned.
     [[nodiscard]] std::optional<FileFailure> SaveFolders(const QString& priorFolder,
                                                          const QString& currentFolder,
                                                          const QString& masterFolder) const;
 
-    // Points the three columns back at the remembered folders. A missing or empty file is created
-    // empty and restores nothing. Once the first entry has been read every later failure is passed
-    // over; a failure before that point (the working folder can't be read or written) ends the
-    // restore silently with nothing more restored.
+    // Points the three columns back at the remembered folders, each entry (native or Windows)
+    // matched to the disk without regard to case. A missing or empty file is created empty and
+    // restores nothing; a file that can't be read or created restores nothing for its columns.
+    // Every failure passes in silence, and neither file keeps the other's columns from being
+    // restored. An entry on a drive no Wine prefix has leaves its column where it stood.
     void RestoreFolders(FolderColumnSetter& columns) const;
 
     // One stored line: quote, folder, "/", quote, CR LF. The separator is appended unconditionally.
@@ -47,6 +51,7 @@ private:
     [[nodiscard]] std::optional<QByteArray> readFile(const QString& name) const;
 
     QString workingFolder_;
+    WineEnvironment wine_;
 };
 
 } // namespace zorbin

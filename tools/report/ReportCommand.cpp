@@ -6,6 +6,7 @@
 
 #include "compare/ComparisonRun.h"
 #include "export/ListFileWriter.h"
+#include "files/UserPath.h"
 #include "records/CaseInsensitivePath.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -115,6 +116,8 @@ QString ReportCommand::usage() {
         "  --new FILE      write the current season's new players to FILE\n"
         "  --help          show this text\n"
         "\n"
+        "A folder may also be a Windows path (C:\\Games\\QEL\\...), read through the Wine prefix in\n"
+        "$WINEPREFIX, else ~/.wine, else the only one found; letter case need not match the disk.\n"
         "Without --gone or --new both lists are printed. Nothing in the three folders is changed,\n"
         "and the remembered folders of the window are not touched.\n"
         "Exit status: 0 done, 1 a folder or file could not be used, 2 bad usage.\n");
@@ -132,19 +135,30 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         return success;
     }
 
-    for (const QString& folder : options->folders) {
+    // Windows paths (as the original program wrote them under Wine) and paths that differ from the
+    // disk in letter case name the folders too.
+    const WineEnvironment wine = WineEnvironment::ofProcess();
+    QStringList folders;
+    for (const QString& given : std::as_const(options->folders)) {
+        const auto resolved = UserPath::resolve(given, wine);
+        if (const auto* unusable = std::get_if<FileFailure>(&resolved)) {
+            print(err, unusable->message() + QLatin1Char('\n'));
+            return failure;
+        }
+        const QString folder = std::get<UserPath::Resolved>(resolved).path;
         if (!QFileInfo(folder).isDir()) {
             print(err, QStringLiteral("Could not read folder \"%1\": %2\n")
                            .arg(folder, QFileInfo::exists(folder) ? qt_error_string(ENOTDIR)
                                                                   : qt_error_string(ENOENT)));
             return failure;
         }
+        folders.append(folder);
     }
 
     ComparisonInput input;
-    input.priorFolder = folderText(options->folders[0]);
-    input.currentFolder = folderText(options->folders[1]);
-    input.masterFolder = folderText(options->folders[2]);
+    input.priorFolder = folderText(folders[0]);
+    input.currentFolder = folderText(folders[1]);
+    input.masterFolder = folderText(folders[2]);
     input.priorPlayerFile = pathText(input.priorFolder, PlayerRecord::fileName);
     input.currentPlayerFile = pathText(input.currentFolder, PlayerRecord::fileName);
     input.masterPlayerFile = pathText(input.masterFolder, MasterPlayerRecord::fileName);
