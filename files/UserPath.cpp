@@ -38,7 +38,8 @@ std::variant<UserPath::Resolved, FileFailure> UserPath::fromWindows(const QStrin
     const QStringList components = text.mid(2).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     for (const QString& component : components) {
         if (component == QLatin1String(".") || component == QLatin1String(".."))
-            return unusable(text, QStringLiteral("a Windows path may not step with \".\" or \"..\""));
+            return unusable(text,
+                            QStringLiteral("a Windows path may not step with \".\" or \"..\""));
     }
     const std::optional<WineDrive> drive = prefix.drive(text[0]);
     if (!drive) {
@@ -55,8 +56,8 @@ std::variant<UserPath::Resolved, FileFailure> UserPath::fromWindows(const QStrin
     return Resolved{WholePathCase::resolve(native), drive->root};
 }
 
-std::variant<UserPath::Resolved, FileFailure> UserPath::resolve(const QString& text,
-                                                                const WineEnvironment& environment) {
+std::variant<UserPath::Resolved, FileFailure>
+UserPath::resolve(const QString& text, const WineEnvironment& environment) {
     if (text.contains(QChar(0)))
         return unusable(text, nulReason);
     if (!isWindowsPath(text))

@@ -22,8 +22,8 @@ bool present(const QString& path) {
 // empty when none does. One read of the folder.
 QString caseBlindMatch(const QString& folder, const QString& wanted) {
     QString best;
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                     QDir::NoDotAndDotDot);
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         const QString name = entries.nextFileInfo().fileName();
         if (name.compare(wanted, Qt::CaseInsensitive) == 0 && (best.isEmpty() || name < best))

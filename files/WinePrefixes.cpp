@@ -41,7 +41,8 @@ QList<LauncherFolder> launcherFolders(const QString& home) {
         {home + QStringLiteral("/.var/app/com.valvesoftware.Steam/.local/share/Steam") + steam,
          QStringLiteral("pfx"), steamLabel},
         {home + QStringLiteral("/.local/share/bottles/bottles"), {}, bottlesLabel},
-        {home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/bottles"), {},
+        {home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/bottles"),
+         {},
          bottlesLabel},
         {home + QStringLiteral("/Games"), {}, {}},
         {home + QStringLiteral("/.PlayOnLinux/wineprefix"), {}, QStringLiteral("PlayOnLinux ")},
@@ -95,10 +96,10 @@ public:
             QString folder = launcher.folder + QLatin1Char('/') + entry;
             if (!launcher.below.isEmpty())
                 folder += QLatin1Char('/') + launcher.below;
-            consider(folder, launcher.namePrefix.isEmpty()
-                                 ? shortened(launcher.folder + QLatin1Char('/') + entry,
-                                             environment_.home)
-                                 : launcher.namePrefix + entry);
+            consider(folder,
+                     launcher.namePrefix.isEmpty()
+                         ? shortened(launcher.folder + QLatin1Char('/') + entry, environment_.home)
+                         : launcher.namePrefix + entry);
         }
     }
 
@@ -147,8 +148,8 @@ std::optional<WinePrefix> WinePrefixes::read(const QString& folder, const QStrin
         return std::nullopt;
 
     // Drive links are named "c:"; the raw devices beside them ("c::", "com1") are not drives.
-    const QStringList entries = someEntries(
-        dosdevices, dosdevicesEntries, QDir::AllEntries | QDir::System);
+    const QStringList entries =
+        someEntries(dosdevices, dosdevicesEntries, QDir::AllEntries | QDir::System);
     for (const QString& entry : entries) {
         if (entry.size() != 2 || entry[1] != QLatin1Char(':'))
             continue;
@@ -161,13 +162,11 @@ std::optional<WinePrefix> WinePrefixes::read(const QString& folder, const QStrin
             continue;
         if (prefix.drive(letter))
             continue; // "c:" and "C:" side by side: the first in sorted order counts
-        prefix.drives.append(
-            {letter, root, QStringLiteral("%1: (%2)").arg(letter).arg(name)});
+        prefix.drives.append({letter, root, QStringLiteral("%1: (%2)").arg(letter).arg(name)});
     }
-    std::sort(prefix.drives.begin(), prefix.drives.end(),
-              [](const WineDrive& left, const WineDrive& right) {
-                  return left.letter < right.letter;
-              });
+    std::sort(
+        prefix.drives.begin(), prefix.drives.end(),
+        [](const WineDrive& left, const WineDrive& right) { return left.letter < right.letter; });
     return prefix;
 }
 
@@ -189,8 +188,8 @@ std::optional<WinePrefix> WinePrefixes::defaultPrefix(const WineEnvironment& env
                                                       const WineDiscoveryLimits& limits) {
     if (!environment.winePrefix.isEmpty()) {
         const QString folder = QDir::cleanPath(environment.winePrefix);
-        if (auto prefix = read(folder, shortened(folder, environment.home),
-                               limits.entriesPerDosdevices))
+        if (auto prefix =
+                read(folder, shortened(folder, environment.home), limits.entriesPerDosdevices))
             return prefix;
     }
     if (const QString wine = homeWine(environment); !wine.isEmpty()) {

@@ -50,8 +50,8 @@ namespace WinePrefixes {
 
 // The prefixes of `environment`, each once, in this order: $WINEPREFIX, ~/.wine, then those of
 // Steam (compatdata/*/pfx), Bottles, Lutris (~/Games/*) and PlayOnLinux, each launcher's sorted by
-// name. A folder that can't be read, a dangling or looping link, or anything that is not a prefix is
-// passed over without a word.
+// name. A folder that can't be read, a dangling or looping link, or anything that is not a prefix
+// is passed over without a word.
 [[nodiscard]] QList<WinePrefix> discover(const WineEnvironment& environment,
                                          const WineDiscoveryLimits& limits = {});
 
@@ -59,8 +59,8 @@ namespace WinePrefixes {
 [[nodiscard]] std::optional<WinePrefix> defaultPrefix(const WineEnvironment& environment,
                                                       const WineDiscoveryLimits& limits = {});
 
-// `folder` read as a prefix (a folder holding dosdevices/ and drive_c/) named `name` in labels; none
-// when it is not one.
+// `folder` read as a prefix (a folder holding dosdevices/ and drive_c/) named `name` in labels;
+// none when it is not one.
 [[nodiscard]] std::optional<WinePrefix> read(const QString& folder, const QString& name,
                                              int dosdevicesEntries = 128);
 

@@ -227,10 +227,9 @@ void Form1::Process() {
     const auto typed = [&wine](const FolderPicker* column) {
         return UserPath::pathOrText(column->pathBox()->text(), wine);
     };
-    ComparisonResult result =
-        comparisonRun_.run({typed(priorColumn_), typed(currentColumn_), typed(masterColumn_),
-                            priorColumn_->folder(), currentColumn_->folder(),
-                            masterColumn_->folder()});
+    ComparisonResult result = comparisonRun_.run(
+        {typed(priorColumn_), typed(currentColumn_), typed(masterColumn_), priorColumn_->folder(),
+         currentColumn_->folder(), masterColumn_->folder()});
 
     const QFont font = reportFont();
     list1_->setFont(font);

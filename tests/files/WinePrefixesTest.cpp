@@ -29,8 +29,8 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     FakeHome home;
     const QString h = home.path();
     ASSERT_TRUE(QDir().mkpath(h + "/data"));
-    home.makePrefix(".wine", FakeHome::driveC + QList<FakeHome::Link>{{"d:", h + "/data"},
-                                                                      {"c::", "/dev/null"}});
+    home.makePrefix(".wine", FakeHome::driveC +
+                                 QList<FakeHome::Link>{{"d:", h + "/data"}, {"c::", "/dev/null"}});
     home.makePrefix("custom");
     home.makePrefix(".local/share/Steam/steamapps/compatdata/22380/pfx");
     // Steam's usual second way in to the same folder: read once.
@@ -53,8 +53,8 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
 
     const WineEnvironment environment{h, h + "/custom/"};
     const QList<WinePrefix> found = WinePrefixes::discover(environment);
-    QFile::setPermissions(locked + "/dosdevices", QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner);
+    QFile::setPermissions(locked + "/dosdevices",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QStringList expected = {
         "C: (~/custom) " + h + "/custom/drive_c",

@@ -112,7 +112,8 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
 
 TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase) {
     test::FakeHome home;
-    home.makePrefix(".wine", test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
+    home.makePrefix(".wine",
+                    test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
     const auto before = league.snapshot();
     const test::CommandOutput captured = report({R"(L:\PRIOR\)", R"(l:\Current)", R"(L:\MASTER\)"});
     EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();

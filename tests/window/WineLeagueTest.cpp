@@ -19,9 +19,9 @@ class WineLeagueTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        wine_ = home_.makePrefix(".wine", FakeHome::driveC + QList<FakeHome::Link>{
-                                                                 {"d:", "../drive_c/Games"},
-                                                                 {"e:", home_.path() + "/gone"}});
+        wine_ = home_.makePrefix(
+            ".wine", FakeHome::driveC + QList<FakeHome::Link>{{"d:", "../drive_c/Games"},
+                                                              {"e:", home_.path() + "/gone"}});
         driveC_ = wine_ + "/drive_c";
         master_ = driveC_ + "/Games/QEL";
         prior_ = master_ + QString::fromUtf8("/Leagues/Pro/Saison é");
@@ -73,7 +73,8 @@ TEST_F(WineLeagueTest, DriveListsOfferEachPrefixDriveAndTheHiddenFoldersLeadTher
     EXPECT_FALSE(offered.join(' ').contains("E:"));
     EXPECT_FALSE(offered.join(' ').contains("Z:"));
 
-    // From the home folder the prefix is reached through its hidden folder, listed after the others.
+    // From the home folder the prefix is reached through its hidden folder, listed after the
+    // others.
     form.setFolder(PickerColumn::Prior, home_.path());
     const QTreeWidgetItem* home = prior.folderList()->currentItem();
     ASSERT_NE(home, nullptr);
