@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "compare/ComparisonRun.h"
+#include "compare/SeasonComparison.h"
 #include "LargestLeague.h"
 #include "records/RecordFileReader.h"
 
@@ -42,14 +42,18 @@ void plainRead(benchmark::State& state) {
 }
 BENCHMARK(plainRead)->Unit(benchmark::kMillisecond);
 
-// The whole run as "Process" does it, minus the remembered folders.
+// The whole comparison as "Process" runs it, minus the remembered folders.
 void comparisonRun(benchmark::State& state) {
-    const zorbin::ComparisonRun run(nullptr);
-    const zorbin::ComparisonInput input = LargestLeague::instance().input();
+    const zorbin::SeasonFiles files = LargestLeague::instance().seasonFiles();
     std::size_t lines = 0;
     for (auto _ : state) {
-        const zorbin::ComparisonResult result = run.run(input);
-        lines = static_cast<std::size_t>(result.leftPlayers.size() + result.arrivedPlayers.size());
+        const auto result = zorbin::compareSeasons(files);
+        if (!result) {
+            state.SkipWithError("the comparison failed");
+            break;
+        }
+        lines =
+            static_cast<std::size_t>(result->leftPlayers.size() + result->arrivedPlayers.size());
         benchmark::DoNotOptimize(result);
     }
     state.counters["lines"] = static_cast<double>(lines);

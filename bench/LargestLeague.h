@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "compare/ComparisonRun.h"
+#include "compare/SeasonComparison.h"
 #include "LeagueFileWriter.h"
 
 #include <cstdint>
@@ -32,19 +32,16 @@ public:
         return league;
     }
 
-    [[nodiscard]] ComparisonInput input() const {
-        const QString root = directory_.path();
-        return ComparisonInput{root + "/prior/qelplyr.dat",
-                               root + "/current/qelplyr.dat",
-                               root + "/master/Mastplyr.dat",
-                               root + "/prior",
-                               root + "/current",
-                               root + "/master"};
+    [[nodiscard]] QString folder(const char* season) const {
+        return directory_.path() + QLatin1Char('/') + QLatin1String(season);
+    }
+    [[nodiscard]] SeasonFiles seasonFiles() const {
+        return SeasonFiles{folder("prior") + "/qelteam.dat", folder("prior") + "/qelplyr.dat",
+                           folder("current") + "/qelplyr.dat", folder("master") + "/Mastplyr.dat"};
     }
     [[nodiscard]] std::vector<QString> files() const {
-        const ComparisonInput in = input();
-        return {in.priorFolder + "/qelteam.dat", in.priorPlayerFile, in.currentPlayerFile,
-                in.masterPlayerFile};
+        const SeasonFiles in = seasonFiles();
+        return {in.priorTeamFile, in.priorPlayerFile, in.currentPlayerFile, in.masterPlayerFile};
     }
 
 private:
@@ -75,8 +72,8 @@ private:
                     firstIdentity + (team * 80 + slot) % (lastIdentity - firstIdentity + 1)));
             teamEntries.push_back(entry);
         }
-        const ComparisonInput in = input();
-        write(in.priorFolder + "/qelteam.dat", league::LeagueFileWriter::teamFile(teamEntries));
+        const SeasonFiles in = seasonFiles();
+        write(in.priorTeamFile, league::LeagueFileWriter::teamFile(teamEntries));
         write(in.priorPlayerFile, league::LeagueFileWriter::playerFile(prior));
         write(in.currentPlayerFile, league::LeagueFileWriter::playerFile(current));
         write(in.masterPlayerFile, league::LeagueFileWriter::masterFile(master));

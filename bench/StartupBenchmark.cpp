@@ -94,9 +94,9 @@ void wineDiscovery(benchmark::State& state) {
     const PreparedHome prepared(static_cast<int>(state.range(0)));
     const zorbin::WineEnvironment environment{prepared.home.path(), {}};
     for (auto _ : state)
-        benchmark::DoNotOptimize(zorbin::WinePrefixes::discover(environment));
+        benchmark::DoNotOptimize(zorbin::winePrefixes::discover(environment));
     state.counters["prefixes"] =
-        static_cast<double>(zorbin::WinePrefixes::discover(environment).size());
+        static_cast<double>(zorbin::winePrefixes::discover(environment).size());
 }
 BENCHMARK(wineDiscovery)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond);
 

@@ -4,10 +4,10 @@
 
 // "Process" through the window on the largest league, offscreen: from the click until both lists
 // hold their lines and have been laid out and painted, against the engine's own run.
+#include "compare/ReportListModel.h"
 #include "LargestLeague.h"
 #include "settings/RememberedFolders.h"
 #include "window/Form1.h"
-#include "window/ReportListModel.h"
 #include "window/UserDialogs.h"
 
 #include <benchmark/benchmark.h>
@@ -38,10 +38,10 @@ struct OpenWindow {
     QPushButton* process = form.findChild<QPushButton*>(QStringLiteral("cmdProcess"));
 
     OpenWindow() {
-        const zorbin::ComparisonInput input = LargestLeague::instance().input();
-        form.setFolder(zorbin::PickerColumn::Prior, input.priorFolder);
-        form.setFolder(zorbin::PickerColumn::Current, input.currentFolder);
-        form.setFolder(zorbin::PickerColumn::Master, input.masterFolder);
+        const LargestLeague& league = LargestLeague::instance();
+        form.setFolder(zorbin::PickerColumn::Prior, league.folder("prior"));
+        form.setFolder(zorbin::PickerColumn::Current, league.folder("current"));
+        form.setFolder(zorbin::PickerColumn::Master, league.folder("master"));
         form.show();
         QApplication::processEvents();
     }
@@ -73,8 +73,8 @@ BENCHMARK(processClick)->Unit(benchmark::kMillisecond)->UseRealTime();
 // painted.
 void listFill(benchmark::State& state) {
     OpenWindow& opened = window();
-    const zorbin::ComparisonResult result =
-        zorbin::ComparisonRun(nullptr).run(LargestLeague::instance().input());
+    const zorbin::SeasonLists result =
+        *zorbin::compareSeasons(LargestLeague::instance().seasonFiles());
     auto* lines1 = static_cast<zorbin::ReportListModel*>(opened.list1->model());
     auto* lines2 = static_cast<zorbin::ReportListModel*>(opened.list2->model());
     for (auto _ : state) {
@@ -91,10 +91,13 @@ BENCHMARK(listFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The engine alone, saving the remembered folders as the window's run does.
 void engineRun(benchmark::State& state) {
     const zorbin::RememberedFolders remembered;
-    const zorbin::ComparisonRun run(&remembered);
-    const zorbin::ComparisonInput input = LargestLeague::instance().input();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(run.run(input));
+    const LargestLeague& league = LargestLeague::instance();
+    const zorbin::SeasonFiles files = league.seasonFiles();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(remembered.SaveFolders(
+            league.folder("prior"), league.folder("current"), league.folder("master")));
+        benchmark::DoNotOptimize(zorbin::compareSeasons(files));
+    }
 }
 BENCHMARK(engineRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -4,10 +4,8 @@
 
 #include "export/ListFileWriter.h"
 
-#include "export/FileReplacer.h"
-#include "records/MasterPlayerRecord.h"
-#include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
+#include "files/FileReplacer.h"
+#include "files/GameFiles.h"
 
 #include <cerrno>
 #include <QFile>
@@ -50,19 +48,15 @@ std::optional<FileFailure> writeInPlace(const QString& path, const QByteArray& c
 
 } // namespace
 
-std::optional<FileFailure> ListFileWriter::write(const QString& path,
+std::optional<FileFailure> listFileWriter::write(const QString& path,
                                                  const QList<QByteArray>& lines) {
     if (path.isEmpty())
         return writeFailure(path, QStringLiteral("No file name was given"));
     // A list written over a season's data file would destroy the league; names match the way the
     // game's own files are found, without regard to letter case.
-    const QString fileName = QFileInfo(path).fileName();
-    for (const QString& gameFile :
-         {PlayerRecord::fileName, TeamRecord::fileName, MasterPlayerRecord::fileName}) {
-        if (fileName.compare(gameFile, Qt::CaseInsensitive) == 0)
-            return writeFailure(path, QStringLiteral("This is a QEL data file; Zorbin never "
-                                                     "changes the game's files"));
-    }
+    if (gameFiles::isGameFileName(QFileInfo(path).fileName()))
+        return writeFailure(path, QStringLiteral("This is a QEL data file; Zorbin never "
+                                                 "changes the game's files"));
     const QByteArray content = fileContent(lines);
 
     struct stat status {};
@@ -75,10 +69,10 @@ std::optional<FileFailure> ListFileWriter::write(const QString& path,
             return writeFailure(path, QStringLiteral("Not a regular file"));
     }
 
-    return FileReplacer::replace(path, content);
+    return fileReplacer::replace(path, content);
 }
 
-QString ListFileWriter::confirmationText(const QString& fileName) {
+QString listFileWriter::confirmationText(const QString& fileName) {
     return QStringLiteral("file ") + fileName + QStringLiteral(" was written ");
 }
 

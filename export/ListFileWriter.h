@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/FileFailure.h"
 
 #include <optional>
 #include <QByteArray>
@@ -17,13 +17,13 @@ namespace zorbin {
 // replaced as a whole only once everything has been written, so a failure (disk full, folder
 // missing, path is a folder) leaves any earlier file exactly as it was. The game's own data files
 // are never written.
-class ListFileWriter {
-public:
-    [[nodiscard]] static std::optional<FileFailure> write(const QString& path,
-                                                          const QList<QByteArray>& lines);
+namespace listFileWriter {
 
-    // The confirmation shown once the file is complete: "file " + name + " was written ".
-    [[nodiscard]] static QString confirmationText(const QString& fileName);
-};
+[[nodiscard]] std::optional<FileFailure> write(const QString& path, const QList<QByteArray>& lines);
+
+// The confirmation shown once the file is complete: "file " + name + " was written ".
+[[nodiscard]] QString confirmationText(const QString& fileName);
+
+} // namespace listFileWriter
 
 } // namespace zorbin

@@ -4,7 +4,7 @@
 
 #include "files/UserPath.h"
 
-#include "files/WholePathCase.h"
+#include "files/CaseInsensitivePath.h"
 
 namespace zorbin {
 
@@ -18,7 +18,7 @@ const QString nulReason = QStringLiteral("it holds a NUL character");
 
 } // namespace
 
-bool UserPath::isWindowsPath(const QString& text) {
+bool userPath::isWindowsPath(const QString& text) {
     if (text.size() < 2 || text[1] != QLatin1Char(':'))
         return false;
     const char16_t letter = text[0].toUpper().unicode();
@@ -27,8 +27,7 @@ bool UserPath::isWindowsPath(const QString& text) {
     return text.size() == 2 || text[2] == QLatin1Char('\\') || text[2] == QLatin1Char('/');
 }
 
-std::variant<UserPath::Resolved, FileFailure> UserPath::fromWindows(const QString& text,
-                                                                    const WinePrefix& prefix) {
+Result<userPath::Resolved> userPath::fromWindows(const QString& text, const WinePrefix& prefix) {
     if (text.contains(QChar(0)))
         return unusable(text, nulReason);
     // Mapped component by component below the drive's root, so nothing may step out of it or
@@ -53,16 +52,16 @@ std::variant<UserPath::Resolved, FileFailure> UserPath::fromWindows(const QStrin
             native += QLatin1Char('/');
         native += component;
     }
-    return Resolved{WholePathCase::resolve(native), drive->root};
+    return Resolved{caseInsensitivePath::resolveWholePath(native), drive->root};
 }
 
-std::variant<UserPath::Resolved, FileFailure>
-UserPath::resolve(const QString& text, const WineEnvironment& environment) {
+Result<userPath::Resolved> userPath::resolve(const QString& text,
+                                             const WineEnvironment& environment) {
     if (text.contains(QChar(0)))
         return unusable(text, nulReason);
     if (!isWindowsPath(text))
-        return Resolved{WholePathCase::resolve(text), {}};
-    const std::optional<WinePrefix> prefix = WinePrefixes::defaultPrefix(environment);
+        return Resolved{caseInsensitivePath::resolveWholePath(text), {}};
+    const std::optional<WinePrefix> prefix = winePrefixes::defaultPrefix(environment);
     if (!prefix) {
         return unusable(text, QStringLiteral("no Wine prefix was found to read Windows paths "
                                              "through (set WINEPREFIX)"));
@@ -70,11 +69,9 @@ UserPath::resolve(const QString& text, const WineEnvironment& environment) {
     return fromWindows(text, *prefix);
 }
 
-QString UserPath::pathOrText(const QString& text, const WineEnvironment& environment) {
-    const auto resolved = resolve(text, environment);
-    if (const auto* found = std::get_if<Resolved>(&resolved))
-        return found->path;
-    return text;
+QString userPath::pathOrText(const QString& text, const WineEnvironment& environment) {
+    const Result<Resolved> resolved = resolve(text, environment);
+    return resolved ? resolved->path : text;
 }
 
 } // namespace zorbin

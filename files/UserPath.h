@@ -4,18 +4,18 @@
 
 #pragma once
 
+#include "files/FileFailure.h"
+#include "files/Result.h"
 #include "files/WinePrefixes.h"
-#include "records/FileFailure.h"
 
 #include <QString>
-#include <variant>
 
 namespace zorbin {
 
 // A path as a user types it, a remembered-folder file holds it or the report tool is given it:
 // native, or a Windows path ("C:\Games\QEL\", written by the original program under Wine). Either
 // way every component is matched without regard to letter case, as Windows and Wine do.
-namespace UserPath {
+namespace userPath {
 
 struct Resolved {
     QString path;      // the path on this machine
@@ -28,17 +28,15 @@ struct Resolved {
 // `text` on this machine. A Windows path goes through the default Wine prefix of `environment`
 // (looked for only when one is met). The failure says why the text can't name anything here: a NUL
 // character, a Windows path that steps with "." or "..", holds "/", or names a drive no prefix has.
-[[nodiscard]] std::variant<Resolved, FileFailure> resolve(const QString& text,
-                                                          const WineEnvironment& environment);
+[[nodiscard]] Result<Resolved> resolve(const QString& text, const WineEnvironment& environment);
 
 // A Windows path through `prefix`.
-[[nodiscard]] std::variant<Resolved, FileFailure> fromWindows(const QString& text,
-                                                              const WinePrefix& prefix);
+[[nodiscard]] Result<Resolved> fromWindows(const QString& text, const WinePrefix& prefix);
 
 // The path to use for `text`: the resolved path, or `text` as given when it can't be resolved, so
 // that whatever then fails names what the user wrote.
 [[nodiscard]] QString pathOrText(const QString& text, const WineEnvironment& environment);
 
-} // namespace UserPath
+} // namespace userPath
 
 } // namespace zorbin

@@ -73,7 +73,7 @@ public:
         if (full())
             return;
         std::optional<WinePrefix> prefix =
-            WinePrefixes::read(folder, name, limits_.entriesPerDosdevices);
+            winePrefixes::read(folder, name, limits_.entriesPerDosdevices);
         if (!prefix || seen_.contains(prefix->folder))
             return;
         seen_.insert(prefix->folder);
@@ -133,7 +133,7 @@ std::optional<WineDrive> WinePrefix::drive(QChar letter) const {
     return std::nullopt;
 }
 
-std::optional<WinePrefix> WinePrefixes::read(const QString& folder, const QString& name,
+std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QString& name,
                                              int dosdevicesEntries) {
     if (folder.isEmpty() || folder.contains(QChar(0)))
         return std::nullopt;
@@ -170,7 +170,7 @@ std::optional<WinePrefix> WinePrefixes::read(const QString& folder, const QStrin
     return prefix;
 }
 
-QList<WinePrefix> WinePrefixes::discover(const WineEnvironment& environment,
+QList<WinePrefix> winePrefixes::discover(const WineEnvironment& environment,
                                          const WineDiscoveryLimits& limits) {
     Discovery discovery(environment, limits);
     if (!environment.winePrefix.isEmpty()) {
@@ -184,7 +184,7 @@ QList<WinePrefix> WinePrefixes::discover(const WineEnvironment& environment,
     return std::move(discovery).found();
 }
 
-std::optional<WinePrefix> WinePrefixes::defaultPrefix(const WineEnvironment& environment,
+std::optional<WinePrefix> winePrefixes::defaultPrefix(const WineEnvironment& environment,
                                                       const WineDiscoveryLimits& limits) {
     if (!environment.winePrefix.isEmpty()) {
         const QString folder = QDir::cleanPath(environment.winePrefix);

@@ -46,7 +46,7 @@ struct WineDiscoveryLimits {
     std::chrono::milliseconds time{40};
 };
 
-namespace WinePrefixes {
+namespace winePrefixes {
 
 // The prefixes of `environment`, each once, in this order: $WINEPREFIX, ~/.wine, then those of
 // Steam (compatdata/*/pfx), Bottles, Lutris (~/Games/*) and PlayOnLinux, each launcher's sorted by
@@ -64,6 +64,6 @@ namespace WinePrefixes {
 [[nodiscard]] std::optional<WinePrefix> read(const QString& folder, const QString& name,
                                              int dosdevicesEntries = 128);
 
-} // namespace WinePrefixes
+} // namespace winePrefixes
 
 } // namespace zorbin

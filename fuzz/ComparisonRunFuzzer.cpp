@@ -5,11 +5,10 @@
 // Runs "Process" on arbitrary team, prior, current and master files and holds the result against
 // ReferenceComparison and against the shape every list line must have.
 
-#include "compare/ComparisonRun.h"
+#include "compare/SeasonComparison.h"
 #include "FuzzBlobs.h"
 #include "FuzzCheck.h"
 #include "ReferenceComparison.h"
-#include "settings/RememberedFolders.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -111,24 +110,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return i < blobs.size() ? std::optional<QByteArray>(blobs[i]) : std::nullopt;
     };
 
-    ComparisonInput input;
-    input.priorFolder = folders.prior;
-    input.currentFolder = folders.current;
-    input.masterFolder = folders.master;
+    SeasonFiles input;
+    input.priorTeamFile = folders.prior + "/qelteam.dat";
     input.priorPlayerFile = folders.prior + "/qelplyr.dat";
     input.currentPlayerFile = folders.current + "/qelplyr.dat";
     input.masterPlayerFile = folders.master + "/Mastplyr.dat";
-    const QString teamFile = folders.prior + "/qelteam.dat";
     const QList<std::pair<QString, std::optional<QByteArray>>> files = {
-        {teamFile, blob(0)},
+        {input.priorTeamFile, blob(0)},
         {input.priorPlayerFile, blob(1)},
         {input.currentPlayerFile, blob(2)},
         {input.masterPlayerFile, blob(3)}};
     for (const auto& [path, content] : files)
         place(path, content);
 
-    const RememberedFolders remembered(folders.working);
-    const ComparisonResult result = ComparisonRun(&remembered).run(input);
+    const auto compared = compareSeasons(input);
     const ExpectedComparison expected =
         ReferenceComparison::expected(blob(0), blob(1), blob(2), blob(3));
 
@@ -149,28 +144,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     present.sort();
     placed.sort();
     ZORBIN_FUZZ_CHECK(present == placed, "the league folders gained or lost files");
-    ZORBIN_FUZZ_CHECK(result.saveNotice.isEmpty(), "remembering failed: %s",
-                      qPrintable(result.saveNotice));
-    ZORBIN_FUZZ_CHECK(contentOf(folders.working + "/MissDir.Txt") ==
-                          RememberedFolders::entryLine(folders.prior) +
-                              RememberedFolders::entryLine(folders.current),
-                      "season folders remembered wrongly");
 
     if (expected.missingPlayerFile) {
-        ZORBIN_FUZZ_CHECK(result.message == ComparisonRun::missingPlayerFileMessage,
-                          "message \"%s\" instead of the missing-file message",
-                          qPrintable(result.message));
-        ZORBIN_FUZZ_CHECK(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty(),
-                          "lists filled although the run stopped");
-    } else {
-        ZORBIN_FUZZ_CHECK(result.message.isEmpty(), "unexpected message \"%s\"",
-                          qPrintable(result.message));
+        ZORBIN_FUZZ_CHECK(!compared && compared.failure().missingPlayerFile(),
+                          "the comparison did not stop for the missing player file");
+        return 0;
     }
+    ZORBIN_FUZZ_CHECK(compared.ok(), "unexpected failure \"%s\"",
+                      qPrintable(compared.failure().message()));
     QSet<int> listed;
-    checkList(result.leftPlayers, expected.left, listed, "List1");
-    checkList(result.arrivedPlayers, expected.arrived, listed, "List2");
-    ZORBIN_FUZZ_CHECK(result.leftExportEnabled == !result.leftPlayers.isEmpty() &&
-                          result.arrivedExportEnabled == !result.arrivedPlayers.isEmpty(),
-                      "export flags do not follow the lists");
+    checkList(compared->leftPlayers, expected.left, listed, "List1");
+    checkList(compared->arrivedPlayers, expected.arrived, listed, "List2");
     return 0;
 }

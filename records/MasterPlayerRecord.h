@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "files/GameFiles.h"
 #include "records/ByteReader.h"
 
 #include <cstddef>
@@ -17,7 +18,7 @@ namespace zorbin {
 // One record of the master player file ("Mastplyr.dat").
 class MasterPlayerRecord {
 public:
-    static inline const QString fileName = QStringLiteral("Mastplyr.dat");
+    static inline const QString& fileName = gameFiles::master;
     static constexpr std::size_t length = 94;
     static constexpr std::size_t firstNameWidth = 14;
     static constexpr std::size_t lastNameWidth = 16;

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "files/GameFiles.h"
 #include "records/ByteReader.h"
 
 #include <cstddef>
@@ -17,7 +18,7 @@ namespace zorbin {
 // One record of the season player file ("qelplyr.dat").
 class PlayerRecord {
 public:
-    static inline const QString fileName = QStringLiteral("qelplyr.dat");
+    static inline const QString& fileName = gameFiles::player;
     static constexpr std::size_t length = 656;
     static constexpr std::size_t firstNameWidth = 14;
     static constexpr std::size_t lastNameWidth = 16;

@@ -4,7 +4,7 @@
 
 #include "records/RecordFileReader.h"
 
-#include "records/CaseInsensitivePath.h"
+#include "files/CaseInsensitivePath.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,43 +23,48 @@ RecordFileReader::~RecordFileReader() {
     close();
 }
 
+std::optional<FileFailure> RecordFileReader::missing(int errorNumber) {
+    failure_ = FileFailure{QStringLiteral("read"), path_, qt_error_string(errorNumber), true};
+    return failure_;
+}
+
 void RecordFileReader::fail(int errorNumber) {
     failure_ = FileFailure{QStringLiteral("read"), path_, qt_error_string(errorNumber)};
     close();
 }
 
-RecordFileReader::OpenResult RecordFileReader::open() {
+std::optional<FileFailure> RecordFileReader::open() {
     close();
     failure_.reset();
     endOfFile_ = false;
     bufferedBytes_ = position_ = 0;
     if (path_.isEmpty())
-        return OpenResult::Missing;
-    const QByteArray name = QFile::encodeName(CaseInsensitivePath::resolve(path_));
+        return missing(ENOENT);
+    const QByteArray name = QFile::encodeName(caseInsensitivePath::resolve(path_));
     // Non-blocking so that a FIFO cannot hold the open; the type check below rejects it.
     descriptor_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor_ < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            return OpenResult::Missing;
+            return missing(error);
         fail(error);
-        return OpenResult::Failed;
+        return failure_;
     }
     struct stat status {};
     if (::fstat(descriptor_, &status) != 0) {
         fail(errno);
-        return OpenResult::Failed;
+        return failure_;
     }
     if (S_ISDIR(status.st_mode)) {
         fail(EISDIR);
-        return OpenResult::Failed;
+        return failure_;
     }
     if (!S_ISREG(status.st_mode)) {
         const int descriptor = descriptor_;
         descriptor_ = -1;
         ::close(descriptor);
         failure_ = FileFailure{QStringLiteral("read"), path_, QStringLiteral("Not a regular file")};
-        return OpenResult::Failed;
+        return failure_;
     }
     const int flags = ::fcntl(descriptor_, F_GETFL);
     if (flags >= 0)
@@ -71,7 +76,7 @@ RecordFileReader::OpenResult RecordFileReader::open() {
         bufferSize_ = recordsPerBuffer * recordLength_;
         buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(bufferSize_);
     }
-    return OpenResult::Opened;
+    return std::nullopt;
 }
 
 bool RecordFileReader::fillBuffer() {

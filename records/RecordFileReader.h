@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/FileFailure.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,8 +21,6 @@ namespace zorbin {
 // blocking or streaming forever.
 class RecordFileReader {
 public:
-    enum class OpenResult { Opened, Missing, Failed };
-
     // Records are read in batches of about this size: large enough that the system call cost
     // vanishes against the copy, small enough that the batch and the run's tables stay in cache.
     static constexpr std::size_t bufferTargetBytes = 128 * 1024;
@@ -32,9 +30,9 @@ public:
     RecordFileReader(const RecordFileReader&) = delete;
     RecordFileReader& operator=(const RecordFileReader&) = delete;
 
-    // Missing when nothing of that name exists (found without regard to letter case); nothing is
-    // ever created.
-    [[nodiscard]] OpenResult open();
+    // Nothing of that name (found without regard to letter case) gives a failure marked missing;
+    // nothing is ever created.
+    [[nodiscard]] std::optional<FileFailure> open();
     // The next record, or nothing at the end of the file or after a failure (see failure()).
     [[nodiscard]] std::optional<std::span<const std::uint8_t>> nextRecord() {
         if (position_ >= bufferedBytes_ && (descriptor_ < 0 || endOfFile_ || !fillBuffer()))
@@ -49,6 +47,7 @@ public:
 
 private:
     bool fillBuffer();
+    std::optional<FileFailure> missing(int errorNumber);
     void fail(int errorNumber);
 
     QString path_;

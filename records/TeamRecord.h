@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "files/GameFiles.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <QByteArray>
@@ -15,7 +17,7 @@ namespace zorbin {
 // One record of a season's team file ("qelteam.dat").
 class TeamRecord {
 public:
-    static inline const QString fileName = QStringLiteral("qelteam.dat");
+    static inline const QString& fileName = gameFiles::team;
     static constexpr std::size_t length = 746;
     static constexpr int rosterSlots = 80;
 

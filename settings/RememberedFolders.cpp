@@ -4,10 +4,10 @@
 
 #include "settings/RememberedFolders.h"
 
-#include "export/FileReplacer.h"
+#include "files/CaseInsensitivePath.h"
+#include "files/Exists.h"
+#include "files/FileReplacer.h"
 #include "files/UserPath.h"
-#include "records/CaseInsensitivePath.h"
-#include "records/Exists.h"
 #include "records/Windows1252.h"
 #include "settings/RememberedFieldReader.h"
 
@@ -35,21 +35,22 @@ QByteArray RememberedFolders::entryLine(const QString& folder) {
 }
 
 QString RememberedFolders::pathOf(const QString& name) const {
-    return CaseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
+    return caseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
 }
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
                                                         const QByteArray& content) const {
-    return FileReplacer::replace(pathOf(name), content);
+    return fileReplacer::replace(pathOf(name), content);
 }
 
-std::optional<QByteArray> RememberedFolders::readFile(const QString& name) const {
-    QFile file(pathOf(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray content = file.read(largestReadBytes);
+Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
+    const QString path = pathOf(name);
+    QFile file(path);
+    QByteArray content;
+    if (file.open(QIODevice::ReadOnly))
+        content = file.read(largestReadBytes);
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return FileFailure{QStringLiteral("read"), path, file.errorString()};
     return content;
 }
 
@@ -66,12 +67,11 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
     const auto restoreColumn = [this, &columns](PickerColumn column, const QByteArray& entry) {
         // The original program wrote Windows paths in the Windows code page; this one writes its
         // own paths in the file-name encoding.
-        const QString text = UserPath::isWindowsPath(QString::fromLatin1(entry.left(3)))
+        const QString text = userPath::isWindowsPath(QString::fromLatin1(entry.left(3)))
                                  ? windows1252::decode(entry)
                                  : QFile::decodeName(entry);
-        const auto resolved = UserPath::resolve(text, wine_);
+        const Result<userPath::Resolved> folder = userPath::resolve(text, wine_);
         // An entry that names nothing here (a drive no prefix has) is a drive that is not present.
-        const auto* folder = std::get_if<UserPath::Resolved>(&resolved);
         if (!folder)
             return;
         columns.setDrive(column, folder->driveRoot.isEmpty() ? folder->path : folder->driveRoot);
@@ -81,7 +81,7 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
     // Season folders. A file that can't be read or created restores nothing for its columns but
     // keeps nothing else from being restored.
     if (Exists(pathOf(seasonFileReadName))) {
-        if (const std::optional<QByteArray> content = readFile(seasonFileReadName)) {
+        if (const Result<QByteArray> content = readFile(seasonFileReadName)) {
             RememberedFieldReader reader(*content);
             if (const std::optional<QByteArray> priorEntry = reader.nextField()) {
                 restoreColumn(PickerColumn::Prior, *priorEntry);
@@ -95,7 +95,7 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
 
     // Master folder.
     if (Exists(pathOf(masterFileReadName))) {
-        const std::optional<QByteArray> content = readFile(masterFileReadName);
+        const Result<QByteArray> content = readFile(masterFileReadName);
         if (!content)
             return;
         RememberedFieldReader reader(*content);

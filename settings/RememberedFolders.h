@@ -4,8 +4,9 @@
 
 #pragma once
 
+#include "files/FileFailure.h"
+#include "files/Result.h"
 #include "files/WinePrefixes.h"
-#include "records/FileFailure.h"
 #include "settings/FolderColumnSetter.h"
 
 #include <optional>
@@ -48,7 +49,7 @@ private:
     [[nodiscard]] QString pathOf(const QString& name) const;
     [[nodiscard]] std::optional<FileFailure> writeFile(const QString& name,
                                                        const QByteArray& content) const;
-    [[nodiscard]] std::optional<QByteArray> readFile(const QString& name) const;
+    [[nodiscard]] Result<QByteArray> readFile(const QString& name) const;
 
     QString workingFolder_;
     WineEnvironment wine_;

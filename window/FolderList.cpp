@@ -4,7 +4,7 @@
 
 #include "window/FolderList.h"
 
-#include "window/FolderListing.h"
+#include "league/FolderListing.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -4,10 +4,11 @@
 
 #include "window/FolderPicker.h"
 
+#include "league/FolderListing.h"
+#include "league/LeagueFiles.h"
 #include "window/DriveList.h"
 #include "window/FileList.h"
 #include "window/FolderList.h"
-#include "window/FolderListing.h"
 #include "window/UserDialogs.h"
 
 #include <QDir>
@@ -46,27 +47,26 @@ void FolderPicker::showListing(const QString& folder, const FolderListing& listi
 }
 
 void FolderPicker::standAt(const QString& folder) {
-    for (const QString& candidate : {FolderListing::folderString(folder), QDir::rootPath()}) {
-        auto listing = FolderListing::read(candidate, fileName_);
-        if (const auto* read = std::get_if<FolderListing>(&listing)) {
-            showListing(candidate, *read);
+    for (const QString& candidate : {leagueFiles::folderString(folder), QDir::rootPath()}) {
+        if (const auto listing = FolderListing::read(candidate, fileName_)) {
+            showListing(candidate, *listing);
             return;
         }
     }
 }
 
 std::optional<FileFailure> FolderPicker::changeFolder(const QString& folder) {
-    const QString target = FolderListing::folderString(folder);
-    auto listing = FolderListing::read(target, fileName_);
-    if (auto* failure = std::get_if<FileFailure>(&listing))
-        return std::move(*failure);
+    const QString target = leagueFiles::folderString(folder);
+    const auto listing = FolderListing::read(target, fileName_);
+    if (!listing)
+        return listing.failure();
 
     pathBox_->clear();
-    showListing(target, std::get<FolderListing>(listing));
+    showListing(target, *listing);
     if (fileList_->count() > 0) {
+        // The list puts the file the lookup finds first, so the box and the selection agree.
         fileList_->setCurrentRow(0);
-        // Joined without looking at the folder's last character: the root gives "//".
-        pathBox_->setText(folder_ + QLatin1Char('/') + fileList_->selectedFileName());
+        pathBox_->setText(leagueFiles::pathBoxText(folder_, fileName_));
     }
     return std::nullopt;
 }

@@ -4,18 +4,20 @@
 
 #include "window/Form1.h"
 
+#include "compare/ReportListModel.h"
+#include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
-#include "files/UserPath.h"
 #include "files/WinePrefixes.h"
+#include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
 #include "window/DriveList.h"
 #include "window/FittingLabel.h"
 #include "window/FolderPicker.h"
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
-#include "window/ReportListModel.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
@@ -225,24 +227,33 @@ void Form1::Process() {
     // what the user typed.
     const WineEnvironment wine = WineEnvironment::ofProcess();
     const auto typed = [&wine](const FolderPicker* column) {
-        return UserPath::pathOrText(column->pathBox()->text(), wine);
+        return leagueFiles::typedFile(column->pathBox()->text(), wine);
     };
-    ComparisonResult result = comparisonRun_.run(
-        {typed(priorColumn_), typed(currentColumn_), typed(masterColumn_), priorColumn_->folder(),
-         currentColumn_->folder(), masterColumn_->folder()});
+    const SeasonFiles files{leagueFiles::pathIn(priorColumn_->folder(), TeamRecord::fileName),
+                            typed(priorColumn_), typed(currentColumn_), typed(masterColumn_)};
+    if (files.priorPlayerFile.isEmpty() || files.currentPlayerFile.isEmpty() ||
+        files.masterPlayerFile.isEmpty())
+        return;
 
-    const QFont font = reportFont();
-    list1_->setFont(font);
-    list2_->setFont(font);
-    list1Lines_->setLines(std::move(result.leftPlayers));
-    list2Lines_->setLines(std::move(result.arrivedPlayers));
-    cmdFile_->setEnabled(result.leftExportEnabled);
-    cmdFile2_->setEnabled(result.arrivedExportEnabled);
+    // A folder that can't be remembered is worth a word, but no reason to withhold the lists.
+    const std::optional<FileFailure> saveFailure = rememberedFolders_.SaveFolders(
+        priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder());
 
-    if (!result.saveNotice.isEmpty())
-        showMessage(result.saveNotice);
-    if (!result.message.isEmpty())
-        showMessage(result.message);
+    auto lists = compareSeasons(files);
+    if (lists) {
+        const QFont font = reportFont();
+        list1_->setFont(font);
+        list2_->setFont(font);
+        list1Lines_->setLines(std::move(lists->leftPlayers));
+        list2Lines_->setLines(std::move(lists->arrivedPlayers));
+        cmdFile_->setEnabled(list1Lines_->rowCount() > 0);
+        cmdFile2_->setEnabled(list2Lines_->rowCount() > 0);
+    }
+
+    if (saveFailure)
+        showMessage(saveFailure->message());
+    if (!lists)
+        showMessage(lists.failure().message());
 }
 
 void Form1::ExportList(QListView& list) {
@@ -269,11 +280,11 @@ void Form1::ExportList(QListView& list) {
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
-    if (const auto failure = ListFileWriter::write(fileName, content)) {
+    if (const auto failure = listFileWriter::write(fileName, content)) {
         showMessage(failure->message());
         return;
     }
-    showMessage(ListFileWriter::confirmationText(fileName));
+    showMessage(listFileWriter::confirmationText(fileName));
 }
 
 } // namespace zorbin

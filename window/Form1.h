@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "compare/ComparisonRun.h"
 #include "settings/FolderColumnSetter.h"
 #include "settings/RememberedFolders.h"
 
@@ -57,7 +56,6 @@ private:
 
     UserDialogs& dialogs_;
     RememberedFolders rememberedFolders_;
-    ComparisonRun comparisonRun_{&rememberedFolders_};
 
     FolderPicker* priorColumn_ = nullptr;
     FolderPicker* currentColumn_ = nullptr;

@@ -48,7 +48,7 @@ QList<Drive> MountedVolumes::drives(const WineEnvironment& environment) {
     QList<Drive> drives;
     for (const QString& root : roots())
         drives.append({root, root});
-    for (const WinePrefix& prefix : WinePrefixes::discover(environment)) {
+    for (const WinePrefix& prefix : winePrefixes::discover(environment)) {
         for (const WineDrive& drive : prefix.drives)
             drives.append({drive.label, drive.root});
     }

@@ -4,7 +4,7 @@
 
 #include "window/ReportLineDelegate.h"
 
-#include "window/ReportListModel.h"
+#include "compare/ReportListModel.h"
 
 namespace zorbin {
 

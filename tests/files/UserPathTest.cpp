@@ -4,7 +4,7 @@
 
 #include "files/UserPath.h"
 
-#include "files/WholePathCase.h"
+#include "files/CaseInsensitivePath.h"
 #include "support/FakeHome.h"
 
 #include <gtest/gtest.h>
@@ -29,10 +29,8 @@ protected:
 
     // The resolved path, or "failure: " and the reason.
     QString outcome(const QString& text) const {
-        const auto resolved = UserPath::resolve(text, home.environment());
-        if (const auto* failure = std::get_if<FileFailure>(&resolved))
-            return "failure: " + failure->reason;
-        return std::get<UserPath::Resolved>(resolved).path;
+        const Result<userPath::Resolved> resolved = userPath::resolve(text, home.environment());
+        return resolved ? resolved->path : "failure: " + resolved.failure().reason;
     }
 
     FakeHome home;
@@ -88,15 +86,15 @@ TEST_F(UserPathTest, NativePathsAreMatchedWithoutRegardToCaseComponentByComponen
     // Relative paths stay relative.
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(driveC));
-    EXPECT_EQ(WholePathCase::resolve("games/qel/LEAGUES"), "Games/QEL/Leagues");
+    EXPECT_EQ(caseInsensitivePath::resolveWholePath("games/qel/LEAGUES"), "Games/QEL/Leagues");
     QDir::setCurrent(before);
 }
 
 TEST_F(UserPathTest, WithoutAPrefixAWindowsPathNamesNothing) {
     FakeHome empty;
-    const auto resolved = UserPath::resolve(R"(C:\Games)", empty.environment());
-    ASSERT_TRUE(std::holds_alternative<FileFailure>(resolved));
-    EXPECT_EQ(std::get<FileFailure>(resolved).message(),
+    const auto resolved = userPath::resolve(R"(C:\Games)", empty.environment());
+    ASSERT_FALSE(resolved);
+    EXPECT_EQ(resolved.failure().message(),
               R"(Could not use the path "C:\Games": no Wine prefix was found to read Windows )"
               "paths through (set WINEPREFIX)");
 }

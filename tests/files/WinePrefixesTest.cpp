@@ -52,7 +52,7 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     ASSERT_TRUE(QFile::setPermissions(locked + "/dosdevices", {}));
 
     const WineEnvironment environment{h, h + "/custom/"};
-    const QList<WinePrefix> found = WinePrefixes::discover(environment);
+    const QList<WinePrefix> found = winePrefixes::discover(environment);
     QFile::setPermissions(locked + "/dosdevices",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -77,13 +77,13 @@ TEST(WinePrefixes, ALauncherFolderWithThousandsOfEntriesIsReadOnlyAsFarAsTheBoun
         home.makePrefix(QStringLiteral("Games/g%1").arg(i, 3, 10, QLatin1Char('0')));
     WineDiscoveryLimits fewPrefixes;
     fewPrefixes.prefixes = 10;
-    EXPECT_EQ(WinePrefixes::discover(home.environment(), fewPrefixes).size(), 10);
+    EXPECT_EQ(winePrefixes::discover(home.environment(), fewPrefixes).size(), 10);
     WineDiscoveryLimits fewEntries;
     fewEntries.entriesPerLauncherFolder = 40;
-    EXPECT_EQ(WinePrefixes::discover(home.environment(), fewEntries).size(), 40);
+    EXPECT_EQ(winePrefixes::discover(home.environment(), fewEntries).size(), 40);
     WineDiscoveryLimits noTime;
     noTime.time = std::chrono::milliseconds(0);
-    EXPECT_TRUE(WinePrefixes::discover(home.environment(), noTime).isEmpty());
+    EXPECT_TRUE(winePrefixes::discover(home.environment(), noTime).isEmpty());
 }
 
 TEST(WinePrefixes, TheDefaultIsWineprefixElseDotWineElseTheOnlyOneFound) {
@@ -108,7 +108,7 @@ TEST(WinePrefixes, TheDefaultIsWineprefixElseDotWineElseTheOnlyOneFound) {
         WineEnvironment environment = home.environment();
         if (!test.winePrefix.isEmpty())
             environment.winePrefix = home.path() + "/" + test.winePrefix;
-        const std::optional<WinePrefix> found = WinePrefixes::defaultPrefix(environment);
+        const std::optional<WinePrefix> found = winePrefixes::defaultPrefix(environment);
         if (test.expected.isEmpty()) {
             EXPECT_FALSE(found) << test.what;
         } else {

@@ -85,7 +85,7 @@ TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
         if (scenario.fullDisk) {
             ASSERT_TRUE(limit.emplace(fullDiskBytes).active());
         }
-        failure = ListFileWriter::write(scenario.path, lines);
+        failure = listFileWriter::write(scenario.path, lines);
     }
     ASSERT_TRUE(failure.has_value()) << "the export claimed success";
     EXPECT_EQ(failure->message(), expected);
@@ -108,7 +108,7 @@ TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
 
     // The next export, to a sound path, is whole.
     const QString good = scratch.filePath("good.txt");
-    ASSERT_FALSE(ListFileWriter::write(good, lines).has_value());
+    ASSERT_FALSE(listFileWriter::write(good, lines).has_value());
     EXPECT_EQ(contentOf(good), lines.join("\r\n") + "\r\n");
 }
 

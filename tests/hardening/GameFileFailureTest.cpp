@@ -6,9 +6,10 @@
 // length, and season folders that vanish before "Process". Every case goes through the comparison
 // run and the report tool, and each leaves the league exactly as it was.
 
+#include "compare/SeasonComparison.h"
+#include "files/FileFailure.h"
 #include "HardeningTest.h"
 #include "LeagueFileWriter.h"
-#include "records/FileFailure.h"
 
 #include <cerrno>
 #include <QDir>
@@ -68,7 +69,7 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     QList<QByteArray> left = leftLines;
     QList<QByteArray> arrived = arrivedLines;
     if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
-        message = ComparisonRun::missingPlayerFileMessage;
+        message = missingPlayerFileMessage;
     else if (obstacle == Obstacle::Folder)
         message = readFailure(path, qt_error_string(EISDIR));
     else if (obstacle == Obstacle::Fifo)
@@ -80,12 +81,24 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     if (!message.isEmpty())
         left = arrived = {};
 
-    const ComparisonResult result = process();
+    const ProcessOutcome result = process();
     EXPECT_EQ(result.message, message);
     EXPECT_EQ(result.leftPlayers, left);
     EXPECT_EQ(result.arrivedPlayers, arrived);
-    EXPECT_EQ(result.leftExportEnabled, !left.isEmpty());
-    EXPECT_EQ(result.arrivedExportEnabled, !arrived.isEmpty());
+
+    // The failure names its file by kind, so callers never need to read the message.
+    const auto compared = compareSeasons({league.teamFile(), league.priorPlayerFile(),
+                                          league.currentPlayerFile(), league.masterPlayerFile()});
+    ASSERT_EQ(compared.ok(), message.isEmpty());
+    if (!compared.ok()) {
+        const SeasonFile expectedFile = file == GameFile::PriorPlayers ? SeasonFile::PriorPlayer
+                                        : file == GameFile::CurrentPlayers
+                                            ? SeasonFile::CurrentPlayer
+                                        : file == GameFile::Teams ? SeasonFile::PriorTeam
+                                                                  : SeasonFile::MasterPlayer;
+        EXPECT_EQ(compared.failure().file, expectedFile);
+        EXPECT_EQ(compared.failure().missingPlayerFile(), message == missingPlayerFileMessage);
+    }
 
     const ReportOutcome outcome = report();
     if (message.isEmpty()) {
@@ -125,7 +138,7 @@ TEST_F(GameFileTest, PlayerFilesOfOneByteAnd655BytesAreReadAsOnePaddedRecord) {
                               Case{ortega.left(655), {leftLines[0]}, everyCurrentPlayer}}) {
         SCOPED_TRACE(sized.prior.size());
         LeagueFolder::writeBytes(league.priorPlayerFile(), sized.prior);
-        const ComparisonResult result = process();
+        const ProcessOutcome result = process();
         EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
         EXPECT_EQ(result.leftPlayers, sized.left);
         EXPECT_EQ(result.arrivedPlayers, sized.arrived);
@@ -151,7 +164,7 @@ TEST_F(GameFileTest, AHundredMegabytePlayerFileIsReadToItsEnd) {
     }
     ASSERT_EQ(QFileInfo(league.priorPlayerFile()).size(), size);
 
-    const ComparisonResult result = process();
+    const ProcessOutcome result = process();
     EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
     EXPECT_EQ(result.leftPlayers, leftLines);
     EXPECT_EQ(result.arrivedPlayers, arrivedLines);
@@ -161,15 +174,14 @@ TEST_F(GameFileTest, AHundredMegabytePlayerFileIsReadToItsEnd) {
 }
 
 TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNotRecreated) {
-    const ComparisonInput paths = input();
+    const ProcessPaths paths = input();
     for (const QString& folder : {league.priorFolder(), league.currentFolder()}) {
         SCOPED_TRACE(folder.toStdString());
         const QString kept = folder + ".kept";
         ASSERT_TRUE(QDir().rename(folder, kept));
-        const ComparisonResult result = process(paths);
-        EXPECT_EQ(result.message, ComparisonRun::missingPlayerFileMessage);
+        const ProcessOutcome result = process(paths);
+        EXPECT_EQ(result.message, missingPlayerFileMessage);
         EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
-        EXPECT_FALSE(result.leftExportEnabled || result.arrivedExportEnabled);
         EXPECT_FALSE(QFileInfo::exists(folder));
 
         const ReportOutcome outcome = report();
@@ -183,13 +195,13 @@ TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNo
     // A file where the prior season's folder was.
     ASSERT_TRUE(QDir(league.priorFolder()).removeRecursively());
     LeagueFolder::writeBytes(league.priorFolder(), "not a folder");
-    EXPECT_EQ(process(paths).message, ComparisonRun::missingPlayerFileMessage);
+    EXPECT_EQ(process(paths).message, missingPlayerFileMessage);
 }
 
 TEST_F(GameFileTest, AMasterFolderThatVanishesLeavesNamesToTheCurrentSeason) {
-    const ComparisonInput paths = input();
+    const ProcessPaths paths = input();
     ASSERT_TRUE(QDir(league.masterFolder()).removeRecursively());
-    const ComparisonResult result = process(paths);
+    const ProcessOutcome result = process(paths);
     EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
     EXPECT_EQ(result.leftPlayers,
               (QList<QByteArray>{"                       12345 Lake City Comets", leftLines[1]}));

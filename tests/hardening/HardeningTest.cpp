@@ -61,8 +61,8 @@ HardeningTest::HardeningTest() {
     league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
 }
 
-ComparisonInput HardeningTest::input() const {
-    ComparisonInput input;
+ProcessPaths HardeningTest::input() const {
+    ProcessPaths input;
     input.priorPlayerFile = league.priorPlayerFile();
     input.currentPlayerFile = league.currentPlayerFile();
     input.masterPlayerFile = league.masterPlayerFile();
@@ -72,13 +72,13 @@ ComparisonInput HardeningTest::input() const {
     return input;
 }
 
-ComparisonResult HardeningTest::process(const ComparisonInput& input) {
+ProcessOutcome HardeningTest::process(const ProcessPaths& input) {
     const auto before = league.snapshot();
     const RememberedFolders remembered(scratch.path());
-    ComparisonResult result;
+    ProcessOutcome result;
     {
         const HangWatchdog watchdog("The comparison run", hangLimit);
-        result = ComparisonRun(&remembered).run(input);
+        result = processSteps(input, &remembered);
     }
     EXPECT_EQ(league.snapshot(), before) << "the run changed the league folders";
     return result;

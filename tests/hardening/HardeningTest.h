@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "compare/ComparisonRun.h"
 #include "support/LeagueFolder.h"
+#include "support/ProcessSteps.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -37,10 +37,10 @@ protected:
     HardeningTest();
 
     // The six strings "Process" would hand over for the league as it stands.
-    [[nodiscard]] ComparisonInput input() const;
+    [[nodiscard]] ProcessPaths input() const;
     // Runs the comparison, remembering folders in the scratch folder.
-    ComparisonResult process(const ComparisonInput& input);
-    ComparisonResult process() { return process(input()); }
+    ProcessOutcome process(const ProcessPaths& input);
+    ProcessOutcome process() { return process(input()); }
     // Runs the report tool on the league's three folders, with `extra` arguments after them.
     ReportOutcome report(const QStringList& extra = {}, std::FILE* out = nullptr);
 

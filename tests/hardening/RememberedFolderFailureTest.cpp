@@ -5,10 +5,10 @@
 // Remembered-folder files that cannot be written or are not files: saving names the file and the
 // reason while the run goes on, restoring never hangs, and an older file survives a failed save.
 
+#include "files/FileFailure.h"
 #include "FileSizeLimit.h"
 #include "HangWatchdog.h"
 #include "HardeningTest.h"
-#include "records/FileFailure.h"
 #include "settings/RememberedFolders.h"
 
 #include <QDir>
@@ -40,7 +40,7 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGo
     EXPECT_EQ(failure->message(), writeFailure("/proc/MissDir.Txt", qt_error_string(ENOENT)));
 
     const auto before = league.snapshot();
-    const ComparisonResult result = ComparisonRun(&unwritable).run(input());
+    const ProcessOutcome result = processSteps(input(), &unwritable);
     EXPECT_EQ(league.snapshot(), before);
     EXPECT_EQ(result.saveNotice, failure->message());
     EXPECT_TRUE(result.message.isEmpty());
@@ -58,7 +58,7 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGo
 TEST_F(RememberedFolderFailureTest,
        ASeasonFileThatIsAFolderIsReportedAndKeptWhileTheMasterIsSaved) {
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Folder);
-    const ComparisonResult result = process();
+    const ProcessOutcome result = process();
     // Qt words the reason itself ("Filename refers to a directory").
     EXPECT_TRUE(result.saveNotice.startsWith(writeFailure(scratch.filePath("MissDir.txt"), {})) &&
                 result.saveNotice.contains("directory"))
@@ -85,7 +85,7 @@ TEST_F(RememberedFolderFailureTest, RememberedFilesThatAreFifosNeverBlockSavingO
     EXPECT_TRUE(columns.restored.isEmpty());
 
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Fifo);
-    const ComparisonResult result = process();
+    const ProcessOutcome result = process();
     EXPECT_TRUE(result.saveNotice.isEmpty()) << result.saveNotice.toStdString();
     remembered.RestoreFolders(columns);
     EXPECT_EQ(columns.restored,

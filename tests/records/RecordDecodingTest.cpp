@@ -6,6 +6,7 @@
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/TeamRecord.h"
+#include "records/Windows1252.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -124,6 +125,15 @@ TEST(RecordDecoding, ShortSpansReadAsZeroInsteadOfBeyondTheirEnd) {
     EXPECT_EQ(PlayerRecord::decode(shortRecord).identity, 0);
     EXPECT_EQ(MasterPlayerRecord::decode(shortRecord).displayName(), QByteArray(","));
     EXPECT_EQ(TeamRecord::decode(shortRecord).rosterSlot(5), 0);
+}
+
+TEST(Windows1252, DecodesTheUpperHalfAsTheCodePageDoes) {
+    EXPECT_EQ(windows1252::decode("Ortega,Luis 12345"), "Ortega,Luis 12345");
+    EXPECT_EQ(windows1252::decode("\x80\x8a\x9a\x9f\xe9\xfc\xff"), QString::fromUtf8("€ŠšŸéüÿ"));
+    // Undefined bytes still give one character each, so columns stay aligned.
+    EXPECT_EQ(windows1252::decode("\x81\x8d\x8f\x90\x9d"),
+              QString::fromUtf8("\u0081\u008d\u008f\u0090\u009d"));
+    EXPECT_EQ(windows1252::decode(QByteArray("a\0b", 3)).size(), 3);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/CaseInsensitivePath.h"
-#include "records/Exists.h"
 #include "records/PlayerRecord.h"
 #include "records/RecordFileReader.h"
 #include "support/LeagueFolder.h"
@@ -39,7 +37,7 @@ TEST(RecordFileReader, DeliversEveryRecordInOrderAcrossBufferRefills) {
     league.writePriorPlayers(entries);
 
     RecordFileReader reader(league.priorPlayerFile(), PlayerRecord::length);
-    ASSERT_EQ(reader.open(), RecordFileReader::OpenResult::Opened);
+    ASSERT_FALSE(reader.open());
     const auto players = readAll(reader);
     ASSERT_EQ(players.size(), entries.size());
     for (std::size_t i = 0; i < players.size(); ++i)
@@ -54,7 +52,7 @@ TEST(RecordFileReader, PadsATrailingPartialRecordWithZeros) {
     LeagueFolder::writeBytes(league.priorPlayerFile(), bytes);
 
     RecordFileReader reader(league.priorPlayerFile(), PlayerRecord::length);
-    ASSERT_EQ(reader.open(), RecordFileReader::OpenResult::Opened);
+    ASSERT_FALSE(reader.open());
     std::vector<QByteArray> raw;
     const auto players = readAll(reader, &raw);
     ASSERT_EQ(players.size(), 2u);
@@ -67,13 +65,14 @@ TEST(RecordFileReader, EmptyFileHasNoRecordsAndMissingFileIsNeverCreated) {
     LeagueFolder league;
     LeagueFolder::writeBytes(league.priorPlayerFile(), {});
     RecordFileReader empty(league.priorPlayerFile(), PlayerRecord::length);
-    ASSERT_EQ(empty.open(), RecordFileReader::OpenResult::Opened);
+    ASSERT_FALSE(empty.open());
     EXPECT_FALSE(empty.nextRecord());
 
     for (const QString& path : {league.currentPlayerFile(), league.root() + "/gone/qelplyr.dat",
                                 league.priorPlayerFile() + "/below-a-file", QString()}) {
         RecordFileReader missing(path, PlayerRecord::length);
-        EXPECT_EQ(missing.open(), RecordFileReader::OpenResult::Missing) << path.toStdString();
+        const auto failure = missing.open();
+        EXPECT_TRUE(failure && failure->missing) << path.toStdString();
         EXPECT_FALSE(missing.nextRecord());
     }
     EXPECT_FALSE(QFile::exists(league.currentPlayerFile()));
@@ -82,46 +81,18 @@ TEST(RecordFileReader, EmptyFileHasNoRecordsAndMissingFileIsNeverCreated) {
 TEST(RecordFileReader, FoldersAndFifosFailWithTheSystemReasonInsteadOfBlocking) {
     LeagueFolder league;
     RecordFileReader folder(league.priorFolder(), PlayerRecord::length);
-    ASSERT_EQ(folder.open(), RecordFileReader::OpenResult::Failed);
-    ASSERT_TRUE(folder.failure());
+    const auto folderFailure = folder.open();
+    ASSERT_TRUE(folderFailure);
+    EXPECT_FALSE(folderFailure->missing);
     EXPECT_EQ(folder.failure()->path, league.priorFolder());
     EXPECT_EQ(folder.failure()->reason, qt_error_string(EISDIR));
 
     const QString fifo = league.priorFolder() + "/qelplyr.dat";
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     RecordFileReader pipe(fifo, PlayerRecord::length);
-    EXPECT_EQ(pipe.open(), RecordFileReader::OpenResult::Failed);
-    EXPECT_TRUE(pipe.failure()->message().contains(fifo));
-}
-
-TEST(CaseInsensitivePath, PrefersTheExactNameElseTheFirstSortedMatch) {
-    LeagueFolder league;
-    const QString folder = league.priorFolder();
-    LeagueFolder::writeBytes(folder + "/QELPLYR.DAT", "x");
-    LeagueFolder::writeBytes(folder + "/QelPlyr.dat", "x");
-    EXPECT_EQ(CaseInsensitivePath::resolve(folder + "/qelplyr.dat"), folder + "/QELPLYR.DAT");
-    LeagueFolder::writeBytes(folder + "/qelplyr.dat", "x");
-    EXPECT_EQ(CaseInsensitivePath::resolve(folder + "/qelplyr.dat"), folder + "/qelplyr.dat");
-    EXPECT_EQ(CaseInsensitivePath::resolve(folder + "/qelteam.dat"), folder + "/qelteam.dat");
-    EXPECT_EQ(CaseInsensitivePath::resolve(QString()), QString());
-}
-
-TEST(Exists, TrueOnlyForAFileWithALengthAboveZero) {
-    LeagueFolder league;
-    LeagueFolder::writeBytes(league.priorFolder() + "/Qelplyr.DAT", "1");
-    LeagueFolder::writeBytes(league.currentPlayerFile(), {});
-    EXPECT_TRUE(Exists(league.priorPlayerFile())); // found in another letter case
-    EXPECT_FALSE(Exists(league.currentPlayerFile()));
-    EXPECT_FALSE(Exists(league.masterPlayerFile()));
-    EXPECT_FALSE(Exists(league.masterFolder()));
-    EXPECT_FALSE(Exists(QString()));
-    EXPECT_FALSE(Exists(QStringLiteral("/proc/self/no such file")));
-
-    // A bare name is taken relative to the working folder at the moment of the test.
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(league.priorFolder()));
-    EXPECT_TRUE(Exists(QStringLiteral("qelplyr.dat")));
-    QDir::setCurrent(before);
+    const auto pipeFailure = pipe.open();
+    ASSERT_TRUE(pipeFailure);
+    EXPECT_TRUE(pipeFailure->message().contains(fifo));
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 #include "SampleLeague.h"
 
-#include "compare/ComparisonRun.h"
 #include "ReportCommand.h"
+#include "support/ProcessSteps.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -53,19 +53,19 @@ struct Compared {
     explicit Compared(std::uint32_t seed) : league(seed) {
         EXPECT_EQ(league.writeTo(folder.path()), std::nullopt);
         const QString root = folder.path();
-        ComparisonInput input;
+        test::ProcessPaths input;
         input.priorFolder = SampleLeague::priorFolder(root);
         input.currentFolder = SampleLeague::currentFolder(root);
         input.masterFolder = SampleLeague::masterFolder(root);
         input.priorPlayerFile = input.priorFolder + "/qelplyr.dat";
         input.currentPlayerFile = input.currentFolder + "/qelplyr.dat";
         input.masterPlayerFile = input.masterFolder + "/Mastplyr.dat";
-        result = ComparisonRun(nullptr).run(input);
+        result = test::processSteps(input, nullptr);
     }
 
     SampleLeague league;
     QTemporaryDir folder;
-    ComparisonResult result;
+    test::ProcessOutcome result;
 };
 
 TEST(SampleLeagueTest, SameSeedGivesTheSameBytesAndAnotherSeedAnotherLeague) {
@@ -118,7 +118,7 @@ TEST(SampleLeagueTest, ComparisonFindsAboutOneInEightEachWayWithEveryKindOfLine)
     for (const std::uint32_t seed : {3u, SampleLeague::defaultSeed}) {
         SCOPED_TRACE(seed);
         const Compared compared(seed);
-        const ComparisonResult& result = compared.result;
+        const test::ProcessOutcome& result = compared.result;
         ASSERT_TRUE(result.message.isEmpty()) << result.message.toStdString();
         const auto prior = liveIdentities(compared.league.priorPlayers()).size();
         for (const auto& list : {result.leftPlayers, result.arrivedPlayers}) {

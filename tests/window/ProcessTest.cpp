@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // "Process" from the window: the lists it fills, their font, the messages and the export buttons.
-#include "compare/ComparisonRun.h"
+#include "compare/ReportListModel.h"
+#include "compare/SeasonComparison.h"
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
-#include "window/ReportListModel.h"
 #include "WindowFixture.h"
 
 #include <QFile>

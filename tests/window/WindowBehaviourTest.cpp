@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Leaving the program, resizing the window, and how list lines are shown.
-#include "records/Windows1252.h"
 #include "window/ProportionalResizer.h"
 #include "WindowFixture.h"
 
@@ -81,15 +80,6 @@ TEST(ProportionalResizer, NeighboursThatTouchAtDesignStillTouchWhenScaled) {
     resizer.scaleTo({100, 10});
     EXPECT_EQ(left->geometry().right() + 1, right->geometry().left());
     EXPECT_EQ(right->geometry().right() + 1, 100);
-}
-
-TEST(Windows1252, DecodesTheUpperHalfAsTheCodePageDoes) {
-    EXPECT_EQ(windows1252::decode("Ortega,Luis 12345"), "Ortega,Luis 12345");
-    EXPECT_EQ(windows1252::decode("\x80\x8a\x9a\x9f\xe9\xfc\xff"), QString::fromUtf8("€ŠšŸéüÿ"));
-    // Undefined bytes still give one character each, so columns stay aligned.
-    EXPECT_EQ(windows1252::decode("\x81\x8d\x8f\x90\x9d"),
-              QString::fromUtf8("\u0081\u008d\u008f\u0090\u009d"));
-    EXPECT_EQ(windows1252::decode(QByteArray("a\0b", 3)).size(), 3);
 }
 
 } // namespace

@@ -4,12 +4,14 @@
 
 #include "ReportCommand.h"
 
-#include "compare/ComparisonRun.h"
+#include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
 #include "files/UserPath.h"
-#include "records/CaseInsensitivePath.h"
+#include "files/WinePrefixes.h"
+#include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
 
 #include <cerrno>
 #include <optional>
@@ -77,20 +79,6 @@ std::optional<Options> parse(const QStringList& arguments, QString* problem) {
     return options;
 }
 
-// The folder as a folder list shows it: absolute, with a trailing separator only at the root.
-QString folderText(const QString& folder) {
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-}
-
-// The path box text a picker column would produce: folder, "/", the file's name as it is on disk;
-// empty when the folder holds no such file.
-QString pathText(const QString& folder, const QString& fileName) {
-    const QString found = CaseInsensitivePath::resolve(folder + QLatin1Char('/') + fileName);
-    if (!QFileInfo(found).isFile())
-        return {};
-    return folder + QLatin1Char('/') + QFileInfo(found).fileName();
-}
-
 void printList(std::FILE* out, const QString& heading, const QList<QByteArray>& lines) {
     print(out, QStringLiteral("%1 (%2):\n").arg(heading).arg(lines.size()));
     for (const QByteArray& line : lines) {
@@ -141,50 +129,49 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
     const WineEnvironment wine = WineEnvironment::ofProcess();
     QStringList folders;
     for (const QString& given : std::as_const(options->folders)) {
-        const auto resolved = UserPath::resolve(given, wine);
-        if (const auto* unusable = std::get_if<FileFailure>(&resolved)) {
-            print(err, unusable->message() + QLatin1Char('\n'));
+        const Result<QString> folder = leagueFiles::userFolder(given, wine);
+        if (!folder) {
+            print(err, folder.failure().message() + QLatin1Char('\n'));
             return failure;
         }
-        const QString folder = std::get<UserPath::Resolved>(resolved).path;
-        if (!QFileInfo(folder).isDir()) {
-            print(err, QStringLiteral("Could not read folder \"%1\": %2\n")
-                           .arg(folder, QFileInfo::exists(folder) ? qt_error_string(ENOTDIR)
+        if (!QFileInfo(*folder).isDir()) {
+            // A Windows path also names the folder it was read as.
+            const QString named =
+                userPath::isWindowsPath(given)
+                    ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, *folder)
+                    : QStringLiteral("\"%1\"").arg(given);
+            print(err, QStringLiteral("Could not read folder %1: %2\n")
+                           .arg(named, QFileInfo::exists(*folder) ? qt_error_string(ENOTDIR)
                                                                   : qt_error_string(ENOENT)));
             return failure;
         }
-        folders.append(folder);
+        folders.append(*folder);
     }
 
-    ComparisonInput input;
-    input.priorFolder = folderText(folders[0]);
-    input.currentFolder = folderText(folders[1]);
-    input.masterFolder = folderText(folders[2]);
-    input.priorPlayerFile = pathText(input.priorFolder, PlayerRecord::fileName);
-    input.currentPlayerFile = pathText(input.currentFolder, PlayerRecord::fileName);
-    input.masterPlayerFile = pathText(input.masterFolder, MasterPlayerRecord::fileName);
+    // The files the window's columns would find in these folders.
+    const QString& priorFolder = folders[0];
+    const QString& currentFolder = folders[1];
+    const QString& masterFolder = folders[2];
+    const SeasonFiles files{leagueFiles::pathIn(priorFolder, TeamRecord::fileName),
+                            leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
+                            leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
+                            leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName)};
 
-    if (input.priorPlayerFile.isEmpty() || input.currentPlayerFile.isEmpty()) {
-        print(err, ComparisonRun::missingPlayerFileMessage + QLatin1Char('\n'));
+    // The window reads a missing master file as empty; named on the command line, a master folder
+    // without one is more likely a slip than a league without names.
+    if (!QFileInfo::exists(files.masterPlayerFile) &&
+        !QFileInfo(files.masterPlayerFile).isSymLink()) {
+        print(err, QStringLiteral("Could not read \"%1\": %2\n")
+                       .arg(files.masterPlayerFile, qt_error_string(ENOENT)));
         return failure;
     }
-    if (input.masterPlayerFile.isEmpty()) {
-        const QString masterPath =
-            input.masterFolder + QLatin1Char('/') + MasterPlayerRecord::fileName;
-        if (!QFileInfo::exists(CaseInsensitivePath::resolve(masterPath))) {
-            print(err, QStringLiteral("Could not read \"%1\": %2\n")
-                           .arg(masterPath, qt_error_string(ENOENT)));
-            return failure;
-        }
-        // Something that is not a file, such as a folder or a FIFO: the run names what is wrong.
-        input.masterPlayerFile = masterPath;
-    }
 
-    const ComparisonResult result = ComparisonRun(nullptr).run(input);
-    if (!result.message.isEmpty()) {
-        print(err, result.message + QLatin1Char('\n'));
+    const auto compared = compareSeasons(files);
+    if (!compared) {
+        print(err, compared.failure().message() + QLatin1Char('\n'));
         return failure;
     }
+    const SeasonLists& result = *compared;
 
     if (options->goneFile.isEmpty() && options->newFile.isEmpty()) {
         errno = 0;
@@ -204,7 +191,7 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
                                       std::pair{options->newFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
             continue;
-        if (const auto writeFailure = ListFileWriter::write(file, *lines)) {
+        if (const auto writeFailure = listFileWriter::write(file, *lines)) {
             print(err, writeFailure->message() + QLatin1Char('\n'));
             return failure;
         }

@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/FolderListing.h"
+#include "league/FolderListing.h"
+
+#include "league/LeagueFiles.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -27,8 +29,7 @@ bool caseBlindLess(const QString& left, const QString& right) {
 
 } // namespace
 
-std::variant<FolderListing, FileFailure> FolderListing::read(const QString& folder,
-                                                             const QString& pattern) {
+Result<FolderListing> FolderListing::read(const QString& folder, const QString& pattern) {
     namespace fs = std::filesystem;
     // A NUL would cut the name short and open some other folder.
     if (folder.contains(QChar(0)))
@@ -76,13 +77,9 @@ std::variant<FolderListing, FileFailure> FolderListing::read(const QString& fold
     return listing;
 }
 
-QString FolderListing::folderString(const QString& path) {
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
-}
-
 QStringList FolderListing::ancestorChain(const QString& folder) {
     QStringList chain;
-    QString step = folderString(folder);
+    QString step = leagueFiles::folderString(folder);
     while (true) {
         chain.prepend(step);
         if (QDir(step).isRoot())

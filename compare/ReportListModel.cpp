@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/ReportListModel.h"
+#include "compare/ReportListModel.h"
 
 #include "records/Windows1252.h"
 

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "export/FileReplacer.h"
+#include "files/FileReplacer.h"
 
 #include <cerrno>
 #include <QSaveFile>
 
 namespace zorbin {
 
-std::optional<FileFailure> FileReplacer::replace(const QString& path, const QByteArray& content) {
+std::optional<FileFailure> fileReplacer::replace(const QString& path, const QByteArray& content) {
     const auto failure = [&path](const QString& reason) {
         return FileFailure{QStringLiteral("write"), path, reason};
     };

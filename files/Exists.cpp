@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/Exists.h"
+#include "files/Exists.h"
 
-#include "records/CaseInsensitivePath.h"
+#include "files/CaseInsensitivePath.h"
 
 #include <QFile>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@ namespace zorbin {
 bool Exists(const QString& basefile) {
     if (basefile.isEmpty())
         return false;
-    const QByteArray name = QFile::encodeName(CaseInsensitivePath::resolve(basefile));
+    const QByteArray name = QFile::encodeName(caseInsensitivePath::resolve(basefile));
     struct stat status {};
     if (::stat(name.constData(), &status) != 0)
         return false;

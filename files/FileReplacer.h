@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/FileFailure.h"
 
 #include <optional>
 #include <QByteArray>
@@ -15,10 +15,10 @@ namespace zorbin {
 // Gives a file new content as a whole: the content goes to a temporary file that is renamed over
 // the old one only once it is completely written, so a failure (disk full, folder missing) leaves
 // the old file exactly as it was and is returned with the path and the system's reason.
-class FileReplacer {
-public:
-    [[nodiscard]] static std::optional<FileFailure> replace(const QString& path,
-                                                            const QByteArray& content);
-};
+namespace fileReplacer {
+
+[[nodiscard]] std::optional<FileFailure> replace(const QString& path, const QByteArray& content);
+
+} // namespace fileReplacer
 
 } // namespace zorbin

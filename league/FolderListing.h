@@ -4,11 +4,10 @@
 
 #pragma once
 
-#include "records/FileFailure.h"
+#include "files/Result.h"
 
 #include <QString>
 #include <QStringList>
-#include <variant>
 
 namespace zorbin {
 
@@ -20,11 +19,7 @@ struct FolderListing {
 
     // Reads `folder`. A folder that can't be read (gone, not a folder, no permission) gives the
     // failure with the system's reason.
-    [[nodiscard]] static std::variant<FolderListing, FileFailure> read(const QString& folder,
-                                                                       const QString& pattern);
-
-    // A folder as the columns hold it: a full, clean path that ends in "/" only at the root.
-    [[nodiscard]] static QString folderString(const QString& path);
+    [[nodiscard]] static Result<FolderListing> read(const QString& folder, const QString& pattern);
 
     // `folder` and every folder above it, from the root down.
     [[nodiscard]] static QStringList ancestorChain(const QString& folder);

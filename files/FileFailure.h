@@ -8,11 +8,15 @@
 
 namespace zorbin {
 
-// What went wrong with which file, carried up to the one place that tells the user.
+// What went wrong with which file, carried up to the one place that tells the user. Actions return
+// std::optional<FileFailure>; queries return Result<T>, a value or this.
 struct FileFailure {
     QString action; // what was being done, e.g. "read" or "write"
     QString path;   // the file as the user or the caller named it
     QString reason; // the system's reason
+    // Nothing of that name exists; callers that treat a missing file as empty, or name it in a
+    // message of their own, tell this apart from a file that is there but unusable.
+    bool missing = false;
 
     // One line for a message box or standard error: Could not read "/x/qelteam.dat": Is a directory
     [[nodiscard]] QString message() const {

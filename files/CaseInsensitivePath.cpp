@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/WholePathCase.h"
+#include "files/CaseInsensitivePath.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,7 +34,7 @@ QString caseBlindMatch(const QString& folder, const QString& wanted) {
 
 } // namespace
 
-QString WholePathCase::resolve(const QString& path) {
+QString caseInsensitivePath::resolveWholePath(const QString& path) {
     // A NUL would cut the path short in every system call made with it.
     if (path.isEmpty() || path.contains(QChar(0)) || present(path))
         return path;
@@ -74,6 +74,28 @@ QString WholePathCase::resolve(const QString& path) {
     if (path.endsWith(QLatin1Char('/')) && !resolved.endsWith(QLatin1Char('/')))
         resolved += QLatin1Char('/');
     return resolved;
+}
+
+QString caseInsensitivePath::resolve(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    const QFileInfo info(path);
+    // exists() follows links; a dangling link under the exact name still counts as that name.
+    if (info.exists() || info.isSymLink())
+        return path;
+    const QString wanted = info.fileName();
+    if (wanted.isEmpty())
+        return path;
+    const QDir folder = info.dir();
+    const QStringList entries = folder.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0) {
+            const qsizetype nameStart = path.size() - wanted.size();
+            return path.left(nameStart) + entry;
+        }
+    }
+    return path;
 }
 
 } // namespace zorbin

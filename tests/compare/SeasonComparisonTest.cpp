@@ -2,10 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "compare/ComparisonRun.h"
+#include "compare/SeasonComparison.h"
 
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
+#include "support/ProcessSteps.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -16,32 +17,34 @@ namespace {
 
 using test::LeagueFolder;
 using test::player;
+using test::ProcessOutcome;
+using test::ProcessPaths;
 using test::team;
 
-class ComparisonRunTest : public ::testing::Test {
+class SeasonComparisonTest : public ::testing::Test {
 protected:
-    ComparisonInput input() const {
-        return ComparisonInput{league.priorPlayerFile(),  league.currentPlayerFile(),
-                               league.masterPlayerFile(), league.priorFolder(),
-                               league.currentFolder(),    league.masterFolder()};
+    ProcessPaths input() const {
+        return ProcessPaths{league.priorPlayerFile(),  league.currentPlayerFile(),
+                            league.masterPlayerFile(), league.priorFolder(),
+                            league.currentFolder(),    league.masterFolder()};
     }
 
     // Runs with the remembered folders kept in their own scratch folder and checks that the league
     // folders are byte for byte what they were.
-    ComparisonResult run(const ComparisonInput& in) {
+    ProcessOutcome run(const ProcessPaths& in) {
         const auto before = league.snapshot();
         const RememberedFolders folders(settingsFolder.path());
-        ComparisonResult result = ComparisonRun(&folders).run(in);
+        ProcessOutcome result = test::processSteps(in, &folders);
         EXPECT_EQ(league.snapshot(), before) << "a run changed the league folders";
         return result;
     }
-    ComparisonResult run() { return run(input()); }
+    ProcessOutcome run() { return run(input()); }
 
     LeagueFolder league;
     QTemporaryDir settingsFolder;
 };
 
-TEST_F(ComparisonRunTest, ListsLeftAndArrivedPlayersInAlignedLinesWithPriorTeams) {
+TEST_F(SeasonComparisonTest, ListsLeftAndArrivedPlayersInAlignedLinesWithPriorTeams) {
     league.writeTeams(
         {team("Lake City", "Comets", {12345, 12346, 12347}), team("North", "Bears", {-1, 12500})});
     league.writePriorPlayers({player(12345, "Ortega", "Luis"), player(12346, "Stay", "Put"),
@@ -50,7 +53,7 @@ TEST_F(ComparisonRunTest, ListsLeftAndArrivedPlayersInAlignedLinesWithPriorTeams
                                 player(12347, "Back", "Again")});
     league.writeMasterPlayers({player(12345, "Ortega", "Luis"), player(12347, "Master", "Name")});
 
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     // A player who left has no current-season name, so without a master entry his name is empty.
     EXPECT_EQ(result.leftPlayers,
               (QList<QByteArray>{"Ortega,Luis            12345 Lake City Comets",
@@ -61,59 +64,53 @@ TEST_F(ComparisonRunTest, ListsLeftAndArrivedPlayersInAlignedLinesWithPriorTeams
               (QList<QByteArray>{"Master,Name            12347 Lake City Comets",
                                  "Neu,Ling               20000 "}));
     EXPECT_EQ(QByteArray("Ortega,Luis            12345 ").size(), 29);
-    EXPECT_TRUE(result.leftExportEnabled);
-    EXPECT_TRUE(result.arrivedExportEnabled);
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_TRUE(result.saveNotice.isEmpty());
 }
 
-TEST_F(ComparisonRunTest, AnyEmptyPathTextEndsTheRunBeforeAnythingIsOpenedOrSaved) {
+TEST_F(SeasonComparisonTest, AnyEmptyPathTextEndsTheRunBeforeAnythingIsOpenedOrSaved) {
     league.writePriorPlayers({player(12345, "A", "B")});
     league.writeCurrentPlayers({});
     for (int emptied = 0; emptied < 3; ++emptied) {
-        ComparisonInput in = input();
+        ProcessPaths in = input();
         QString* paths[] = {&in.priorPlayerFile, &in.currentPlayerFile, &in.masterPlayerFile};
         paths[emptied]->clear();
-        const ComparisonResult result = run(in);
+        const ProcessOutcome result = run(in);
         EXPECT_TRUE(result.leftPlayers.isEmpty());
-        EXPECT_FALSE(result.leftExportEnabled || result.arrivedExportEnabled);
         EXPECT_TRUE(result.message.isEmpty());
     }
     EXPECT_TRUE(QDir(settingsFolder.path()).isEmpty()) << "remembered folders were written";
 }
 
-TEST_F(ComparisonRunTest, IdenticalSeasonsGiveEmptyListsAndRunsDoNotAccumulate) {
+TEST_F(SeasonComparisonTest, IdenticalSeasonsGiveEmptyListsAndRunsDoNotAccumulate) {
     const std::vector players = {player(10000, "A", "B"), player(32767, "C", "D")};
     league.writePriorPlayers(players);
     league.writeCurrentPlayers(players);
-    ComparisonResult result = run();
+    ProcessOutcome result = run();
     EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
-    EXPECT_FALSE(result.leftExportEnabled || result.arrivedExportEnabled);
 
     league.writeCurrentPlayers({player(32767, "C", "D")});
-    const ComparisonResult first = run();
-    const ComparisonResult second = run();
+    const ProcessOutcome first = run();
+    const ProcessOutcome second = run();
     EXPECT_EQ(first.leftPlayers, QList<QByteArray>{"                       10000 "});
     EXPECT_EQ(second.leftPlayers, first.leftPlayers);
-    EXPECT_TRUE(first.leftExportEnabled);
-    EXPECT_FALSE(first.arrivedExportEnabled);
 }
 
-TEST_F(ComparisonRunTest, AcceptanceRulesDecideWhoTakesPart) {
+TEST_F(SeasonComparisonTest, AcceptanceRulesDecideWhoTakesPart) {
     // 10000 counts in a season file but is no master entry; stale records (status not 0) and
     // identities below 10000 never count.
     league.writePriorPlayers({player(9999, "Low", "Id"), player(11111, "Stale", "One", 1)});
     league.writeCurrentPlayers({player(10000, "Season", "Name"), player(11112, "Fresh", "One")});
     league.writeMasterPlayers(
         {player(10000, "Master", "Name"), player(11112, "M", "N", 3), player(11112, "", "")});
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     EXPECT_TRUE(result.leftPlayers.isEmpty());
     // A master entry made of two empty fields is a lone comma and still wins.
     EXPECT_EQ(result.arrivedPlayers, (QList<QByteArray>{"Season,Name            10000 ",
                                                         ",                      11112 "}));
 }
 
-TEST_F(ComparisonRunTest, TeamRulesLaterRosterWinsAndLowSlotsAndStaleTeamsAreIgnored) {
+TEST_F(SeasonComparisonTest, TeamRulesLaterRosterWinsAndLowSlotsAndStaleTeamsAreIgnored) {
     league::TeamEntry stale = team("Old", "Club", {15000});
     stale.status = 1;
     league::TeamEntry noGames = team("Zero", "Six", {15000});
@@ -122,89 +119,87 @@ TEST_F(ComparisonRunTest, TeamRulesLaterRosterWinsAndLowSlotsAndStaleTeamsAreIgn
                        team("Second", "Club", {15000, 0, 9999}), stale, noGames});
     league.writePriorPlayers({player(15000, "A", "A"), player(15001, "B", "B")});
     league.writeCurrentPlayers({player(30000, "C", "C")});
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     EXPECT_EQ(result.leftPlayers, (QList<QByteArray>{"                       15000 Second Club",
                                                      "                       15001 First Club"}));
 }
 
-TEST_F(ComparisonRunTest, ALongNameWidensItsLineInsteadOfBeingCut) {
+TEST_F(SeasonComparisonTest, ALongNameWidensItsLineInsteadOfBeingCut) {
     league.writePriorPlayers({});
     LeagueFolder::writeBytes(league.priorPlayerFile(), QByteArray(1, '\0')); // one stale byte
     league.writeCurrentPlayers({player(12000, "Abcdefghijklmnop", "Qrstuvwxyzabcd")});
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     EXPECT_EQ(result.arrivedPlayers, QList<QByteArray>{"Abcdefghijklmnop,Qrstuvwxyzabcd  12000 "});
 }
 
-TEST_F(ComparisonRunTest, MissingOrEmptyPlayerFileGivesTheMessageAfterSavingTheFolders) {
+TEST_F(SeasonComparisonTest, MissingOrEmptyPlayerFileGivesTheMessageAfterSavingTheFolders) {
     league.writePriorPlayers({player(12000, "A", "B")});
     for (const QByteArray& current : {QByteArray(), QByteArray("<none>")}) {
         QFile::remove(league.currentPlayerFile());
         if (current.isEmpty())
             LeagueFolder::writeBytes(league.currentPlayerFile(), {});
-        const ComparisonResult result = run();
+        const ProcessOutcome result = run();
         EXPECT_EQ(result.message, QString(" Not a valid QEL Directory for Prior Season"));
         EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
-        EXPECT_FALSE(result.leftExportEnabled || result.arrivedExportEnabled);
         EXPECT_TRUE(QFile::exists(settingsFolder.filePath("MissDir.Txt")));
         EXPECT_TRUE(QFile::exists(settingsFolder.filePath("QELMdir.txt")));
     }
     // A player path that is a folder is not a present file either.
-    ComparisonInput folderAsPlayerFile = input();
+    ProcessPaths folderAsPlayerFile = input();
     folderAsPlayerFile.priorPlayerFile = league.priorFolder();
-    EXPECT_EQ(run(folderAsPlayerFile).message, ComparisonRun::missingPlayerFileMessage);
+    EXPECT_EQ(run(folderAsPlayerFile).message, missingPlayerFileMessage);
 
     // Nothing is left open: the next run with a good file works.
     league.writeCurrentPlayers({player(13000, "C", "D")});
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_EQ(result.leftPlayers.size(), 1);
     EXPECT_EQ(result.arrivedPlayers.size(), 1);
 }
 
-TEST_F(ComparisonRunTest, MissingTeamAndMasterFilesReadAsEmptyAndAreNeverCreated) {
+TEST_F(SeasonComparisonTest, MissingTeamAndMasterFilesReadAsEmptyAndAreNeverCreated) {
     league.writePriorPlayers({player(12000, "Prior", "Only")});
     league.writeCurrentPlayers({player(13000, "Current", "Only")});
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     EXPECT_EQ(result.leftPlayers, QList<QByteArray>{"                       12000 "});
     EXPECT_EQ(result.arrivedPlayers, QList<QByteArray>{"Current,Only           13000 "});
     EXPECT_FALSE(QFile::exists(league.teamFile()));
     EXPECT_FALSE(QFile::exists(league.masterPlayerFile()));
 }
 
-TEST_F(ComparisonRunTest, UnreadableTeamOrMasterPathEndsTheRunNamingTheFileAndReason) {
+TEST_F(SeasonComparisonTest, UnreadableTeamOrMasterPathEndsTheRunNamingTheFileAndReason) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({player(13000, "C", "D")});
     QDir().mkpath(league.teamFile());
-    ComparisonResult result = run();
+    ProcessOutcome result = run();
     EXPECT_EQ(result.message,
               QStringLiteral("Could not read \"%1\": %2")
                   .arg(league.priorFolder() + "/qelteam.dat", qt_error_string(EISDIR)));
     EXPECT_TRUE(result.leftPlayers.isEmpty());
-    EXPECT_FALSE(result.leftExportEnabled || result.arrivedExportEnabled);
 
     QDir().rmdir(league.teamFile());
-    ComparisonInput masterIsFolder = input();
+    ProcessPaths masterIsFolder = input();
     masterIsFolder.masterPlayerFile = league.masterFolder();
     result = run(masterIsFolder);
     EXPECT_TRUE(result.message.contains(league.masterFolder()));
     EXPECT_TRUE(result.arrivedPlayers.isEmpty());
 }
 
-TEST_F(ComparisonRunTest, FilesAreFoundWithoutRegardToLetterCase) {
+TEST_F(SeasonComparisonTest, FilesAreFoundWithoutRegardToLetterCase) {
     LeagueFolder::writeBytes(league.priorFolder() + "/QELTEAM.DAT",
                              league::LeagueFileWriter::teamFile({team("Upper", "Case", {12000})}));
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({});
     LeagueFolder::writeBytes(league.currentPlayerFile(), QByteArray(656, '\0'));
-    const ComparisonResult result = run();
+    const ProcessOutcome result = run();
     EXPECT_EQ(result.leftPlayers, QList<QByteArray>{"                       12000 Upper Case"});
 }
 
-TEST_F(ComparisonRunTest, UnwritableRememberedFoldersGiveANoticeAndTheRunGoesOn) {
+TEST_F(SeasonComparisonTest, UnwritableRememberedFoldersGiveANoticeAndTheRunGoesOn) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({player(13000, "C", "D")});
     const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-no-such-folder"));
-    const ComparisonResult result = ComparisonRun(&unwritable).run(input());
+    const ProcessOutcome result = test::processSteps(input(), &unwritable);
     EXPECT_TRUE(result.saveNotice.contains("MissDir.Txt")) << result.saveNotice.toStdString();
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_EQ(result.leftPlayers.size(), 1);

@@ -2,18 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "compare/ComparisonRun.h"
+#include "compare/SeasonComparison.h"
 
 #include "compare/IdentityTables.h"
 #include "compare/ReportLine.h"
-#include "records/Exists.h"
+#include "files/Exists.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/RecordFileReader.h"
 #include "records/TeamRecord.h"
-#include "settings/RememberedFolders.h"
 
-#include <cerrno>
 #include <optional>
 
 namespace zorbin {
@@ -31,88 +29,78 @@ template <typename TakeRecord>
 std::optional<FileFailure> readRecords(const QString& path, std::size_t recordLength,
                                        WhenMissing whenMissing, TakeRecord&& takeRecord) {
     RecordFileReader reader(path, recordLength);
-    switch (reader.open()) {
-    case RecordFileReader::OpenResult::Missing:
-        if (whenMissing == WhenMissing::ReadAsEmpty)
+    if (auto failure = reader.open()) {
+        if (failure->missing && whenMissing == WhenMissing::ReadAsEmpty)
             return std::nullopt;
-        return FileFailure{QStringLiteral("read"), path, qt_error_string(ENOENT)};
-    case RecordFileReader::OpenResult::Failed:
-        return reader.failure();
-    case RecordFileReader::OpenResult::Opened:
-        break;
+        return failure;
     }
     while (const auto record = reader.nextRecord())
         takeRecord(*record);
     return reader.failure();
 }
 
+FileFailure notPresent(const QString& path) {
+    return FileFailure{QStringLiteral("read"), path, QStringLiteral("The file is missing or empty"),
+                       true};
+}
+
 } // namespace
 
-ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
-    ComparisonResult result;
-    if (input.priorPlayerFile.isEmpty() || input.currentPlayerFile.isEmpty() ||
-        input.masterPlayerFile.isEmpty())
-        return result;
-
-    if (rememberedFolders_) {
-        if (const auto failure = rememberedFolders_->SaveFolders(
-                input.priorFolder, input.currentFolder, input.masterFolder))
-            result.saveNotice = failure->message();
-    }
-
-    const auto stop = [&result](const QString& message) {
-        result.message = message;
-        return result;
+Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files) {
+    const auto stop = [](SeasonFile file, FileFailure cause) {
+        return ComparisonFailure{file, std::move(cause)};
     };
 
     IdentityTables tables;
-    const QString teamFile = input.priorFolder + QLatin1Char('/') + TeamRecord::fileName;
-    auto failure =
-        readRecords(teamFile, TeamRecord::length, WhenMissing::ReadAsEmpty, [&tables](auto record) {
+    auto failure = readRecords(
+        files.priorTeamFile, TeamRecord::length, WhenMissing::ReadAsEmpty, [&tables](auto record) {
             const TeamRecord team = TeamRecord::decode(record);
             if (!team.accepted())
                 return;
             const int teamNumber = tables.addTeam(team.displayName());
-            // Slots below 10000 fall outside the tables and are ignored there.
+            // Slots below 10000 fall outside the tables and are ignored.
             for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
                 if (const int identity = team.rosterSlot(slot); identity >= 0)
                     tables.assignTeam(identity, teamNumber);
             }
         });
     if (failure)
-        return stop(failure->message());
+        return stop(SeasonFile::PriorTeam, std::move(*failure));
 
-    if (!Exists(input.priorPlayerFile) || !Exists(input.currentPlayerFile))
-        return stop(missingPlayerFileMessage);
+    if (!Exists(files.priorPlayerFile))
+        return stop(SeasonFile::PriorPlayer, notPresent(files.priorPlayerFile));
+    if (!Exists(files.currentPlayerFile))
+        return stop(SeasonFile::CurrentPlayer, notPresent(files.currentPlayerFile));
 
-    failure = readRecords(input.priorPlayerFile, PlayerRecord::length, WhenMissing::Fail,
+    failure = readRecords(files.priorPlayerFile, PlayerRecord::length, WhenMissing::Fail,
                           [&tables](auto record) {
                               const PlayerRecord player = PlayerRecord::decode(record);
                               if (player.accepted())
                                   tables.markPrior(player.identity);
                           });
     if (failure)
-        return stop(failure->message());
+        return stop(SeasonFile::PriorPlayer, std::move(*failure));
 
-    failure = readRecords(input.currentPlayerFile, PlayerRecord::length, WhenMissing::Fail,
+    failure = readRecords(files.currentPlayerFile, PlayerRecord::length, WhenMissing::Fail,
                           [&tables](auto record) {
                               const PlayerRecord player = PlayerRecord::decode(record);
                               if (player.accepted())
                                   tables.markCurrent(player);
                           });
     if (failure)
-        return stop(failure->message());
+        return stop(SeasonFile::CurrentPlayer, std::move(*failure));
 
-    failure = readRecords(input.masterPlayerFile, MasterPlayerRecord::length,
+    failure = readRecords(files.masterPlayerFile, MasterPlayerRecord::length,
                           WhenMissing::ReadAsEmpty, [&tables](auto record) {
                               const MasterPlayerRecord player = MasterPlayerRecord::decode(record);
                               if (player.accepted())
                                   tables.setMasterName(player);
                           });
     if (failure)
-        return stop(failure->message());
+        return stop(SeasonFile::MasterPlayer, std::move(*failure));
 
     // Counted first so that each list is allocated once.
+    SeasonLists lists;
     qsizetype leftCount = 0;
     qsizetype arrivedCount = 0;
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
@@ -120,19 +108,17 @@ ComparisonResult ComparisonRun::run(const ComparisonInput& input) const {
         if (inPrior != tables.inCurrent(identity))
             ++(inPrior ? leftCount : arrivedCount);
     }
-    result.leftPlayers.reserve(leftCount);
-    result.arrivedPlayers.reserve(arrivedCount);
+    lists.leftPlayers.reserve(leftCount);
+    lists.arrivedPlayers.reserve(arrivedCount);
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior == tables.inCurrent(identity))
             continue;
         QByteArray line =
             reportLine(tables.reportName(identity), identity, tables.teamOf(identity));
-        (inPrior ? result.leftPlayers : result.arrivedPlayers).append(std::move(line));
+        (inPrior ? lists.leftPlayers : lists.arrivedPlayers).append(std::move(line));
     }
-    result.leftExportEnabled = !result.leftPlayers.isEmpty();
-    result.arrivedExportEnabled = !result.arrivedPlayers.isEmpty();
-    return result;
+    return lists;
 }
 
 } // namespace zorbin

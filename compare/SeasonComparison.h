@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "files/FileFailure.h"
+#include "files/Result.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace zorbin {
+
+// The four game files a comparison reads, already found on disk.
+struct SeasonFiles {
+    QString priorTeamFile;
+    QString priorPlayerFile;
+    QString currentPlayerFile;
+    QString masterPlayerFile;
+};
+
+struct SeasonLists {
+    QList<QByteArray> leftPlayers;    // in the prior season, absent from the current one
+    QList<QByteArray> arrivedPlayers; // in the current season, absent from the prior one
+};
+
+enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer };
+
+// What the user is told, word for word, when either season has no player file.
+inline const QString missingPlayerFileMessage =
+    QStringLiteral(" Not a valid QEL Directory for Prior Season");
+
+// Which file stopped the comparison; `cause.missing` tells a player file that is not there (or is
+// empty) from one that is there but can't be read.
+struct ComparisonFailure {
+    SeasonFile file;
+    FileFailure cause;
+
+    [[nodiscard]] bool missingPlayerFile() const {
+        return cause.missing &&
+               (file == SeasonFile::PriorPlayer || file == SeasonFile::CurrentPlayer);
+    }
+    // A season without its player file gets the game's own words; any other file names itself and
+    // the system's reason.
+    [[nodiscard]] QString message() const {
+        return missingPlayerFile() ? missingPlayerFileMessage : cause.message();
+    }
+};
+
+// Lists the identities found in one season's player file but not the other's, in ascending order,
+// each as a report line with the name (master file first, else the current season) and the team
+// that held the player in the prior season. Reads the four files and writes nothing: a missing team
+// or master file reads as empty; a player file that is missing or empty stops the comparison.
+[[nodiscard]] Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files);
+
+} // namespace zorbin
