@@ -34,6 +34,11 @@ QByteArray RememberedFolders::entryLine(const QString& folder) {
     return line;
 }
 
+QString RememberedFolders::entryText(const QByteArray& entry) {
+    return userPath::isWindowsPath(QString::fromLatin1(entry.left(3))) ? windows1252::decode(entry)
+                                                                       : QFile::decodeName(entry);
+}
+
 QString RememberedFolders::pathOf(const QString& name) const {
     return caseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
 }
@@ -65,11 +70,7 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
 
 void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
     const auto restoreColumn = [this, &columns](PickerColumn column, const QByteArray& entry) {
-        // The original program wrote Windows paths in the Windows code page; this one writes its
-        // own paths in the file-name encoding.
-        const QString text = userPath::isWindowsPath(QString::fromLatin1(entry.left(3)))
-                                 ? windows1252::decode(entry)
-                                 : QFile::decodeName(entry);
+        const QString text = entryText(entry);
         const Result<userPath::Resolved> folder = userPath::resolve(text, wine_);
         // An entry that names nothing here (a drive no prefix has) is a drive that is not present.
         if (!folder)

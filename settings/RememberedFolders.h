@@ -42,6 +42,10 @@ public:
     // restored. An entry on a drive no Wine prefix has leaves its column where it stood.
     void RestoreFolders(FolderColumnSetter& columns) const;
 
+    // An entry's bytes as text: a Windows path, as the original program wrote it, in the Windows
+    // code page; any other in the file-name encoding this program writes its own entries in.
+    [[nodiscard]] static QString entryText(const QByteArray& entry);
+
     // One stored line: quote, folder, "/", quote, CR LF. The separator is appended unconditionally.
     [[nodiscard]] static QByteArray entryLine(const QString& folder);
 
