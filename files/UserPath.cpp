@@ -43,8 +43,7 @@ Result<userPath::Resolved> userPath::fromWindows(const QString& text, const Wine
     const std::optional<WineDrive> drive = prefix.drive(text[0]);
     if (!drive) {
         return unusable(text, QStringLiteral("the Wine prefix %1 has no drive %2:")
-                                  .arg(prefix.name)
-                                  .arg(text[0].toUpper()));
+                                  .arg(prefix.name, QString(text[0].toUpper())));
     }
     QString native = drive->root;
     for (const QString& component : components) {

@@ -125,8 +125,6 @@ TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase
         QByteArray reason;
     } refused[] = {
         {R"(L:\prior\..\..\etc)", R"(may not step with "." or "..")"},
-        {R"(L:\prior/../..)", R"(may not hold "/")"},
-        {QStringLiteral("L:\\prior") + QChar(0) + "x", "NUL character"},
         {R"(Q:\prior)", "has no drive Q:"},
     };
     for (const auto& bad : refused) {
