@@ -85,7 +85,7 @@ private:
     }
 
     static void write(const QString& path, const QByteArray& content) {
-        if (!league::LeagueFileWriter::writeFile(path, content))
+        if (league::LeagueFileWriter::write(path, content))
             std::abort();
     }
 

@@ -24,10 +24,12 @@ namespace {
 bool failed = false;
 
 void write(const QString& path, const QByteArray& content) {
-    QString error;
-    if (!QDir().mkpath(QFileInfo(path).path()) ||
-        !LeagueFileWriter::writeFile(path, content, &error)) {
-        std::fprintf(stderr, "zorbin-fuzz-seeds: %s %s\n", qPrintable(path), qPrintable(error));
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        std::fprintf(stderr, "zorbin-fuzz-seeds: could not create the folder of %s\n",
+                     qPrintable(path));
+        failed = true;
+    } else if (const auto failure = LeagueFileWriter::write(path, content)) {
+        std::fprintf(stderr, "zorbin-fuzz-seeds: %s\n", qPrintable(failure->message()));
         failed = true;
     }
 }

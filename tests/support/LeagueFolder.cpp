@@ -19,9 +19,8 @@ LeagueFolder::LeagueFolder() {
 }
 
 void LeagueFolder::writeBytes(const QString& path, const QByteArray& bytes) {
-    QString error;
-    if (!league::LeagueFileWriter::writeFile(path, bytes, &error))
-        ADD_FAILURE() << error.toStdString();
+    if (const auto failure = league::LeagueFileWriter::write(path, bytes))
+        ADD_FAILURE() << failure->message().toStdString();
 }
 
 void LeagueFolder::writeTeams(const std::vector<TeamEntry>& teams) const {

@@ -77,15 +77,12 @@ QByteArray LeagueFileWriter::masterFile(const std::vector<PlayerEntry>& players)
     return fileOf(players, masterRecord);
 }
 
-bool LeagueFileWriter::writeFile(const QString& path, const QByteArray& content, QString* error) {
+std::optional<FileFailure> LeagueFileWriter::write(const QString& path, const QByteArray& content) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(content) != content.size() || !file.flush()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+        file.write(content) != content.size() || !file.flush())
+        return FileFailure{QStringLiteral("write"), path, file.errorString()};
+    return std::nullopt;
 }
 
 } // namespace zorbin::league

@@ -4,7 +4,10 @@
 
 #pragma once
 
+#include "files/FileFailure.h"
+
 #include <cstdint>
+#include <optional>
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -39,9 +42,9 @@ public:
     [[nodiscard]] static QByteArray playerFile(const std::vector<PlayerEntry>& players);
     [[nodiscard]] static QByteArray masterFile(const std::vector<PlayerEntry>& players);
 
-    // Writes `content` to `path`, replacing it; false with `error` set on failure.
-    [[nodiscard]] static bool writeFile(const QString& path, const QByteArray& content,
-                                        QString* error = nullptr);
+    // Writes `content` to `path`, replacing it.
+    [[nodiscard]] static std::optional<FileFailure> write(const QString& path,
+                                                          const QByteArray& content);
 };
 
 } // namespace zorbin::league

@@ -349,13 +349,13 @@ QString SampleLeague::masterFolder(const QString& root) {
     return QDir(root).filePath(QStringLiteral("master"));
 }
 
-std::optional<QString> SampleLeague::writeTo(const QString& root) const {
+std::optional<FileFailure> SampleLeague::writeTo(const QString& root) const {
     for (const QString& folder : {priorFolder(root), currentFolder(root), masterFolder(root)}) {
         std::error_code error;
         std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
         if (error) {
-            return QStringLiteral("Could not create folder \"%1\": %2")
-                .arg(folder, QString::fromStdString(error.message()));
+            return FileFailure{QStringLiteral("create the folder"), folder,
+                               QString::fromStdString(error.message())};
         }
     }
     const std::array<std::pair<QString, QByteArray>, 4> files{{
@@ -369,9 +369,8 @@ std::optional<QString> SampleLeague::writeTo(const QString& root) const {
          LeagueFileWriter::masterFile(masterPlayers_)},
     }};
     for (const auto& [path, content] : files) {
-        QString error;
-        if (!LeagueFileWriter::writeFile(path, content, &error))
-            return QStringLiteral("Could not write %1").arg(error);
+        if (auto failure = LeagueFileWriter::write(path, content))
+            return failure;
     }
     return std::nullopt;
 }

@@ -47,7 +47,7 @@ public:
     // Writes root/prior/{qelteam.dat,qelplyr.dat}, root/current/qelplyr.dat and
     // root/master/Mastplyr.dat, creating the folders and replacing those four files. Returns what
     // failed and why, or nothing.
-    [[nodiscard]] std::optional<QString> writeTo(const QString& root) const;
+    [[nodiscard]] std::optional<FileFailure> writeTo(const QString& root) const;
 
 private:
     std::uint32_t seed_;

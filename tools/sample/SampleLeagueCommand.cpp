@@ -132,19 +132,17 @@ int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::
         return failure;
     }
     const SampleLeague league(options->seed);
-    if (const std::optional<QString> writeFailure = league.writeTo(root)) {
-        print(err, *writeFailure + QLatin1Char('\n'));
+    if (const auto writeFailure = league.writeTo(root)) {
+        print(err, writeFailure->message() + QLatin1Char('\n'));
         return failure;
     }
-    QString markerError;
-    if (!league::LeagueFileWriter::writeFile(
+    if (const auto markerFailure = league::LeagueFileWriter::write(
             QDir(root).filePath(markerFileName),
             QStringLiteral("A made-up QEL league written by zorbin-sample-league --seed %1.\n"
                            "Its players are fictional; the folder can be deleted at any time.\n")
                 .arg(options->seed)
-                .toUtf8(),
-            &markerError)) {
-        print(err, QStringLiteral("Could not write %1\n").arg(markerError));
+                .toUtf8())) {
+        print(err, markerFailure->message() + QLatin1Char('\n'));
         return failure;
     }
 
