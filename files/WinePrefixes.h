@@ -43,7 +43,7 @@ struct WineDiscoveryLimits {
     int prefixes = 64;                  // prefixes returned
     int entriesPerLauncherFolder = 512; // entries read from one launcher folder
     int entriesPerDosdevices = 128;     // entries read from one dosdevices folder
-    std::chrono::milliseconds time{40};
+    std::chrono::milliseconds time{100};
 };
 
 namespace winePrefixes {

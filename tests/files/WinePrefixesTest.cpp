@@ -16,6 +16,13 @@ namespace {
 
 using test::FakeHome;
 
+// Limits whose time no busy or instrumented build can reach, so only the counts bound a search.
+WineDiscoveryLimits patient() {
+    WineDiscoveryLimits limits;
+    limits.time = std::chrono::minutes(1);
+    return limits;
+}
+
 QStringList labels(const QList<WinePrefix>& prefixes) {
     QStringList labels;
     for (const WinePrefix& prefix : prefixes) {
@@ -52,7 +59,7 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     ASSERT_TRUE(QFile::setPermissions(locked + "/dosdevices", {}));
 
     const WineEnvironment environment{h, h + "/custom/"};
-    const QList<WinePrefix> found = winePrefixes::discover(environment);
+    const QList<WinePrefix> found = winePrefixes::discover(environment, patient());
     QFile::setPermissions(locked + "/dosdevices",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -75,10 +82,10 @@ TEST(WinePrefixes, ALauncherFolderWithThousandsOfEntriesIsReadOnlyAsFarAsTheBoun
     FakeHome home;
     for (int i = 0; i < 300; ++i)
         home.makePrefix(QStringLiteral("Games/g%1").arg(i, 3, 10, QLatin1Char('0')));
-    WineDiscoveryLimits fewPrefixes;
+    WineDiscoveryLimits fewPrefixes = patient();
     fewPrefixes.prefixes = 10;
     EXPECT_EQ(winePrefixes::discover(home.environment(), fewPrefixes).size(), 10);
-    WineDiscoveryLimits fewEntries;
+    WineDiscoveryLimits fewEntries = patient();
     fewEntries.entriesPerLauncherFolder = 40;
     EXPECT_EQ(winePrefixes::discover(home.environment(), fewEntries).size(), 40);
     WineDiscoveryLimits noTime;
@@ -108,7 +115,7 @@ TEST(WinePrefixes, TheDefaultIsWineprefixElseDotWineElseTheOnlyOneFound) {
         WineEnvironment environment = home.environment();
         if (!test.winePrefix.isEmpty())
             environment.winePrefix = home.path() + "/" + test.winePrefix;
-        const std::optional<WinePrefix> found = winePrefixes::defaultPrefix(environment);
+        const std::optional<WinePrefix> found = winePrefixes::defaultPrefix(environment, patient());
         if (test.expected.isEmpty()) {
             EXPECT_FALSE(found) << test.what;
         } else {
