@@ -5,9 +5,76 @@
 #include "files/CaseInsensitivePath.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 namespace zorbin {
+
+namespace {
+
+// exists() follows links; a dangling link under the exact name still counts as that name.
+bool present(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// The first entry of `folder` in sorted order whose name matches `wanted` without regard to case;
+// empty when none does. One read of the folder.
+QString caseBlindMatch(const QString& folder, const QString& wanted) {
+    QString best;
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QString name = entries.nextFileInfo().fileName();
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0 && (best.isEmpty() || name < best))
+            best = name;
+    }
+    return best;
+}
+
+} // namespace
+
+QString caseInsensitivePath::resolveWholePath(const QString& path) {
+    // A NUL would cut the path short in every system call made with it.
+    if (path.isEmpty() || path.contains(QChar(0)) || present(path))
+        return path;
+
+    const bool absolute = QDir::isAbsolutePath(path);
+    const QString base = absolute ? QStringLiteral("/") : QDir::currentPath();
+    const QStringList components =
+        QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+
+    QString resolved = absolute ? QStringLiteral("/") : QString(); // what is returned
+    QString onDisk = base;                                         // what is looked at
+    bool replaced = false;
+    qsizetype index = 0;
+    for (; index < components.size(); ++index) {
+        const QString& component = components[index];
+        const QString joined = QDir(onDisk).filePath(component);
+        QString name = component;
+        // A leading ".." of a relative path is taken as it stands.
+        if (component != QLatin1String("..") && !present(joined)) {
+            name = caseBlindMatch(onDisk, component);
+            if (name.isEmpty())
+                break;
+            replaced = replaced || name != component;
+        }
+        onDisk = QDir(onDisk).filePath(name);
+        if (!resolved.isEmpty() && !resolved.endsWith(QLatin1Char('/')))
+            resolved += QLatin1Char('/');
+        resolved += name;
+    }
+    if (!replaced)
+        return path;
+    for (; index < components.size(); ++index) {
+        if (!resolved.isEmpty() && !resolved.endsWith(QLatin1Char('/')))
+            resolved += QLatin1Char('/');
+        resolved += components[index];
+    }
+    if (path.endsWith(QLatin1Char('/')) && !resolved.endsWith(QLatin1Char('/')))
+        resolved += QLatin1Char('/');
+    return resolved;
+}
 
 QString caseInsensitivePath::resolve(const QString& path) {
     if (path.isEmpty())

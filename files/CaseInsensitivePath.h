@@ -16,4 +16,13 @@ namespace zorbin::caseInsensitivePath {
 // that exists in another case is rewritten rather than doubled.
 [[nodiscard]] QString resolve(const QString& path);
 
+// Windows, and Wine for the programs it runs, match every component of a path that way, and a path
+// a user types or an old remembered file holds relies on it. `path` with each component replaced,
+// from the root down, by the entry of its folder that matches it: the exact spelling when it is
+// there, else the first match in sorted order. A component that matches nothing ends the search,
+// and it and the rest stay as given. `path` itself, unchanged, when it exists as spelled or nothing
+// was replaced; a relative path is matched below the working folder and stays relative. At most one
+// folder read per component.
+[[nodiscard]] QString resolveWholePath(const QString& path);
+
 } // namespace zorbin::caseInsensitivePath

@@ -6,6 +6,7 @@
 // what any field must satisfy, fields composed from the input and read back exactly, or the two
 // files restored from disk into the three picker columns.
 
+#include "files/UserPath.h"
 #include "FuzzCheck.h"
 #include "settings/RememberedFieldReader.h"
 #include "settings/RememberedFolders.h"
@@ -95,12 +96,18 @@ public:
     QStringList calls;
 };
 
+// Without a home folder there is no Wine prefix: a Windows path names nothing and restores nothing.
+// Any other entry restores its column at the path found on disk.
 QStringList expectedCalls(PickerColumn column, const std::optional<QByteArray>& entry) {
     if (!entry)
         return {};
-    const QString folder = QFile::decodeName(*entry);
-    return {QStringLiteral("drive %1 %2").arg(int(column)).arg(folder),
-            QStringLiteral("folder %1 %2").arg(int(column)).arg(folder)};
+    const Result<userPath::Resolved> folder =
+        userPath::resolve(RememberedFolders::entryText(*entry), WineEnvironment{});
+    if (!folder)
+        return {};
+    const QString drive = folder->driveRoot.isEmpty() ? folder->path : folder->driveRoot;
+    return {QStringLiteral("drive %1 %2").arg(int(column)).arg(drive),
+            QStringLiteral("folder %1 %2").arg(int(column)).arg(folder->path)};
 }
 
 // Both files hold the input, under a name whose letter case the input picks. Restoring must point
@@ -122,7 +129,7 @@ void restoreFromDisk(const QByteArray& content, bool otherCase) {
                           "cannot write %s", qPrintable(path));
     }
     RecordingColumns columns;
-    RememberedFolders(working.path()).RestoreFolders(columns);
+    RememberedFolders(working.path(), WineEnvironment{}).RestoreFolders(columns);
 
     QStringList expected;
     if (!content.isEmpty()) {
@@ -131,10 +138,8 @@ void restoreFromDisk(const QByteArray& content, bool otherCase) {
         expected += expectedCalls(PickerColumn::Prior, prior);
         if (prior)
             expected += expectedCalls(PickerColumn::Current, season.nextField());
-        // A season file without any field ends the restore before the master file.
-        if (prior)
-            expected +=
-                expectedCalls(PickerColumn::Master, RememberedFieldReader(content).nextField());
+        // The master file is restored on its own, whatever the season file held.
+        expected += expectedCalls(PickerColumn::Master, RememberedFieldReader(content).nextField());
     }
     ZORBIN_FUZZ_CHECK(columns.calls == expected, "restored %s instead of %s",
                       qPrintable(columns.calls.join(" | ")), qPrintable(expected.join(" | ")));

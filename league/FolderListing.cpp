@@ -31,6 +31,9 @@ bool caseBlindLess(const QString& left, const QString& right) {
 
 Result<FolderListing> FolderListing::read(const QString& folder, const QString& pattern) {
     namespace fs = std::filesystem;
+    // A NUL would cut the name short and open some other folder.
+    if (folder.contains(QChar(0)))
+        return openFailure(folder, std::make_error_code(std::errc::invalid_argument));
     std::error_code error;
     fs::directory_iterator entries(QFile::encodeName(folder).toStdString(), error);
     if (error)
@@ -45,8 +48,7 @@ Result<FolderListing> FolderListing::read(const QString& folder, const QString& 
         // Per-entry failures (a dangling link, say) only mean the entry is neither kind.
         std::error_code entryError;
         if (entries->is_directory(entryError)) {
-            if (!name.startsWith(QLatin1Char('.')))
-                listing.subfolders.append(name);
+            listing.subfolders.append(name);
         } else if (entries->is_regular_file(entryError) &&
                    name.compare(pattern, Qt::CaseInsensitive) == 0) {
             listing.matchingFiles.append(name);
@@ -55,7 +57,15 @@ Result<FolderListing> FolderListing::read(const QString& folder, const QString& 
     if (error)
         return openFailure(folder, error);
 
-    std::sort(listing.subfolders.begin(), listing.subfolders.end(), caseBlindLess);
+    // Hidden folders are listed, as Windows lists every folder (a Wine prefix sits in ~/.wine),
+    // but after the others, so a home folder's many of them don't push the familiar ones down.
+    std::sort(listing.subfolders.begin(), listing.subfolders.end(),
+              [](const QString& left, const QString& right) {
+                  const bool leftHidden = left.startsWith(QLatin1Char('.'));
+                  if (leftHidden != right.startsWith(QLatin1Char('.')))
+                      return !leftHidden;
+                  return caseBlindLess(left, right);
+              });
     // The exact spelling first, so the column picks the same file as a case-blind lookup would.
     std::sort(listing.matchingFiles.begin(), listing.matchingFiles.end(),
               [&pattern](const QString& left, const QString& right) {

@@ -14,7 +14,7 @@ namespace zorbin {
 // One reading of a folder for a picker column: its subfolders and the files that match the
 // column's file name.
 struct FolderListing {
-    QStringList subfolders;    // names, sorted without regard to case; hidden ones left out
+    QStringList subfolders;    // names, sorted without regard to case; hidden ones last
     QStringList matchingFiles; // names as on disk; the exact spelling of the pattern first
 
     // Reads `folder`. A folder that can't be read (gone, not a folder, no permission) gives the

@@ -5,6 +5,7 @@
 #include "league/LeagueFiles.h"
 
 #include "files/CaseInsensitivePath.h"
+#include "files/UserPath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +35,17 @@ QString leagueFiles::pathBoxText(const QString& folder, const QString& fileName)
             return path;
     }
     return {};
+}
+
+Result<QString> leagueFiles::userFolder(const QString& text, const WineEnvironment& wine) {
+    const Result<userPath::Resolved> resolved = userPath::resolve(text, wine);
+    if (!resolved)
+        return resolved.failure();
+    return folderString(resolved->path);
+}
+
+QString leagueFiles::typedFile(const QString& text, const WineEnvironment& wine) {
+    return userPath::pathOrText(text, wine);
 }
 
 } // namespace zorbin

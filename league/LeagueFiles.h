@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include "files/Result.h"
+#include "files/WinePrefixes.h"
+
 #include <QString>
 
 // Where a league's files are, found the same way by the window's picker columns and the report
@@ -23,5 +26,14 @@ namespace zorbin::leagueFiles {
 // exact spelling first, else the first match without regard to case in sorted order; empty when the
 // folder holds no such file.
 [[nodiscard]] QString pathBoxText(const QString& folder, const QString& fileName);
+
+// A folder a user names, as the columns hold it: native or a Windows path read through the default
+// Wine prefix of `wine`, every component matched without regard to letter case. The failure says
+// why the text can name nothing here (a drive no prefix has, a Windows path stepping with "..").
+[[nodiscard]] Result<QString> userFolder(const QString& text, const WineEnvironment& wine);
+
+// The file a typed path box names, found the same way; the text as typed when it names nothing
+// here, so that what then fails names what the user wrote.
+[[nodiscard]] QString typedFile(const QString& text, const WineEnvironment& wine);
 
 } // namespace zorbin::leagueFiles

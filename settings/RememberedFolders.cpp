@@ -7,6 +7,8 @@
 #include "files/CaseInsensitivePath.h"
 #include "files/Exists.h"
 #include "files/FileReplacer.h"
+#include "files/UserPath.h"
+#include "records/Windows1252.h"
 #include "settings/RememberedFieldReader.h"
 
 #include <QDir>
@@ -27,8 +29,8 @@ bool fitsAnEntry(const QString& folder) {
 }
 } // namespace
 
-RememberedFolders::RememberedFolders(QString workingFolder)
-    : workingFolder_(std::move(workingFolder)) {}
+RememberedFolders::RememberedFolders(QString workingFolder, WineEnvironment wine)
+    : workingFolder_(std::move(workingFolder)), wine_(std::move(wine)) {}
 
 QByteArray RememberedFolders::entryLine(const QString& folder) {
     QByteArray line;
@@ -37,6 +39,11 @@ QByteArray RememberedFolders::entryLine(const QString& folder) {
     line += '/';
     line += "\"\r\n";
     return line;
+}
+
+QString RememberedFolders::entryText(const QByteArray& entry) {
+    return userPath::isWindowsPath(QString::fromLatin1(entry.left(3))) ? windows1252::decode(entry)
+                                                                       : QFile::decodeName(entry);
 }
 
 QString RememberedFolders::pathOf(const QString& name) const {
@@ -76,30 +83,32 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
 }
 
 void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
-    const auto restoreColumn = [&columns](PickerColumn column, const QByteArray& entry) {
-        const QString folder = QFile::decodeName(entry);
-        columns.setDrive(column, folder);
-        columns.setFolder(column, folder);
+    const auto restoreColumn = [this, &columns](PickerColumn column, const QByteArray& entry) {
+        const QString text = entryText(entry);
+        const Result<userPath::Resolved> folder = userPath::resolve(text, wine_);
+        // An entry that names nothing here (a drive no prefix has) is a drive that is not present.
+        if (!folder)
+            return;
+        columns.setDrive(column, folder->driveRoot.isEmpty() ? folder->path : folder->driveRoot);
+        columns.setFolder(column, folder->path);
     };
 
-    // Season folders. Until the first entry is read, a failure ends the restore.
+    // Season folders. A file that can't be read or created restores nothing for its columns but
+    // keeps nothing else from being restored.
     if (Exists(pathOf(seasonFileReadName))) {
-        const Result<QByteArray> content = readFile(seasonFileReadName);
-        if (!content)
-            return;
-        RememberedFieldReader reader(*content);
-        const std::optional<QByteArray> priorEntry = reader.nextField();
-        if (!priorEntry)
-            return;
-        restoreColumn(PickerColumn::Prior, *priorEntry);
-        if (const std::optional<QByteArray> currentEntry = reader.nextField())
-            restoreColumn(PickerColumn::Current, *currentEntry);
-    } else if (writeFile(seasonFileReadName, {})) {
-        return;
+        if (const Result<QByteArray> content = readFile(seasonFileReadName)) {
+            RememberedFieldReader reader(*content);
+            if (const std::optional<QByteArray> priorEntry = reader.nextField()) {
+                restoreColumn(PickerColumn::Prior, *priorEntry);
+                if (const std::optional<QByteArray> currentEntry = reader.nextField())
+                    restoreColumn(PickerColumn::Current, *currentEntry);
+            }
+        }
+    } else {
+        (void)writeFile(seasonFileReadName, {});
     }
 
-    // Master folder. Failures here end the restore whether or not they are being ignored, since
-    // nothing follows.
+    // Master folder.
     if (Exists(pathOf(masterFileReadName))) {
         const Result<QByteArray> content = readFile(masterFileReadName);
         if (!content)

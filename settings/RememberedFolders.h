@@ -6,6 +6,7 @@
 
 #include "files/FileFailure.h"
 #include "files/Result.h"
+#include "files/WinePrefixes.h"
 #include "settings/FolderColumnSetter.h"
 
 #include <optional>
@@ -24,8 +25,10 @@ public:
     static inline const QString masterFileReadName = QStringLiteral("QELMDir.txt");
 
     // `workingFolder` is where both files live; "." follows the process's working folder at each
-    // access.
-    explicit RememberedFolders(QString workingFolder = QStringLiteral("."));
+    // access. Windows paths written by the original program are read through the Wine prefixes of
+    // `wine`.
+    explicit RememberedFolders(QString workingFolder = QStringLiteral("."),
+                               WineEnvironment wine = WineEnvironment::ofProcess());
 
     // Rewrites both files. Both are attempted; the first failure is returned. A folder that the
     // line format cannot carry leaves both files as they were and is returned as the failure.
@@ -33,11 +36,16 @@ public:
                                                          const QString& currentFolder,
                                                          const QString& masterFolder) const;
 
-    // Points the three columns back at the remembered folders. A missing or empty file is created
-    // empty and restores nothing. Once the first entry has been read every later failure is passed
-    // over; a failure before that point (the working folder can't be read or written) ends the
-    // restore silently with nothing more restored.
+    // Points the three columns back at the remembered folders, each entry (native or Windows)
+    // matched to the disk without regard to case. A missing or empty file is created empty and
+    // restores nothing; a file that can't be read or created restores nothing for its columns.
+    // Every failure passes in silence, and neither file keeps the other's columns from being
+    // restored. An entry on a drive no Wine prefix has leaves its column where it stood.
     void RestoreFolders(FolderColumnSetter& columns) const;
+
+    // An entry's bytes as text: a Windows path, as the original program wrote it, in the Windows
+    // code page; any other in the file-name encoding this program writes its own entries in.
+    [[nodiscard]] static QString entryText(const QByteArray& entry);
 
     // One stored line: quote, folder, "/", quote, CR LF. The separator is appended unconditionally.
     [[nodiscard]] static QByteArray entryLine(const QString& folder);
@@ -49,6 +57,7 @@ private:
     [[nodiscard]] Result<QByteArray> readFile(const QString& name) const;
 
     QString workingFolder_;
+    WineEnvironment wine_;
 };
 
 } // namespace zorbin

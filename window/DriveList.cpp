@@ -4,41 +4,67 @@
 
 #include "window/DriveList.h"
 
+#include "files/WinePrefixes.h"
 #include "window/DriveListAccessible.h"
-#include "window/MountedVolumes.h"
 
+#include <QFileInfo>
 #include <QSignalBlocker>
 
 namespace zorbin {
 
+namespace {
+bool holds(const QString& root, const QString& path) {
+    if (root.endsWith(QLatin1Char('/')))
+        return path.startsWith(root);
+    return path == root || path.startsWith(root + QLatin1Char('/'));
+}
+} // namespace
+
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     DriveListAccessible::install();
-    refill();
     connect(this, &QComboBox::activated, this,
-            [this](int index) { emit volumeChosen(itemText(index)); });
+            [this](int index) { emit volumeChosen(itemData(index).toString()); });
 }
 
-void DriveList::refill() {
+void DriveList::setDrives(const QList<Drive>& drives) {
     const QSignalBlocker quiet(this);
-    const QString shown = currentText();
+    const QString shown = currentVolume();
     clear();
-    addItems(MountedVolumes::roots());
+    for (const Drive& drive : drives) {
+        addItem(drive.label, drive.root);
+        if (drive.label != drive.root)
+            setItemData(count() - 1, drive.root, Qt::ToolTipRole);
+    }
     if (!shown.isEmpty())
         showVolume(shown);
 }
 
 void DriveList::showVolume(const QString& root) {
     const QSignalBlocker quiet(this);
-    int index = findText(root, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int index = findData(root);
     if (index < 0) {
-        addItem(root);
+        addItem(root, root);
         index = count() - 1;
     }
     setCurrentIndex(index);
 }
 
+QString DriveList::driveHolding(const QString& folder) const {
+    QString best = MountedVolumes::rootHolding(folder);
+    // A folder reached through a link (dosdevices/c:/...) belongs where the link leads.
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty())
+        return best;
+    for (int index = 0; index < count(); ++index) {
+        const QString root = itemData(index).toString();
+        if (root.size() > best.size() && holds(root, canonical))
+            best = root;
+    }
+    return best;
+}
+
 void DriveList::showPopup() {
-    refill();
+    setDrives(MountedVolumes::drives(WineEnvironment::ofProcess()));
     QComboBox::showPopup();
 }
 

@@ -4,31 +4,40 @@
 
 #pragma once
 
+#include "window/MountedVolumes.h"
+
 #include <QComboBox>
 
 namespace zorbin {
 
-// A picker column's drive list: the mounted volumes, each shown by its root path. The list is read
-// afresh each time it opens, so a volume mounted meanwhile appears.
+// A picker column's drive list: the mounted volumes, each shown by its root path, then the drives
+// of the Wine prefixes found, each shown by its letter and prefix. The list is read afresh each
+// time it opens, so a volume mounted or a prefix made meanwhile appears.
 class DriveList final : public QComboBox {
     Q_OBJECT
 public:
     explicit DriveList(QWidget* parent = nullptr);
 
-    [[nodiscard]] QString currentVolume() const { return currentText(); }
+    // The root folder of the drive shown.
+    [[nodiscard]] QString currentVolume() const { return currentData().toString(); }
 
-    // Shows `root` as the current volume without announcing a choice; a volume missing from the
-    // list (one of a kind the list leaves out) is added.
+    // Shows `drives`, keeping the drive shown; for a window that reads the drives once for all
+    // its lists.
+    void setDrives(const QList<Drive>& drives);
+
+    // Shows the drive with root folder `root` as the current one without announcing a choice; a
+    // root missing from the list (a volume of a kind the list leaves out) is added.
     void showVolume(const QString& root);
+
+    // The root of the listed drive that holds `folder` most closely: a Wine drive inside the
+    // folder's volume wins over the volume, the volume over a Wine drive with the same root.
+    [[nodiscard]] QString driveHolding(const QString& folder) const;
 
     void showPopup() override;
 
 signals:
-    // The user chose a volume; it may be the one already shown.
+    // The user chose the drive with root folder `root`; it may be the one already shown.
     void volumeChosen(const QString& root);
-
-private:
-    void refill();
 };
 
 } // namespace zorbin

@@ -9,7 +9,6 @@
 #include "window/DriveList.h"
 #include "window/FileList.h"
 #include "window/FolderList.h"
-#include "window/MountedVolumes.h"
 #include "window/UserDialogs.h"
 
 #include <QDir>
@@ -42,7 +41,7 @@ void FolderPicker::showListing(const QString& folder, const FolderListing& listi
     folder_ = folder;
     folderList_->showFolder(folder, listing.subfolders);
     fileList_->showFiles(listing.matchingFiles);
-    volume_ = MountedVolumes::rootHolding(folder);
+    volume_ = driveList_->driveHolding(folder);
     lastFolderOnVolume_.insert(volume_, folder);
     driveList_->showVolume(volume_);
 }

@@ -8,6 +8,7 @@
 #include "compare/SeasonComparison.h"
 #include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
+#include "files/WinePrefixes.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -210,8 +211,12 @@ void Form1::orderTabs() {
 
 void Form1::startUp() {
     const QString workingFolder = QDir::currentPath();
-    for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_})
+    // One look for volumes and Wine prefixes serves all three lists.
+    const QList<Drive> drives = MountedVolumes::drives(WineEnvironment::ofProcess());
+    for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
+        column->driveList()->setDrives(drives);
         column->standAt(workingFolder);
+    }
 
     cmdFile_->setEnabled(false);
     cmdFile2_->setEnabled(false);
@@ -236,7 +241,12 @@ FolderPicker& Form1::picker(PickerColumn column) const {
 }
 
 void Form1::setDrive(PickerColumn column, const QString& entry) {
-    (void)picker(column).changeDrive(MountedVolumes::rootHolding(entry));
+    // Without drive letters, the drive of a folder that is not there can't be told from a drive
+    // that has gone (an unplugged stick leaves only its parent folder behind): the column stays.
+    if (!QFileInfo::exists(entry))
+        return;
+    FolderPicker& picked = picker(column);
+    (void)picked.changeDrive(picked.driveList()->driveHolding(entry));
 }
 
 void Form1::setFolder(PickerColumn column, const QString& folder) {
@@ -266,9 +276,14 @@ void Form1::Process() {
     cmdFile_->setEnabled(false);
     cmdFile2_->setEnabled(false);
 
+    // A typed path may be a Windows one, or differ from the disk in letter case; the boxes keep
+    // what the user typed.
+    const WineEnvironment wine = WineEnvironment::ofProcess();
+    const auto typed = [&wine](const FolderPicker* column) {
+        return leagueFiles::typedFile(column->pathBox()->text(), wine);
+    };
     const SeasonFiles files{leagueFiles::pathIn(priorColumn_->folder(), TeamRecord::fileName),
-                            priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
-                            masterColumn_->pathBox()->text()};
+                            typed(priorColumn_), typed(currentColumn_), typed(masterColumn_)};
     if (files.priorPlayerFile.isEmpty() || files.currentPlayerFile.isEmpty() ||
         files.masterPlayerFile.isEmpty())
         return;

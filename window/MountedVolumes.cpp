@@ -4,6 +4,8 @@
 
 #include "window/MountedVolumes.h"
 
+#include "files/WinePrefixes.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -40,6 +42,17 @@ QStringList MountedVolumes::roots() {
     }
     roots.sort();
     return roots;
+}
+
+QList<Drive> MountedVolumes::drives(const WineEnvironment& environment) {
+    QList<Drive> drives;
+    for (const QString& root : roots())
+        drives.append({root, root});
+    for (const WinePrefix& prefix : winePrefixes::discover(environment)) {
+        for (const WineDrive& drive : prefix.drives)
+            drives.append({drive.label, drive.root});
+    }
+    return drives;
 }
 
 QString MountedVolumes::rootHolding(const QString& path) {

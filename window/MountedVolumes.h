@@ -4,17 +4,30 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace zorbin {
 
+struct WineEnvironment;
+
+// One entry of a drive list.
+struct Drive {
+    QString label; // what the list shows
+    QString root;  // the folder a change to this drive starts from
+};
+
 // What the drive lists offer on a platform without drive letters: the mounted volumes that hold
-// ordinary files, each named by the folder it is mounted on.
+// ordinary files, each named by the folder it is mounted on, and the drive letters of the Wine
+// prefixes where a Windows game keeps its files.
 class MountedVolumes {
 public:
     // Root paths of the volumes that are valid, ready and real file systems, sorted.
     [[nodiscard]] static QStringList roots();
+
+    // The volumes, then the Wine drives of `environment` (z:, the whole file system, left out).
+    [[nodiscard]] static QList<Drive> drives(const WineEnvironment& environment);
 
     // Root path of the volume that holds `path`. A path that no longer exists belongs to the volume
     // of its nearest existing ancestor.

@@ -5,9 +5,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the Debian package, unpacks it into a scratch root as dpkg would install it, and checks
-# that its files are in their places, that its dependencies were found, that its changelog is for its
-# version, and that the unpacked programs run: zorbin-report lists the sample league exactly as the
-# golden listing has it, and zorbin tells its version without a display.
+# that its files are in their places, that its dependencies were found, that its changelog is for
+# its version, and that the unpacked programs run: zorbin-report lists the sample league exactly as
+# the golden listing has it, and each program tells its version, zorbin without a display.
 # Usage: check-package.sh CPACK_CONFIG SAMPLE_TOOL GOLDEN_LISTING PROGRAM...
 set -eu
 config=$1 sample_tool=$2 golden=$3
@@ -58,12 +58,15 @@ if [ -x "$root/usr/bin/zorbin" ]; then
     for needed in libqt6widgets6 qt6-qpa-plugins; do
         echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed"
     done
-    # --version must answer before Qt looks for a display.
-    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/zorbin" --version) ||
-        fail "the unpacked zorbin --version failed"
-    [ "$answer" = "zorbin $version" ] ||
-        fail "the unpacked zorbin --version says '$answer', not 'zorbin $version'"
 fi
+# Each program tells the package's version, the window's before Qt looks for a display.
+for program in "$@"; do
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        "$root/usr/bin/$program" --version) ||
+        fail "the unpacked $program --version failed"
+    [ "$answer" = "$program $version" ] ||
+        fail "the unpacked $program --version says '$answer', not '$program $version'"
+done
 
 "$sample_tool" "$scratch/league" >/dev/null
 "$root/usr/bin/zorbin-report" "$scratch/league/prior" "$scratch/league/current" \

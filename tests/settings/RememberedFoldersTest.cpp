@@ -143,18 +143,18 @@ TEST_F(RememberedFoldersTest, EachFileIsRestoredOnItsOwnAndAShortSeasonFileResto
     EXPECT_EQ(read("QELMDir.txt"), QByteArray());
 }
 
-TEST_F(RememberedFoldersTest, AWorkingFolderThatCannotBeWrittenRestoresNothingSilently) {
+TEST_F(RememberedFoldersTest, ASeasonFileThatCannotBeReadOrCreatedStillLetsTheMasterRestore) {
     const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
     RecordingColumns columns;
     unwritable.RestoreFolders(columns);
     EXPECT_TRUE(columns.calls.empty());
 
-    // A season-folders file that is a folder cannot be read, so nothing at all is restored.
+    // A season-folders file that is a folder can be neither read nor created empty.
     QDir(working.path()).mkdir("MissDir.txt");
     test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), "\"/master/\"\r\n");
     RecordingColumns blocked;
     folders.RestoreFolders(blocked);
-    EXPECT_TRUE(blocked.calls.empty());
+    EXPECT_EQ(blocked.calls, (std::vector<QString>{"drive 2 /master/", "folder 2 /master/"}));
 }
 
 TEST_F(RememberedFoldersTest, BareNamesFollowTheProcessWorkingFolder) {

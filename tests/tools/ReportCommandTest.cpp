@@ -5,6 +5,7 @@
 #include "ReportCommand.h"
 
 #include "support/CommandOutput.h"
+#include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
 #include "ZorbinVersion.h"
 
@@ -268,6 +269,33 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     }
     QFile::remove(link);
     QFile::remove(secondName);
+}
+
+TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase) {
+    test::FakeHome home;
+    home.makePrefix(".wine",
+                    test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
+    const auto before = league.snapshot();
+    const test::CommandOutput captured = report({R"(L:\PRIOR\)", R"(l:\Current)", R"(L:\MASTER\)"});
+    EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
+    EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
+
+    // Paths that can't name anything here are refused with the reason, and nothing is touched.
+    const struct {
+        QString folder;
+        QByteArray reason;
+    } refused[] = {
+        {R"(L:\prior\..\..\etc)", R"(may not step with "." or "..")"},
+        {R"(Q:\prior)", "has no drive Q:"},
+    };
+    for (const auto& bad : refused) {
+        const test::CommandOutput failed =
+            report({bad.folder, league.currentFolder(), league.masterFolder()});
+        EXPECT_EQ(failed.status, ReportCommand::failure) << bad.folder.toStdString();
+        EXPECT_TRUE(failed.err.contains(bad.reason)) << failed.err.toStdString();
+        EXPECT_TRUE(failed.out.isEmpty());
+    }
+    EXPECT_EQ(league.snapshot(), before);
 }
 
 TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {

@@ -106,6 +106,18 @@ TEST_F(ProcessTest, ARunOnALeagueFillsBothListsAsTheGameWroteThem) {
     clickProcess();
     EXPECT_EQ(lines("List1").size(), 2);
     EXPECT_EQ(lines("List2").size(), 2);
+
+    // Paths typed as Windows paths, in any letter case, reach the same files through ~/.wine.
+    const QList<QByteArray> left = lines("List1");
+    home_.makePrefix(".wine", FakeHome::driveC + QList<FakeHome::Link>{{"l:", league_.root()}});
+    control<QLineEdit>("Text1")->setText(R"(l:\PRIOR\QELPLYR.DAT)");
+    control<QLineEdit>("Text2")->setText(R"(L:\Current\qelplyr.dat)");
+    control<QLineEdit>("Text3")->setText(R"(L:\master\mastplyr.dat)");
+    clickProcess();
+    EXPECT_EQ(lines("List1"), left);
+    EXPECT_EQ(lines("List2").size(), 2);
+    EXPECT_EQ(text("Text1"), R"(l:\PRIOR\QELPLYR.DAT)");
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
 TEST_F(ProcessTest, ScreenReadersFindEveryControlByNameAndHearHowManyPlayersAListHolds) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FakeDialogs.h"
+#include "support/FakeHome.h"
 #include "window/Form1.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,8 @@ QT_END_NAMESPACE
 namespace zorbin::test {
 
 // Every window test runs in a fresh working folder of its own, where the remembered-folder files
-// live, and talks to the window through fake dialogs.
+// live, with a home folder of its own, where Wine prefixes are looked for, and talks to the window
+// through fake dialogs.
 class WindowFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -58,6 +60,7 @@ protected:
     // The remembered-folder files, as RestoreFolders expects them.
     void rememberFolders(const QString& prior, const QString& current, const QString& master) const;
 
+    FakeHome home_;
     FakeDialogs dialogs_;
     std::unique_ptr<Form1> form_;
 

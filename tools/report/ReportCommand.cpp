@@ -7,6 +7,8 @@
 #include "compare/SeasonComparison.h"
 #include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
+#include "files/UserPath.h"
+#include "files/WinePrefixes.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -137,6 +139,10 @@ QString ReportCommand::usage() {
         "and a CSV file that a spreadsheet opens as a table:\n"
         "  zorbin-report PRIOR CURRENT MASTER --format csv > lists.csv\n"
         "\n"
+        "A folder may also be a Windows path (C:\\Games\\QEL\\...), read through the Wine prefix\n"
+        "in $WINEPREFIX, else ~/.wine, else the only one found; letter case need not match the\n"
+        "disk.\n"
+        "\n"
         "--gone and --new write a list as the window's export does (Windows-1252, CR LF),\n"
         "whatever --format says. Nothing in the three folders is changed, and the remembered\n"
         "folders of the window are not touched.\n"
@@ -159,19 +165,34 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         return success;
     }
 
-    for (const QString& folder : options->folders) {
-        if (!QFileInfo(folder).isDir()) {
-            print(err, QStringLiteral("Could not read folder \"%1\": %2\n")
-                           .arg(folder, QFileInfo::exists(folder) ? qt_error_string(ENOTDIR)
+    // Windows paths (as the original program wrote them under Wine) and paths that differ from the
+    // disk in letter case name the folders too.
+    const WineEnvironment wine = WineEnvironment::ofProcess();
+    QStringList folders;
+    for (const QString& given : std::as_const(options->folders)) {
+        const Result<QString> folder = leagueFiles::userFolder(given, wine);
+        if (!folder) {
+            print(err, folder.failure().message() + QLatin1Char('\n'));
+            return failure;
+        }
+        if (!QFileInfo(*folder).isDir()) {
+            // A Windows path also names the folder it was read as.
+            const QString named =
+                userPath::isWindowsPath(given)
+                    ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, *folder)
+                    : QStringLiteral("\"%1\"").arg(given);
+            print(err, QStringLiteral("Could not read folder %1: %2\n")
+                           .arg(named, QFileInfo::exists(*folder) ? qt_error_string(ENOTDIR)
                                                                   : qt_error_string(ENOENT)));
             return failure;
         }
+        folders.append(*folder);
     }
 
     // The files the window's columns would find in these folders.
-    const QString priorFolder = leagueFiles::folderString(options->folders[0]);
-    const QString currentFolder = leagueFiles::folderString(options->folders[1]);
-    const QString masterFolder = leagueFiles::folderString(options->folders[2]);
+    const QString& priorFolder = folders[0];
+    const QString& currentFolder = folders[1];
+    const QString& masterFolder = folders[2];
     const SeasonFiles files{leagueFiles::pathIn(priorFolder, TeamRecord::fileName),
                             leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
                             leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),

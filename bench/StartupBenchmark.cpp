@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Start-up with Wine prefixes to discover, against the same start with none: the window built,
+// restored and shown inside this process, and (on an X display) the real program from process start
+// until its window is mapped. The argument is the number of prefixes in the home folder.
+#include "files/WinePrefixes.h"
+#include "window/Form1.h"
+#include "window/UserDialogs.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <sys/resource.h>
+#include <unistd.h>
+#ifdef ZORBIN_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
+namespace {
+
+class SilentDialogs final : public zorbin::UserDialogs {
+public:
+    QString chooseExportFile(QFileDialog&) override { return {}; }
+    void showMessage(QWidget*, const QString& text) override {
+        qFatal("unexpected message: %s", qPrintable(text));
+    }
+};
+
+// A home folder with `count` prefixes spread over the launchers, each with C: and Z:, and an empty
+// working folder.
+class PreparedHome {
+public:
+    explicit PreparedHome(int count) {
+        const QString folders[] = {QStringLiteral(".wine"),
+                                   QStringLiteral(".local/share/Steam/steamapps/compatdata/%1/pfx"),
+                                   QStringLiteral("Games/game%1"),
+                                   QStringLiteral(".local/share/bottles/bottles/bottle%1"),
+                                   QStringLiteral(".PlayOnLinux/wineprefix/prefix%1")};
+        for (int i = 0; i < count; ++i) {
+            const QString folder = i == 0 ? folders[0] : folders[1 + i % 4].arg(i);
+            const QString prefix = home.filePath(folder);
+            QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
+            QDir().mkpath(prefix + QStringLiteral("/drive_c/Games/QEL/Leagues/Pro/2009"));
+            ::symlink("../drive_c", QFile::encodeName(prefix + "/dosdevices/c:").constData());
+            ::symlink("/", QFile::encodeName(prefix + "/dosdevices/z:").constData());
+        }
+    }
+
+    QTemporaryDir home;
+    QTemporaryDir working;
+};
+
+// Runs `body` with $HOME and the working folder of `prepared`.
+template <typename Body> void inPreparedHome(const PreparedHome& prepared, Body body) {
+    const QByteArray home = qgetenv("HOME");
+    const QString working = QDir::currentPath();
+    qputenv("HOME", QFile::encodeName(prepared.home.path()));
+    QDir::setCurrent(prepared.working.path());
+    body();
+    QDir::setCurrent(working);
+    qputenv("HOME", home);
+}
+
+// From nothing to a window that is built, restored, shown and exposed.
+void windowStartUp(benchmark::State& state) {
+    const PreparedHome prepared(static_cast<int>(state.range(0)));
+    SilentDialogs dialogs;
+    inPreparedHome(prepared, [&] {
+        for (auto _ : state) {
+            auto form = std::make_unique<zorbin::Form1>(dialogs);
+            form->show();
+            while (!form->windowHandle() || !form->windowHandle()->isExposed())
+                QApplication::processEvents(QEventLoop::AllEvents, 5);
+            state.PauseTiming();
+            form.reset();
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+    });
+}
+BENCHMARK(windowStartUp)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Discovery alone, the part that grows with the prefixes.
+void wineDiscovery(benchmark::State& state) {
+    const PreparedHome prepared(static_cast<int>(state.range(0)));
+    const zorbin::WineEnvironment environment{prepared.home.path(), {}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zorbin::winePrefixes::discover(environment));
+    state.counters["prefixes"] =
+        static_cast<double>(zorbin::winePrefixes::discover(environment).size());
+}
+BENCHMARK(wineDiscovery)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond);
+
+#ifdef ZORBIN_HAVE_XCB
+// The real program on the X display: from starting the process to its window being mapped.
+void processStartUp(benchmark::State& state) {
+    int screenNumber = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(connection)) {
+        xcb_disconnect(connection);
+        state.SkipWithError("no X display (run under xvfb-run)");
+        return;
+    }
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+
+    const PreparedHome prepared(static_cast<int>(state.range(0)));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), prepared.home.path());
+    environment.remove(QStringLiteral("WINEPREFIX"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // On a busy machine the wall time mostly measures waiting for a processor; the program's own
+    // processor time, up to a little past the mapping, is told apart.
+    const auto childSeconds = [] {
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+               static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    };
+    const double childBefore = childSeconds();
+    for (auto _ : state) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(prepared.working.path());
+        const auto start = std::chrono::steady_clock::now();
+        program.start(QStringLiteral(ZORBIN_PROGRAM), {});
+        bool mapped = false;
+        while (!mapped) {
+            xcb_generic_event_t* event = xcb_wait_for_event(connection);
+            if (!event)
+                break;
+            if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                mapped = !map->override_redirect;
+            }
+            std::free(event);
+        }
+        const auto end = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        program.kill();
+        program.waitForFinished();
+        if (!mapped) {
+            state.SkipWithError("the X connection ended before the window was mapped");
+            break;
+        }
+    }
+    state.counters["program_cpu_ms"] = benchmark::Counter((childSeconds() - childBefore) * 1000.0 /
+                                                          static_cast<double>(state.iterations()));
+    xcb_disconnect(connection);
+}
+BENCHMARK(processStartUp)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseManualTime();
+#endif
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Offscreen unless the caller chose a platform (xcb under xvfb-run, for the mapped window).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return EXIT_FAILURE;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return EXIT_SUCCESS;
+}

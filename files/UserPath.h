@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "files/FileFailure.h"
+#include "files/Result.h"
+#include "files/WinePrefixes.h"
+
+#include <QString>
+
+namespace zorbin {
+
+// A path as a user types it, a remembered-folder file holds it or the report tool is given it:
+// native, or a Windows path ("C:\Games\QEL\", written by the original program under Wine). Either
+// way every component is matched without regard to letter case, as Windows and Wine do.
+namespace userPath {
+
+struct Resolved {
+    QString path;      // the path on this machine
+    QString driveRoot; // a Windows path's Wine drive root; empty for a native path
+};
+
+// True when `text` starts with a drive letter and a colon followed by nothing or a separator.
+[[nodiscard]] bool isWindowsPath(const QString& text);
+
+// `text` on this machine. A Windows path goes through the default Wine prefix of `environment`
+// (looked for only when one is met). The failure says why the text can't name anything here: a NUL
+// character, a Windows path that steps with "." or "..", holds "/", or names a drive no prefix has.
+[[nodiscard]] Result<Resolved> resolve(const QString& text, const WineEnvironment& environment);
+
+// A Windows path through `prefix`.
+[[nodiscard]] Result<Resolved> fromWindows(const QString& text, const WinePrefix& prefix);
+
+// The path to use for `text`: the resolved path, or `text` as given when it can't be resolved, so
+// that whatever then fails names what the user wrote.
+[[nodiscard]] QString pathOrText(const QString& text, const WineEnvironment& environment);
+
+} // namespace userPath
+
+} // namespace zorbin

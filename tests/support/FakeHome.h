@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "files/WinePrefixes.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <utility>
+
+namespace zorbin::test {
+
+// A temporary home folder that stands in for the user's while the object lives: $HOME points at
+// it and $WINEPREFIX is unset, so nothing reads the real home. Wine prefixes are made in it with
+// their dosdevices links.
+class FakeHome {
+public:
+    FakeHome();
+    ~FakeHome();
+    FakeHome(const FakeHome&) = delete;
+    FakeHome& operator=(const FakeHome&) = delete;
+
+    [[nodiscard]] QString path() const { return directory_.path(); }
+    [[nodiscard]] WineEnvironment environment() const;
+
+    // A drive link in dosdevices: its name ("c:") and where it points, as the link holds it.
+    using Link = std::pair<QString, QString>;
+    static inline const QList<Link> driveC = {{QStringLiteral("c:"), QStringLiteral("../drive_c")},
+                                              {QStringLiteral("z:"), QStringLiteral("/")}};
+
+    // Makes a prefix at `folder` below the home (dosdevices/ and drive_c/, then `links`) and
+    // returns its full path.
+    QString makePrefix(const QString& folder, const QList<Link>& links = driveC) const;
+
+private:
+    QTemporaryDir directory_;
+    QByteArray previousHome_;
+    QByteArray previousWinePrefix_;
+    bool hadWinePrefix_;
+};
+
+} // namespace zorbin::test
