@@ -50,7 +50,7 @@ void DriveList::showVolume(const QString& root) {
 }
 
 QString DriveList::driveHolding(const QString& folder) const {
-    QString best = MountedVolumes::rootHolding(folder);
+    QString best = mountedVolumes::rootHolding(folder);
     // A folder reached through a link (dosdevices/c:/...) belongs where the link leads.
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty())
@@ -64,7 +64,7 @@ QString DriveList::driveHolding(const QString& folder) const {
 }
 
 void DriveList::showPopup() {
-    setDrives(MountedVolumes::drives(WineEnvironment::ofProcess()));
+    setDrives(mountedVolumes::drives(WineEnvironment::ofProcess()));
     QComboBox::showPopup();
 }
 

@@ -19,7 +19,7 @@ FittingLabel::FittingLabel(const QString& caption, QWidget* parent, CaptionGroup
 }
 
 QFont FittingLabel::ownFittingFont() const {
-    return FittingText::fittingFont(font(), contentsRect(), int(alignment()), text());
+    return fittingText::fittingFont(font(), contentsRect(), int(alignment()), text());
 }
 
 void FittingLabel::paintEvent(QPaintEvent*) {

@@ -8,7 +8,7 @@
 
 namespace zorbin {
 
-QFont FittingText::fittingFont(const QFont& preferred, const QRect& area, int flags,
+QFont fittingText::fittingFont(const QFont& preferred, const QRect& area, int flags,
                                const QString& text) {
     QFont candidate = preferred;
     // A font given in pixels has no point size to step down from.

@@ -13,13 +13,14 @@ namespace zorbin {
 // The window's captions stand in boxes sized for a small design font. A caption keeps the
 // platform font when it fits its box and otherwise gets the largest smaller size at which it does,
 // so no caption is cut off.
-class FittingText {
-public:
-    static constexpr qreal smallestPointSize = 6.0;
+namespace fittingText {
 
-    // `flags` are the alignment and wrapping flags the caption is drawn with.
-    [[nodiscard]] static QFont fittingFont(const QFont& preferred, const QRect& area, int flags,
-                                           const QString& text);
-};
+inline constexpr qreal smallestPointSize = 6.0;
+
+// `flags` are the alignment and wrapping flags the caption is drawn with.
+[[nodiscard]] QFont fittingFont(const QFont& preferred, const QRect& area, int flags,
+                                const QString& text);
+
+} // namespace fittingText
 
 } // namespace zorbin

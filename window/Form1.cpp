@@ -212,7 +212,7 @@ void Form1::orderTabs() {
 void Form1::startUp() {
     const QString workingFolder = QDir::currentPath();
     // One look for volumes and Wine prefixes serves all three lists.
-    const QList<Drive> drives = MountedVolumes::drives(WineEnvironment::ofProcess());
+    const QList<Drive> drives = mountedVolumes::drives(WineEnvironment::ofProcess());
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         column->driveList()->setDrives(drives);
         column->standAt(workingFolder);

@@ -28,7 +28,7 @@ bool isSystemFileSystem(const QByteArray& type) {
 
 } // namespace
 
-QStringList MountedVolumes::roots() {
+QStringList mountedVolumes::roots() {
     QStringList roots;
     const auto volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo& volume : volumes) {
@@ -44,7 +44,7 @@ QStringList MountedVolumes::roots() {
     return roots;
 }
 
-QList<Drive> MountedVolumes::drives(const WineEnvironment& environment) {
+QList<Drive> mountedVolumes::drives(const WineEnvironment& environment) {
     QList<Drive> drives;
     for (const QString& root : roots())
         drives.append({root, root});
@@ -55,7 +55,7 @@ QList<Drive> MountedVolumes::drives(const WineEnvironment& environment) {
     return drives;
 }
 
-QString MountedVolumes::rootHolding(const QString& path) {
+QString mountedVolumes::rootHolding(const QString& path) {
     QString existing = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     while (!QFileInfo::exists(existing) && !QDir(existing).isRoot())
         existing = QFileInfo(existing).path();

@@ -21,17 +21,18 @@ struct Drive {
 // What the drive lists offer on a platform without drive letters: the mounted volumes that hold
 // ordinary files, each named by the folder it is mounted on, and the drive letters of the Wine
 // prefixes where a Windows game keeps its files.
-class MountedVolumes {
-public:
-    // Root paths of the volumes that are valid, ready and real file systems, sorted.
-    [[nodiscard]] static QStringList roots();
+namespace mountedVolumes {
 
-    // The volumes, then the Wine drives of `environment` (z:, the whole file system, left out).
-    [[nodiscard]] static QList<Drive> drives(const WineEnvironment& environment);
+// Root paths of the volumes that are valid, ready and real file systems, sorted.
+[[nodiscard]] QStringList roots();
 
-    // Root path of the volume that holds `path`. A path that no longer exists belongs to the volume
-    // of its nearest existing ancestor.
-    [[nodiscard]] static QString rootHolding(const QString& path);
-};
+// The volumes, then the Wine drives of `environment` (z:, the whole file system, left out).
+[[nodiscard]] QList<Drive> drives(const WineEnvironment& environment);
+
+// Root path of the volume that holds `path`. A path that no longer exists belongs to the volume
+// of its nearest existing ancestor.
+[[nodiscard]] QString rootHolding(const QString& path);
+
+} // namespace mountedVolumes
 
 } // namespace zorbin

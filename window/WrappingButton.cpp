@@ -32,7 +32,7 @@ QRect WrappingButton::captionArea(const QStyleOptionButton& option) const {
 QFont WrappingButton::ownFittingFont() const {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return FittingText::fittingFont(font(), captionArea(option), captionFlags(option), text());
+    return fittingText::fittingFont(font(), captionArea(option), captionFlags(option), text());
 }
 
 void WrappingButton::paintEvent(QPaintEvent*) {
