@@ -50,13 +50,16 @@ public:
             const QString prefix = home.filePath(folder);
             QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
             QDir().mkpath(prefix + QStringLiteral("/drive_c/Games/QEL/Leagues/Pro/2009"));
-            ::symlink("../drive_c", QFile::encodeName(prefix + "/dosdevices/c:").constData());
-            ::symlink("/", QFile::encodeName(prefix + "/dosdevices/z:").constData());
+            made = made &&
+                   ::symlink("../drive_c",
+                             QFile::encodeName(prefix + "/dosdevices/c:").constData()) == 0 &&
+                   ::symlink("/", QFile::encodeName(prefix + "/dosdevices/z:").constData()) == 0;
         }
     }
 
     QTemporaryDir home;
     QTemporaryDir working;
+    bool made = true; // every drive link is in place
 };
 
 // Runs `body` with $HOME and the working folder of `prepared`.
@@ -73,6 +76,10 @@ template <typename Body> void inPreparedHome(const PreparedHome& prepared, Body 
 // From nothing to a window that is built, restored, shown and exposed.
 void windowStartUp(benchmark::State& state) {
     const PreparedHome prepared(static_cast<int>(state.range(0)));
+    if (!prepared.made) {
+        state.SkipWithError("could not make the prefixes' drive links");
+        return;
+    }
     SilentDialogs dialogs;
     inPreparedHome(prepared, [&] {
         for (auto _ : state) {
@@ -92,6 +99,10 @@ BENCHMARK(windowStartUp)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseRea
 // Discovery alone, the part that grows with the prefixes.
 void wineDiscovery(benchmark::State& state) {
     const PreparedHome prepared(static_cast<int>(state.range(0)));
+    if (!prepared.made) {
+        state.SkipWithError("could not make the prefixes' drive links");
+        return;
+    }
     const zorbin::WineEnvironment environment{prepared.home.path(), {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(zorbin::winePrefixes::discover(environment));
@@ -116,6 +127,11 @@ void processStartUp(benchmark::State& state) {
     xcb_flush(connection);
 
     const PreparedHome prepared(static_cast<int>(state.range(0)));
+    if (!prepared.made) {
+        xcb_disconnect(connection);
+        state.SkipWithError("could not make the prefixes' drive links");
+        return;
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), prepared.home.path());
     environment.remove(QStringLiteral("WINEPREFIX"));
