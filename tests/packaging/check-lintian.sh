@@ -12,19 +12,7 @@
 set -eu
 config=$1
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-if ! cpack --config "$config" -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1; then
-    cat "$scratch/cpack.log" >&2
-    fail "cpack could not build the package"
-fi
-package=$(find "$scratch/package" -maxdepth 1 -name 'zorbin_*.deb')
-[ -n "$package" ] || fail "no zorbin_*.deb in $scratch/package"
+. "$(dirname "$0")/build-package.sh"
 
 # The tags are judged below, so lintian's own verdict is not asked for; a non-zero status then
 # means it could not check at all.

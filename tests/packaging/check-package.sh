@@ -13,20 +13,7 @@ set -eu
 config=$1 sample_tool=$2 golden=$3
 shift 3
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# -B keeps the package and CPack's staging out of the build folder.
-if ! cpack --config "$config" -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1; then
-    cat "$scratch/cpack.log" >&2
-    fail "cpack could not build the package"
-fi
-package=$(find "$scratch/package" -maxdepth 1 -name 'zorbin_*.deb')
-[ -n "$package" ] || fail "no zorbin_*.deb in $scratch/package"
+. "$(dirname "$0")/build-package.sh"
 echo "built $(basename "$package") ($(wc -c <"$package") bytes)"
 
 depends=$(dpkg-deb --field "$package" Depends)
