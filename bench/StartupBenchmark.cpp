@@ -6,8 +6,8 @@
 // restored and shown inside this process, and (on an X display) the real program from process start
 // until its window is mapped. The argument is the number of prefixes in the home folder.
 #include "files/WinePrefixes.h"
+#include "SilentDialogs.h"
 #include "window/Form1.h"
-#include "window/UserDialogs.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -27,13 +27,7 @@
 
 namespace {
 
-class SilentDialogs final : public zorbin::UserDialogs {
-public:
-    QString chooseExportFile(QFileDialog&) override { return {}; }
-    void showMessage(QWidget*, const QString& text) override {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-};
+using zorbin::bench::SilentDialogs;
 
 // A home folder with `count` prefixes spread over the launchers, each with C: and Z:, and an empty
 // working folder.

@@ -7,8 +7,8 @@
 #include "compare/ReportListModel.h"
 #include "LargestLeague.h"
 #include "settings/RememberedFolders.h"
+#include "SilentDialogs.h"
 #include "window/Form1.h"
-#include "window/UserDialogs.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -21,14 +21,7 @@ namespace {
 
 using zorbin::bench::LargestLeague;
 
-// A run on a sound league asks nothing; anything shown would be a fault worth seeing.
-class SilentDialogs final : public zorbin::UserDialogs {
-public:
-    QString chooseExportFile(QFileDialog&) override { return {}; }
-    void showMessage(QWidget*, const QString& text) override {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-};
+using zorbin::bench::SilentDialogs;
 
 struct OpenWindow {
     SilentDialogs dialogs;
