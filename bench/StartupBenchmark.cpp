@@ -4,7 +4,8 @@
 
 // Start-up with Wine prefixes to discover, against the same start with none: the window built,
 // restored and shown inside this process, and (on an X display) the real program from process start
-// until its window is mapped. The argument is the number of prefixes in the home folder.
+// until its window is mapped. The arguments are the number of prefixes in the home folder and the
+// number of Steam libraries they are spread over (none: over the launchers).
 #include "files/WinePrefixes.h"
 #include "SilentDialogs.h"
 #include "window/Form1.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -29,19 +31,40 @@ namespace {
 
 using zorbin::bench::SilentDialogs;
 
-// A home folder with `count` prefixes spread over the launchers, each with C: and Z:, and an empty
-// working folder.
+// A home folder with `count` prefixes, each with C: and Z:, and an empty working folder. Without
+// Steam libraries the prefixes are spread over the launchers; with them, all are Proton prefixes
+// spread over that many Steam libraries named in libraryfolders.vdf, every other one with its
+// game's manifest, as a Steam user with a second disk has them.
 class PreparedHome {
 public:
-    explicit PreparedHome(int count) {
+    PreparedHome(int count, int steamLibraries) {
         const QString folders[] = {QStringLiteral(".wine"),
                                    QStringLiteral(".local/share/Steam/steamapps/compatdata/%1/pfx"),
                                    QStringLiteral("Games/game%1"),
                                    QStringLiteral(".local/share/bottles/bottles/bottle%1"),
                                    QStringLiteral(".PlayOnLinux/wineprefix/prefix%1")};
+        QStringList libraries;
+        for (int library = 0; library < steamLibraries; ++library)
+            libraries.append(
+                library == 0 ? home.filePath(QStringLiteral(".local/share/Steam"))
+                             : home.filePath(QStringLiteral("disk%1/SteamLibrary").arg(library)));
+        if (!libraries.isEmpty())
+            writeLibraryFolders(libraries);
         for (int i = 0; i < count; ++i) {
-            const QString folder = i == 0 ? folders[0] : folders[1 + i % 4].arg(i);
-            const QString prefix = home.filePath(folder);
+            QString prefix;
+            if (!libraries.isEmpty()) {
+                const QString library = libraries[i % libraries.size()];
+                const int appid = 100000 + i;
+                prefix = QStringLiteral("%1/steamapps/compatdata/%2/pfx").arg(library).arg(appid);
+                if (i % 2 == 0)
+                    write(QStringLiteral("%1/steamapps/appmanifest_%2.acf").arg(library).arg(appid),
+                          QStringLiteral("\"AppState\"\n{\n\t\"appid\"\t\t\"%1\"\n\t\"name\"\t\t"
+                                         "\"Game %1\"\n\t\"installdir\"\t\t\"Game %1\"\n}\n")
+                              .arg(appid)
+                              .toUtf8());
+            } else {
+                prefix = home.filePath(i == 0 ? folders[0] : folders[1 + i % 4].arg(i));
+            }
             QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
             QDir().mkpath(prefix + QStringLiteral("/drive_c/Games/QEL/Leagues/Pro/2009"));
             // Without its drive links a prefix offers no drive, and the benchmark would measure
@@ -54,6 +77,26 @@ public:
 
     QTemporaryDir home;
     QTemporaryDir working;
+
+private:
+    static void write(const QString& path, const QByteArray& content) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            std::abort();
+    }
+
+    void writeLibraryFolders(const QStringList& libraries) const {
+        QByteArray vdf = "\"libraryfolders\"\n{\n";
+        for (int library = 0; library < libraries.size(); ++library)
+            vdf += QStringLiteral("\t\"%1\"\n\t{\n\t\t\"path\"\t\t\"%2\"\n\t}\n")
+                       .arg(library)
+                       .arg(libraries[library])
+                       .toUtf8();
+        vdf += "}\n";
+        write(home.filePath(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf")),
+              vdf);
+    }
 };
 
 // Runs `body` with $HOME and the working folder of `prepared`.
@@ -69,7 +112,7 @@ template <typename Body> void inPreparedHome(const PreparedHome& prepared, Body 
 
 // From nothing to a window that is built, restored, shown and exposed.
 void windowStartUp(benchmark::State& state) {
-    const PreparedHome prepared(static_cast<int>(state.range(0)));
+    const PreparedHome prepared(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     SilentDialogs dialogs;
     inPreparedHome(prepared, [&] {
         for (auto _ : state) {
@@ -84,18 +127,27 @@ void windowStartUp(benchmark::State& state) {
         }
     });
 }
-BENCHMARK(windowStartUp)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(windowStartUp)
+    ->Args({0, 0})
+    ->Args({20, 0})
+    ->Args({200, 3})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Discovery alone, the part that grows with the prefixes.
 void wineDiscovery(benchmark::State& state) {
-    const PreparedHome prepared(static_cast<int>(state.range(0)));
+    const PreparedHome prepared(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const zorbin::WineEnvironment environment{prepared.home.path(), {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(zorbin::winePrefixes::discover(environment));
     state.counters["prefixes"] =
         static_cast<double>(zorbin::winePrefixes::discover(environment).size());
 }
-BENCHMARK(wineDiscovery)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(wineDiscovery)
+    ->Args({0, 0})
+    ->Args({20, 0})
+    ->Args({200, 3})
+    ->Unit(benchmark::kMicrosecond);
 
 #ifdef ZORBIN_HAVE_XCB
 // The real program on the X display: from starting the process to its window being mapped.
@@ -112,7 +164,7 @@ void processStartUp(benchmark::State& state) {
     xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    const PreparedHome prepared(static_cast<int>(state.range(0)));
+    const PreparedHome prepared(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), prepared.home.path());
     environment.remove(QStringLiteral("WINEPREFIX"));
@@ -156,7 +208,12 @@ void processStartUp(benchmark::State& state) {
                                                           static_cast<double>(state.iterations()));
     xcb_disconnect(connection);
 }
-BENCHMARK(processStartUp)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(processStartUp)
+    ->Args({0, 0})
+    ->Args({20, 0})
+    ->Args({200, 3})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 #endif
 
 } // namespace
