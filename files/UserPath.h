@@ -20,14 +20,21 @@ namespace userPath {
 struct Resolved {
     QString path;      // the path on this machine
     QString driveRoot; // a Windows path's Wine drive root; empty for a native path
+    QString
+        prefixFolder; // the Wine prefix a Windows path was read through; empty for a native path
+    // Which prefix a Windows path was read through, when that was not ~/.wine, for a user who may
+    // keep copies of a league in several: empty otherwise.
+    QString note;
 };
 
 // True when `text` starts with a drive letter and a colon followed by nothing or a separator.
 [[nodiscard]] bool isWindowsPath(const QString& text);
 
-// `text` on this machine. A Windows path goes through the default Wine prefix of `environment`
-// (looked for only when one is met). The failure says why the text can't name anything here: a NUL
-// character, a Windows path that steps with "." or "..", holds "/", or names a drive no prefix has.
+// `text` on this machine. A Windows path goes through $WINEPREFIX when it is set (and fails when
+// that is not a prefix); else through ~/.wine when the path is there, else through the first
+// prefix that holds it, in the order discovery offers them. The failure says why the text can't
+// name anything here: a NUL character, a Windows path that steps with "." or "..", holds "/", or
+// that no prefix holds, with where prefixes were looked for.
 [[nodiscard]] Result<Resolved> resolve(const QString& text, const WineEnvironment& environment);
 
 // A Windows path through `prefix`.

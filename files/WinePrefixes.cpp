@@ -4,16 +4,25 @@
 
 #include "files/WinePrefixes.h"
 
+#include "files/KeyValues.h"
+
 #include <algorithm>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <sys/stat.h>
 
 namespace zorbin {
 
 namespace {
+
+// A manifest is a few hundred bytes; anything much larger is not one.
+constexpr qsizetype largestManifest = 64 * 1024;
+// A folder path has far fewer components; the walk up from a pinned folder ends by then.
+constexpr int deepestFolder = 256;
 
 // The path as a user writes it in a label: the home folder as "~".
 QString shortened(const QString& path, const QString& home) {
@@ -22,41 +31,111 @@ QString shortened(const QString& path, const QString& home) {
     return path;
 }
 
-// A launcher folder whose entries may each hold a prefix at `below` (empty: the entry itself).
-struct LauncherFolder {
-    QString folder;
-    QString below;
-    QString namePrefix; // labels read namePrefix + entry name; empty means the shortened path
-};
-
-QList<LauncherFolder> launcherFolders(const QString& home) {
-    if (home.isEmpty())
+// Device and inode: one folder reached by two routes (a linked Steam root, a library that native
+// and flatpak Steam share, a bind mount) is one prefix.
+QString identity(const QString& folder) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(folder).constData(), &status) != 0)
         return {};
-    const QString steam = QStringLiteral("/steamapps/compatdata");
-    const QString steamLabel = QStringLiteral("Steam ");
-    const QString bottlesLabel = QStringLiteral("Bottles ");
-    return {
-        {home + QStringLiteral("/.steam/steam") + steam, QStringLiteral("pfx"), steamLabel},
-        {home + QStringLiteral("/.local/share/Steam") + steam, QStringLiteral("pfx"), steamLabel},
-        {home + QStringLiteral("/.var/app/com.valvesoftware.Steam/.local/share/Steam") + steam,
-         QStringLiteral("pfx"), steamLabel},
-        {home + QStringLiteral("/.local/share/bottles/bottles"), {}, bottlesLabel},
-        {home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/bottles"),
-         {},
-         bottlesLabel},
-        {home + QStringLiteral("/Games"), {}, {}},
-        {home + QStringLiteral("/.PlayOnLinux/wineprefix"), {}, QStringLiteral("PlayOnLinux ")},
-    };
+    return QStringLiteral("%1:%2")
+        .arg(static_cast<qulonglong>(status.st_dev))
+        .arg(static_cast<qulonglong>(status.st_ino));
 }
 
 // Up to `limit` entry names of `folder`, sorted so that a bounded read is still predictable.
-QStringList someEntries(const QString& folder, int limit, QDir::Filters filters) {
+QStringList someEntries(const QString& folder, int limit, QDir::Filters filters,
+                        const QStringList& nameFilters = {}) {
     QStringList names;
-    QDirIterator entries(folder, filters | QDir::Hidden | QDir::NoDotAndDotDot);
+    QDirIterator entries(folder, nameFilters, filters | QDir::Hidden | QDir::NoDotAndDotDot);
     while (names.size() < limit && entries.hasNext())
         names.append(entries.nextFileInfo().fileName());
     names.sort();
     return names;
+}
+
+// Steam keeps its root here natively (~/.steam/steam usually links to the first) and in the
+// flatpak.
+QStringList steamRoots(const QString& home) {
+    return {home + QStringLiteral("/.local/share/Steam"), home + QStringLiteral("/.steam/steam"),
+            home + QStringLiteral("/.var/app/com.valvesoftware.Steam/.local/share/Steam")};
+}
+
+// The libraries of a Steam root: the root itself, then those its libraryfolders.vdf names, in
+// either of the two layouts Steam has written ("1" { "path" "..." } and the older "1" "...").
+QStringList steamLibraries(const QString& root, int limit) {
+    QStringList libraries{root};
+    const std::optional<KeyValues> file =
+        KeyValues::read(root + QStringLiteral("/steamapps/libraryfolders.vdf"));
+    const KeyValues* folders = file ? file->find(u"libraryfolders") : nullptr;
+    if (!folders)
+        return libraries;
+    for (const KeyValues& entry : folders->children) {
+        if (libraries.size() > limit)
+            break;
+        bool numbered = false;
+        (void)entry.key.toUInt(&numbered);
+        if (!numbered)
+            continue;
+        const QString path = entry.block ? entry.valueOf(u"path") : entry.value;
+        if (QDir::isAbsolutePath(path) && !path.contains(QChar(0)))
+            libraries.append(QDir::cleanPath(path));
+    }
+    return libraries;
+}
+
+// The game's name as the store shows it, from the library's manifest for `appid`; empty when the
+// game is not installed there or the manifest can't be read.
+QString steamGameName(const QString& library, const QString& appid) {
+    const std::optional<KeyValues> manifest = KeyValues::read(
+        QStringLiteral("%1/steamapps/appmanifest_%2.acf").arg(library, appid), largestManifest);
+    const KeyValues* state = manifest ? manifest->find(u"AppState") : nullptr;
+    return state ? state->valueOf(u"name").trimmed() : QString();
+}
+
+// A Proton prefix's folder is LIBRARY/steamapps/compatdata/<appid>/pfx: its library and appid.
+std::optional<std::pair<QString, QString>> steamPlace(const QString& folder) {
+    const QStringList parts = folder.split(QLatin1Char('/'));
+    const qsizetype n = parts.size();
+    if (n < 5 || parts[n - 1] != QLatin1String("pfx") ||
+        parts[n - 3] != QLatin1String("compatdata") || parts[n - 4] != QLatin1String("steamapps"))
+        return std::nullopt;
+    return std::pair{parts.mid(0, n - 4).join(QLatin1Char('/')), parts[n - 2]};
+}
+
+// What a prefix found in a launcher's folder is called, and whether it is an installed game.
+struct Naming {
+    QString name;
+    WineLauncher launcher = WineLauncher::Wine;
+    bool installedGame = false;
+};
+
+Naming steamNaming(const QString& library, const QString& appid) {
+    const QString game = steamGameName(library, appid);
+    if (game.isEmpty())
+        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false};
+    return {game, WineLauncher::Steam, true};
+}
+
+// A launcher folder whose entries each are a prefix, named by the entry.
+struct LauncherFolder {
+    QString folder;
+    WineLauncher launcher;
+};
+
+QList<LauncherFolder> launcherFolders(const QString& home) {
+    return {
+        {home + QStringLiteral("/Games"), WineLauncher::Lutris},
+        {home + QStringLiteral("/.local/share/bottles/bottles"), WineLauncher::Bottles},
+        {home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/bottles"),
+         WineLauncher::Bottles},
+        {home + QStringLiteral("/.local/share/wineprefixes"), WineLauncher::Winetricks},
+        {home + QStringLiteral("/.PlayOnLinux/wineprefix"), WineLauncher::PlayOnLinux},
+    };
+}
+
+bool isPrefixFolder(const QString& folder) {
+    return QFileInfo(folder + QStringLiteral("/drive_c")).isDir() ||
+           QFileInfo(folder + QStringLiteral("/dosdevices")).isDir();
 }
 
 // Collects prefixes once each, within the limits.
@@ -65,63 +144,219 @@ public:
     Discovery(const WineEnvironment& environment, const WineDiscoveryLimits& limits)
         : environment_(environment), limits_(limits), deadline_(limits.time) {}
 
-    [[nodiscard]] bool full() const {
-        return found_.size() >= limits_.prefixes || deadline_.hasExpired();
+    [[nodiscard]] bool full() {
+        if (found_.size() >= limits_.prefixes || deadline_.hasExpired())
+            cutShort_ = true;
+        return cutShort_;
     }
 
-    void consider(const QString& folder, const QString& name) {
-        if (full())
-            return;
-        std::optional<WinePrefix> prefix =
-            winePrefixes::read(folder, name, limits_.entriesPerDosdevices);
-        if (!prefix || seen_.contains(prefix->folder))
-            return;
-        seen_.insert(prefix->folder);
-        found_.append(std::move(*prefix));
+    void searchSteam() {
+        for (const QString& root : steamRoots(environment_.home)) {
+            if (full() || !enterOnce(root))
+                continue;
+            for (const QString& library : steamLibraries(root, limits_.steamLibraries)) {
+                if (full())
+                    return;
+                if (library != root && !enterOnce(library))
+                    continue;
+                const QString compatdata = library + QStringLiteral("/steamapps/compatdata");
+                const QStringList appids =
+                    someEntries(compatdata, limits_.entriesPerLauncherFolder, QDir::Dirs);
+                for (const QString& appid : appids) {
+                    if (full())
+                        return;
+                    const QString folder =
+                        compatdata + QLatin1Char('/') + appid + QStringLiteral("/pfx");
+                    if (!isPrefixFolder(folder))
+                        continue; // before reading the manifest, which costs more
+                    consider(folder, steamNaming(library, appid));
+                }
+            }
+        }
     }
 
     void searchLauncher(const LauncherFolder& launcher) {
-        if (full())
+        if (full() || !enterOnce(launcher.folder))
             return;
-        // ~/.steam/steam is usually a link to ~/.local/share/Steam: read each folder once.
-        const QString canonical = QFileInfo(launcher.folder).canonicalFilePath();
-        if (canonical.isEmpty() || launchersSeen_.contains(canonical))
-            return;
-        launchersSeen_.insert(canonical);
         const QStringList entries =
             someEntries(launcher.folder, limits_.entriesPerLauncherFolder, QDir::Dirs);
         for (const QString& entry : entries) {
             if (full())
                 return;
-            QString folder = launcher.folder + QLatin1Char('/') + entry;
-            if (!launcher.below.isEmpty())
-                folder += QLatin1Char('/') + launcher.below;
-            consider(folder,
-                     launcher.namePrefix.isEmpty()
-                         ? shortened(launcher.folder + QLatin1Char('/') + entry, environment_.home)
-                         : launcher.namePrefix + entry);
+            consider(launcher.folder + QLatin1Char('/') + entry, {entry, launcher.launcher});
         }
     }
 
-    [[nodiscard]] QList<WinePrefix> found() && { return std::move(found_); }
+    // Heroic keeps a folder of prefixes per Wine version: Prefixes/<version>/<game>.
+    void searchHeroic() {
+        const QString prefixes = environment_.home + QStringLiteral("/Games/Heroic/Prefixes");
+        if (full() || !enterOnce(prefixes))
+            return;
+        const QStringList groups =
+            someEntries(prefixes, limits_.entriesPerLauncherFolder, QDir::Dirs);
+        for (const QString& group : groups)
+            searchLauncher({prefixes + QLatin1Char('/') + group, WineLauncher::Heroic});
+    }
+
+    // ~/.wine-qel, ~/.wine32 and the like beside ~/.wine.
+    void searchSiblings() {
+        const QStringList entries = someEntries(environment_.home, limits_.entriesPerLauncherFolder,
+                                                QDir::Dirs, {QStringLiteral(".wine?*")});
+        for (const QString& entry : entries) {
+            if (full())
+                return;
+            consider(environment_.home + QLatin1Char('/') + entry,
+                     {QStringLiteral("~/") + entry, WineLauncher::Wine});
+        }
+    }
+
+    // Every prefix named by $WINEPREFIX or holding a pinned folder: found whatever the bounds, and
+    // taken out of the others so that it shows once, first.
+    void pin(const QString& home, const std::optional<WinePrefix>& wine) {
+        if (wine)
+            wineId_ = identity(wine->folder);
+        if (!environment_.winePrefix.isEmpty()) {
+            const QString folder = QDir::cleanPath(environment_.winePrefix);
+            pinFolder(folder, {shortened(folder, home), WineLauncher::Wine});
+        }
+        for (const QString& pinned : environment_.pinnedFolders) {
+            const QString folder = prefixHolding(pinned);
+            if (folder.isEmpty())
+                continue;
+            Naming naming{shortened(folder, home), WineLauncher::Wine};
+            if (const auto steam = steamPlace(folder))
+                naming = steamNaming(steam->first, steam->second);
+            pinFolder(folder, naming);
+        }
+    }
+
+    [[nodiscard]] WineDiscovery result(std::optional<WinePrefix> wine) && {
+        WineDiscovery discovery;
+        discovery.cutShort = cutShort_;
+        discovery.prefixes = std::move(pinned_);
+        if (wine && !pinnedIds_.contains(wineId_))
+            discovery.prefixes.append(std::move(*wine));
+        // Installed games first, then the rest, each by name as a user reads it.
+        std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
+            if (a.prefix.installedGame != b.prefix.installedGame)
+                return a.prefix.installedGame;
+            const int byName = a.prefix.name.compare(b.prefix.name, Qt::CaseInsensitive);
+            return byName != 0 ? byName < 0 : a.prefix.folder < b.prefix.folder;
+        });
+        for (Found& found : found_) {
+            if (!pinnedIds_.contains(found.id))
+                discovery.prefixes.append(std::move(found.prefix));
+        }
+        return discovery;
+    }
+
+    // Marks ~/.wine as seen, so a sibling search or a link to it does not list it again.
+    void seeWine(const std::optional<WinePrefix>& wine) {
+        if (wine)
+            seen_.insert(identity(wine->folder));
+    }
 
 private:
+    struct Found {
+        QString id;
+        WinePrefix prefix;
+    };
+
+    // False when `folder` can't be entered or was searched already (~/.steam/steam is usually a
+    // link to ~/.local/share/Steam; library "0" is the root itself).
+    bool enterOnce(const QString& folder) {
+        const QString id = identity(folder);
+        if (id.isEmpty() || !QFileInfo(folder).isDir() || entered_.contains(id))
+            return false;
+        entered_.insert(id);
+        return true;
+    }
+
+    void consider(const QString& folder, const Naming& naming) {
+        std::optional<WinePrefix> prefix = readNamed(folder, naming);
+        // A prefix without a drive offers nothing to a drive list.
+        if (!prefix || prefix->drives.isEmpty())
+            return;
+        const QString id = identity(prefix->folder);
+        if (id.isEmpty() || seen_.contains(id))
+            return;
+        seen_.insert(id);
+        found_.append({id, std::move(*prefix)});
+    }
+
+    [[nodiscard]] std::optional<WinePrefix> readNamed(const QString& folder,
+                                                      const Naming& naming) const {
+        std::optional<WinePrefix> prefix =
+            winePrefixes::read(folder, naming.name, limits_.entriesPerDosdevices);
+        if (prefix) {
+            prefix->launcher = naming.launcher;
+            prefix->installedGame = naming.installedGame;
+        }
+        return prefix;
+    }
+
+    void pinFolder(const QString& folder, const Naming& naming) {
+        const QString id = identity(folder);
+        if (id.isEmpty() || pinnedIds_.contains(id))
+            return;
+        // Found already: it keeps the name its launcher gives it.
+        for (const Found& found : std::as_const(found_)) {
+            if (found.id == id) {
+                pinnedIds_.insert(id);
+                pinned_.append(found.prefix);
+                return;
+            }
+        }
+        std::optional<WinePrefix> prefix = readNamed(folder, naming);
+        if (!prefix)
+            return;
+        if (id == wineId_)
+            prefix->name = QStringLiteral("~/.wine");
+        pinnedIds_.insert(id);
+        pinned_.append(std::move(*prefix));
+    }
+
+    // The prefix that `path` lies in: itself or its nearest ancestor that is a prefix.
+    static QString prefixHolding(const QString& path) {
+        if (path.isEmpty() || path.contains(QChar(0)))
+            return {};
+        QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+        for (int step = 0; step < deepestFolder; ++step) {
+            if (isPrefixFolder(folder))
+                return folder;
+            const QString parent = QFileInfo(folder).path();
+            if (parent == folder)
+                break;
+            folder = parent;
+        }
+        return {};
+    }
+
     const WineEnvironment& environment_;
     WineDiscoveryLimits limits_;
     QDeadlineTimer deadline_;
-    QList<WinePrefix> found_;
+    bool cutShort_ = false;
+    QList<Found> found_;
+    QList<WinePrefix> pinned_;
     QSet<QString> seen_;
-    QSet<QString> launchersSeen_;
+    QSet<QString> pinnedIds_;
+    QSet<QString> entered_;
+    QString wineId_;
 };
 
-QString homeWine(const WineEnvironment& environment) {
+QString homeWineFolder(const WineEnvironment& environment) {
     return environment.home.isEmpty() ? QString() : environment.home + QStringLiteral("/.wine");
+}
+
+QString counted(qsizetype count, const QString& what) {
+    return count == 1 ? QStringLiteral("1 %1 prefix").arg(what)
+                      : QStringLiteral("%1 %2 prefixes").arg(count).arg(what);
 }
 
 } // namespace
 
 WineEnvironment WineEnvironment::ofProcess() {
-    return {qEnvironmentVariable("HOME"), qEnvironmentVariable("WINEPREFIX")};
+    return {qEnvironmentVariable("HOME"), qEnvironmentVariable("WINEPREFIX"), {}};
 }
 
 std::optional<WineDrive> WinePrefix::drive(QChar letter) const {
@@ -135,11 +370,7 @@ std::optional<WineDrive> WinePrefix::drive(QChar letter) const {
 
 std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QString& name,
                                              int dosdevicesEntries) {
-    if (folder.isEmpty() || folder.contains(QChar(0)))
-        return std::nullopt;
-    const QString dosdevices = folder + QStringLiteral("/dosdevices");
-    // isDir() follows links; a dangling or looping one is simply not a folder.
-    if (!QFileInfo(dosdevices).isDir() || !QFileInfo(folder + QStringLiteral("/drive_c")).isDir())
+    if (folder.isEmpty() || folder.contains(QChar(0)) || !isPrefixFolder(folder))
         return std::nullopt;
     WinePrefix prefix;
     prefix.folder = QFileInfo(folder).canonicalFilePath();
@@ -147,22 +378,32 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
     if (prefix.folder.isEmpty())
         return std::nullopt;
 
+    const QString dosdevices = folder + QStringLiteral("/dosdevices");
+    const QFileInfo dosdevicesInfo(dosdevices);
     // Drive links are named "c:"; the raw devices beside them ("c::", "com1") are not drives.
+    // isDir() follows links; a dangling or looping one is simply not a folder.
     const QStringList entries =
-        someEntries(dosdevices, dosdevicesEntries, QDir::AllEntries | QDir::System);
+        dosdevicesInfo.isDir()
+            ? someEntries(dosdevices, dosdevicesEntries, QDir::AllEntries | QDir::System)
+            : QStringList();
     for (const QString& entry : entries) {
         if (entry.size() != 2 || entry[1] != QLatin1Char(':'))
             continue;
         const QChar letter = entry[0].toUpper();
-        if (letter < QLatin1Char('A') || letter > QLatin1Char('Y'))
+        if (letter < QLatin1Char('A') || letter > QLatin1Char('Z'))
             continue;
-        const QFileInfo target(dosdevices + QLatin1Char('/') + entry);
-        const QString root = target.canonicalFilePath();
+        const QString root = QFileInfo(dosdevices + QLatin1Char('/') + entry).canonicalFilePath();
         if (root.isEmpty() || !QFileInfo(root).isDir())
             continue;
         if (prefix.drive(letter))
             continue; // "c:" and "C:" side by side: the first in sorted order counts
         prefix.drives.append({letter, root, QStringLiteral("%1: (%2)").arg(letter).arg(name)});
+    }
+    // Without any dosdevices folder Wine still has drive_c as C:.
+    if (!dosdevicesInfo.exists() && !dosdevicesInfo.isSymLink()) {
+        const QString driveC = QFileInfo(folder + QStringLiteral("/drive_c")).canonicalFilePath();
+        if (!driveC.isEmpty())
+            prefix.drives.append({QLatin1Char('C'), driveC, QStringLiteral("C: (%1)").arg(name)});
     }
     std::sort(
         prefix.drives.begin(), prefix.drives.end(),
@@ -170,36 +411,76 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
     return prefix;
 }
 
-QList<WinePrefix> winePrefixes::discover(const WineEnvironment& environment,
-                                         const WineDiscoveryLimits& limits) {
-    Discovery discovery(environment, limits);
-    if (!environment.winePrefix.isEmpty()) {
-        const QString folder = QDir::cleanPath(environment.winePrefix);
-        discovery.consider(folder, shortened(folder, environment.home));
-    }
-    if (const QString wine = homeWine(environment); !wine.isEmpty())
-        discovery.consider(wine, QStringLiteral("~/.wine"));
-    for (const LauncherFolder& launcher : launcherFolders(environment.home))
-        discovery.searchLauncher(launcher);
-    return std::move(discovery).found();
+std::optional<WinePrefix> winePrefixes::homeWine(const WineEnvironment& environment) {
+    const QString folder = homeWineFolder(environment);
+    return folder.isEmpty() ? std::nullopt : read(folder, QStringLiteral("~/.wine"));
 }
 
-std::optional<WinePrefix> winePrefixes::defaultPrefix(const WineEnvironment& environment,
-                                                      const WineDiscoveryLimits& limits) {
-    if (!environment.winePrefix.isEmpty()) {
-        const QString folder = QDir::cleanPath(environment.winePrefix);
-        if (auto prefix =
-                read(folder, shortened(folder, environment.home), limits.entriesPerDosdevices))
-            return prefix;
+WineDiscovery winePrefixes::discoverAll(const WineEnvironment& environment,
+                                        const WineDiscoveryLimits& limits) {
+    Discovery discovery(environment, limits);
+    std::optional<WinePrefix> wine = homeWine(environment);
+    discovery.seeWine(wine);
+    if (!environment.home.isEmpty()) {
+        discovery.searchSteam();
+        for (const LauncherFolder& launcher : launcherFolders(environment.home))
+            discovery.searchLauncher(launcher);
+        discovery.searchHeroic();
+        discovery.searchSiblings();
     }
-    if (const QString wine = homeWine(environment); !wine.isEmpty()) {
-        if (auto prefix = read(wine, QStringLiteral("~/.wine"), limits.entriesPerDosdevices))
-            return prefix;
+    discovery.pin(environment.home, wine);
+    return std::move(discovery).result(std::move(wine));
+}
+
+QList<WinePrefix> winePrefixes::discover(const WineEnvironment& environment,
+                                         const WineDiscoveryLimits& limits) {
+    return discoverAll(environment, limits).prefixes;
+}
+
+Result<WinePrefix> winePrefixes::fromEnvironment(const WineEnvironment& environment) {
+    const QString folder = QDir::cleanPath(environment.winePrefix);
+    if (std::optional<WinePrefix> prefix = read(folder, shortened(folder, environment.home)))
+        return std::move(*prefix);
+    const QFileInfo info(folder);
+    const QString why = !info.exists()  ? QStringLiteral("there is no such folder")
+                        : !info.isDir() ? QStringLiteral("it is not a folder")
+                                        : QStringLiteral("it holds neither drive_c nor dosdevices");
+    return FileFailure{QStringLiteral("use the Wine prefix in WINEPREFIX"), environment.winePrefix,
+                       QStringLiteral("%1, so it is not a Wine prefix; set WINEPREFIX to the "
+                                      "prefix that holds the game, or unset it")
+                           .arg(why)};
+}
+
+std::optional<FileFailure> winePrefixes::environmentFailure(const WineEnvironment& environment) {
+    if (environment.winePrefix.isEmpty())
+        return std::nullopt;
+    Result<WinePrefix> prefix = fromEnvironment(environment);
+    if (prefix)
+        return std::nullopt;
+    return prefix.failure();
+}
+
+QString winePrefixes::whereFound(const QList<WinePrefix>& prefixes) {
+    QStringList parts;
+    for (const WinePrefix& prefix : prefixes) {
+        if (prefix.launcher == WineLauncher::Wine)
+            parts.append(prefix.name);
     }
-    QList<WinePrefix> found = discover(environment, limits);
-    if (found.size() == 1)
-        return std::move(found.front());
-    return std::nullopt;
+    const std::pair<WineLauncher, const char*> launchers[] = {
+        {WineLauncher::Steam, "Steam"},           {WineLauncher::Lutris, "Lutris"},
+        {WineLauncher::Heroic, "Heroic"},         {WineLauncher::Bottles, "Bottles"},
+        {WineLauncher::Winetricks, "winetricks"}, {WineLauncher::PlayOnLinux, "PlayOnLinux"}};
+    for (const auto& [launcher, what] : launchers) {
+        const auto count =
+            std::count_if(prefixes.begin(), prefixes.end(),
+                          [&](const WinePrefix& p) { return p.launcher == launcher; });
+        if (count > 0)
+            parts.append(counted(count, QLatin1String(what)));
+    }
+    if (parts.size() <= 1)
+        return parts.value(0);
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 } // namespace zorbin

@@ -4,10 +4,14 @@
 
 #pragma once
 
+#include "files/FileFailure.h"
+#include "files/Result.h"
+
 #include <chrono>
 #include <optional>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace zorbin {
 
@@ -16,6 +20,9 @@ namespace zorbin {
 struct WineEnvironment {
     QString home;       // the home folder; empty means none is searched
     QString winePrefix; // $WINEPREFIX; empty when unset
+    // Folders the user is known to use (the remembered ones): the prefixes holding them are always
+    // offered, first, however far discovery gets.
+    QStringList pinnedFolders;
 
     // $HOME and $WINEPREFIX of this process.
     [[nodiscard]] static WineEnvironment ofProcess();
@@ -28,39 +35,66 @@ struct WineDrive {
     QString label; // as the drive lists show it: "C: (~/.wine)"
 };
 
+// Which launcher made a prefix, for telling the user where prefixes were looked for.
+enum class WineLauncher { Wine, Steam, Lutris, Bottles, Heroic, Winetricks, PlayOnLinux };
+
 struct WinePrefix {
     QString folder;          // canonical path
-    QString name;            // short, for labels: "~/.wine", "Steam 22380", "Bottles Games"
-    QList<WineDrive> drives; // by letter; z: (the whole file system) left out
+    QString name;            // for labels: "~/.wine", "QEL Pro Football 2011", "Steam 22380"
+    QList<WineDrive> drives; // by letter, z: (the whole file system) included
+    WineLauncher launcher = WineLauncher::Wine;
+    bool installedGame = false; // a Steam prefix whose game's manifest names it
 
     // The drive with `letter` (either case), when the prefix has it.
     [[nodiscard]] std::optional<WineDrive> drive(QChar letter) const;
 };
 
 // Discovery runs at start-up and each time a drive list opens, and launcher folders can hold
-// thousands of entries or sit on slow disks: it stops at whichever bound it meets first.
+// thousands of entries or sit on slow disks: it stops at whichever bound it meets first. The
+// counts leave room for a large Steam library on several disks; the time is what a user notices.
 struct WineDiscoveryLimits {
-    int prefixes = 64;                  // prefixes returned
-    int entriesPerLauncherFolder = 512; // entries read from one launcher folder
-    int entriesPerDosdevices = 128;     // entries read from one dosdevices folder
+    int prefixes = 512;                  // prefixes returned, besides the pinned ones
+    int entriesPerLauncherFolder = 2048; // entries read from one launcher folder
+    int entriesPerDosdevices = 128;      // entries read from one dosdevices folder
+    int steamLibraries = 32;             // libraries read from one libraryfolders.vdf
     std::chrono::milliseconds time{100};
+};
+
+// What a discovery found, and whether it stopped at a bound before the end.
+struct WineDiscovery {
+    QList<WinePrefix> prefixes;
+    bool cutShort = false;
 };
 
 namespace winePrefixes {
 
-// The prefixes of `environment`, each once, in this order: $WINEPREFIX, ~/.wine, then those of
-// Steam (compatdata/*/pfx), Bottles, Lutris (~/Games/*) and PlayOnLinux, each launcher's sorted by
-// name. A folder that can't be read, a dangling or looping link, or anything that is not a prefix
-// is passed over without a word.
+// The prefixes of `environment`, each once (by device and inode), in this order: $WINEPREFIX, the
+// prefixes holding the pinned folders, ~/.wine, then those of installed Steam games, then the rest
+// (Steam prefixes without a game, Lutris, Heroic, Bottles, winetricks, PlayOnLinux, ~/.wine-*
+// siblings), each group sorted by name without regard to case. Steam prefixes are looked for in
+// every library that a Steam root's libraryfolders.vdf names. A folder that can't be read, a
+// dangling or looping link, or anything that is not a prefix is passed over without a word.
+[[nodiscard]] WineDiscovery discoverAll(const WineEnvironment& environment,
+                                        const WineDiscoveryLimits& limits = {});
 [[nodiscard]] QList<WinePrefix> discover(const WineEnvironment& environment,
                                          const WineDiscoveryLimits& limits = {});
 
-// The prefix Windows paths are read through: $WINEPREFIX, else ~/.wine, else the only prefix found.
-[[nodiscard]] std::optional<WinePrefix> defaultPrefix(const WineEnvironment& environment,
-                                                      const WineDiscoveryLimits& limits = {});
+// The prefix $WINEPREFIX names, when it is set. It must be one (a folder holding drive_c or
+// dosdevices); the failure names the variable and its value, since reading through another prefix
+// instead could give another copy of the league.
+[[nodiscard]] Result<WinePrefix> fromEnvironment(const WineEnvironment& environment);
 
-// `folder` read as a prefix (a folder holding dosdevices/ and drive_c/) named `name` in labels;
-// none when it is not one.
+// The failure of fromEnvironment when $WINEPREFIX is set and not a prefix; none otherwise.
+[[nodiscard]] std::optional<FileFailure> environmentFailure(const WineEnvironment& environment);
+
+// ~/.wine, when it is a prefix.
+[[nodiscard]] std::optional<WinePrefix> homeWine(const WineEnvironment& environment);
+
+// Where `prefixes` were found, for a message: "~/.wine and 3 Steam prefixes".
+[[nodiscard]] QString whereFound(const QList<WinePrefix>& prefixes);
+
+// `folder` read as a prefix (a folder holding drive_c or dosdevices) named `name` in labels; none
+// when it is not one. Without dosdevices, C: is drive_c, as Wine has it.
 [[nodiscard]] std::optional<WinePrefix> read(const QString& folder, const QString& name,
                                              int dosdevicesEntries = 128);
 

@@ -37,11 +37,12 @@ QString leagueFiles::pathBoxText(const QString& folder, const QString& fileName)
     return {};
 }
 
-Result<QString> leagueFiles::userFolder(const QString& text, const WineEnvironment& wine) {
-    const Result<userPath::Resolved> resolved = userPath::resolve(text, wine);
-    if (!resolved)
-        return resolved.failure();
-    return folderString(resolved->path);
+Result<userPath::Resolved> leagueFiles::userFolder(const QString& text,
+                                                   const WineEnvironment& wine) {
+    Result<userPath::Resolved> resolved = userPath::resolve(text, wine);
+    if (resolved)
+        resolved.value().path = folderString(resolved->path);
+    return resolved;
 }
 
 QString leagueFiles::typedFile(const QString& text, const WineEnvironment& wine) {

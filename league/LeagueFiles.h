@@ -5,6 +5,7 @@
 #pragma once
 
 #include "files/Result.h"
+#include "files/UserPath.h"
 #include "files/WinePrefixes.h"
 
 #include <QString>
@@ -27,10 +28,12 @@ namespace zorbin::leagueFiles {
 // folder holds no such file.
 [[nodiscard]] QString pathBoxText(const QString& folder, const QString& fileName);
 
-// A folder a user names, as the columns hold it: native or a Windows path read through the default
-// Wine prefix of `wine`, every component matched without regard to letter case. The failure says
-// why the text can name nothing here (a drive no prefix has, a Windows path stepping with "..").
-[[nodiscard]] Result<QString> userFolder(const QString& text, const WineEnvironment& wine);
+// A folder a user names, as the columns hold it (in `path`): native or a Windows path read through
+// the Wine prefix of `wine` that holds it, every component matched without regard to letter case.
+// The failure says why the text can name nothing here (no prefix holds it, a Windows path stepping
+// with "..").
+[[nodiscard]] Result<userPath::Resolved> userFolder(const QString& text,
+                                                    const WineEnvironment& wine);
 
 // The file a typed path box names, found the same way; the text as typed when it names nothing
 // here, so that what then fails names what the user wrote.

@@ -82,6 +82,29 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
     return seasonFailure ? seasonFailure : masterFailure;
 }
 
+QStringList RememberedFolders::folders() const {
+    QStringList folders;
+    for (const QString& name : {seasonFileReadName, masterFileReadName}) {
+        const Result<QByteArray> content = readFile(name);
+        if (!content)
+            continue;
+        RememberedFieldReader reader(*content);
+        // The season file holds two entries, the master file one.
+        for (int entry = 0; entry < 2; ++entry) {
+            const std::optional<QByteArray> field = reader.nextField();
+            if (!field)
+                break;
+            const Result<userPath::Resolved> folder = userPath::resolve(entryText(*field), wine_);
+            if (!folder)
+                continue;
+            folders.append(folder->path);
+            if (!folder->prefixFolder.isEmpty())
+                folders.append(folder->prefixFolder);
+        }
+    }
+    return folders;
+}
+
 void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
     const auto restoreColumn = [this, &columns](PickerColumn column, const QByteArray& entry) {
         const QString text = entryText(entry);

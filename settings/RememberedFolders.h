@@ -12,6 +12,7 @@
 #include <optional>
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace zorbin {
 
@@ -42,6 +43,10 @@ public:
     // Every failure passes in silence, and neither file keeps the other's columns from being
     // restored. An entry on a drive no Wine prefix has leaves its column where it stood.
     void RestoreFolders(FolderColumnSetter& columns) const;
+
+    // The remembered folders on this machine, and the Wine prefix each Windows entry goes through,
+    // for discovery to offer first. Reads only: a missing file is not created.
+    [[nodiscard]] QStringList folders() const;
 
     // An entry's bytes as text: a Windows path, as the original program wrote it, in the Windows
     // code page; any other in the file-name encoding this program writes its own entries in.

@@ -211,8 +211,11 @@ void Form1::orderTabs() {
 
 void Form1::startUp() {
     const QString workingFolder = QDir::currentPath();
-    // One look for volumes and Wine prefixes serves all three lists.
-    const QList<Drive> drives = mountedVolumes::drives(WineEnvironment::ofProcess());
+    // One look for volumes and Wine prefixes serves all three lists; the prefixes of the
+    // remembered folders are offered however many others there are.
+    WineEnvironment wine = WineEnvironment::ofProcess();
+    wine.pinnedFolders = rememberedFolders_.folders();
+    const QList<Drive> drives = mountedVolumes::drives(wine);
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         column->driveList()->setDrives(drives);
         column->standAt(workingFolder);
@@ -226,6 +229,9 @@ void Form1::startUp() {
     rememberedFolders_.RestoreFolders(*this);
 
     priorColumn_->driveList()->setFocus();
+    // Said once, here: every Windows path would fail for the same reason.
+    if (const std::optional<FileFailure> wrongPrefix = winePrefixes::environmentFailure(wine))
+        showMessage(wrongPrefix->message());
 }
 
 FolderPicker& Form1::picker(PickerColumn column) const {

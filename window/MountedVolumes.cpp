@@ -49,8 +49,11 @@ QList<Drive> mountedVolumes::drives(const WineEnvironment& environment) {
     for (const QString& root : roots())
         drives.append({root, root});
     for (const WinePrefix& prefix : winePrefixes::discover(environment)) {
-        for (const WineDrive& drive : prefix.drives)
-            drives.append({drive.label, drive.root});
+        for (const WineDrive& drive : prefix.drives) {
+            // Z: is the whole file system, which "/" already offers.
+            if (drive.letter != QLatin1Char('Z'))
+                drives.append({drive.label, drive.root});
+        }
     }
     return drives;
 }

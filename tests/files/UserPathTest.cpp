@@ -52,15 +52,19 @@ TEST_F(UserPathTest, WindowsPathsGoThroughTheDefaultPrefixMatchingEveryComponent
         // Exact spelling first, else the first match in sorted order.
         {R"(C:\Games\Twice\pro)", driveC + "/Games/Twice/pro"},
         {R"(C:\Games\Twice\pRO)", driveC + "/Games/Twice/PRO"},
-        // What does not exist keeps its spelling from the first component that matches nothing.
-        {R"(C:\games\Gone\2009)", driveC + "/Games/Gone/2009"},
+        // Z: is the whole file system.
+        {R"(z:\)", "/"},
+        {R"(Z:\)" + QString(driveC).replace('/', '\\') + R"(\GAMES\qel)", driveC + "/Games/QEL"},
+        // A path that is nowhere, or on a drive the prefix lacks, says where it was looked for.
+        {R"(C:\games\Gone\2009)",
+         R"(failure: no Wine prefix holds C:\games\Gone\2009; looked in ~/.wine)"},
         {R"(C:\Games\..\..\..\etc)", R"(failure: a Windows path may not step with "." or "..")"},
         {R"(C:\Games\.\QEL)", R"(failure: a Windows path may not step with "." or "..")"},
         {R"(C:\Games/../../etc)", R"(failure: a Windows path may not hold "/")"},
         {"C:/Games", R"(failure: a Windows path may not hold "/")"},
         {QStringLiteral("C:\\Games\\QEL") + QChar(0) + "x", "failure: it holds a NUL character"},
-        {R"(Q:\Games)", "failure: the Wine prefix ~/.wine has no drive Q:"},
-        {R"(z:\etc)", "failure: the Wine prefix ~/.wine has no drive Z:"},
+        {R"(Q:\Games)", R"(failure: no Wine prefix holds Q:\Games; looked in ~/.wine, which has )"
+                        "no drive Q: (set WINEPREFIX to the prefix that holds it)"},
     };
     for (const auto& test : cases)
         EXPECT_EQ(outcome(test.text), test.expected) << test.text.toStdString();
@@ -96,7 +100,8 @@ TEST_F(UserPathTest, WithoutAPrefixAWindowsPathNamesNothing) {
     ASSERT_FALSE(resolved);
     EXPECT_EQ(resolved.failure().message(),
               R"(Could not use the path "C:\Games": no Wine prefix was found to read Windows )"
-              "paths through (set WINEPREFIX)");
+              "paths through; looked for ~/.wine and the prefixes of Steam, Lutris, Heroic, "
+              "Bottles, winetricks and PlayOnLinux (set WINEPREFIX to the prefix that holds it)");
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 
 #include "files/WinePrefixes.h"
 
+#include "files/UserPath.h"
 #include "support/FakeHome.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zorbin {
@@ -23,11 +25,16 @@ WineDiscoveryLimits patient() {
     return limits;
 }
 
+// Each drive but Z:, which every prefix of these homes has and maps to "/".
 QStringList labels(const QList<WinePrefix>& prefixes) {
     QStringList labels;
     for (const WinePrefix& prefix : prefixes) {
-        for (const WineDrive& drive : prefix.drives)
-            labels.append(drive.label + " " + drive.root);
+        for (const WineDrive& drive : prefix.drives) {
+            if (drive.letter == 'Z')
+                EXPECT_EQ(drive.root, "/") << prefix.folder.toStdString();
+            else
+                labels.append(drive.label + " " + drive.root);
+        }
     }
     return labels;
 }
@@ -39,13 +46,26 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     home.makePrefix(".wine", FakeHome::driveC +
                                  QList<FakeHome::Link>{{"d:", h + "/data"}, {"c::", "/dev/null"}});
     home.makePrefix("custom");
-    home.makePrefix(".local/share/Steam/steamapps/compatdata/22380/pfx");
+    const QString steam = ".local/share/Steam";
+    home.makeSteamPrefix(steam, "22380");
+    home.makeSteamPrefix(steam, "228980", "Steamworks Common Redistributables");
+    // A second library on another disk, named in libraryfolders.vdf, and shared with the flatpak.
+    home.makeSteamPrefix("disk/SteamLibrary", "555", "QEL Pro Football 2011");
+    home.makeSteamPrefix("disk/SteamLibrary", "777", "aardvark Racing");
+    home.writeLibraryFolders(steam, {h + "/" + steam, h + "/disk/SteamLibrary"});
+    const QString flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
+    home.writeLibraryFolders(flatpak, {h + "/" + flatpak, h + "/disk/SteamLibrary"});
     // Steam's usual second way in to the same folder: read once.
     ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
-    ASSERT_TRUE(QFile::link(h + "/.local/share/Steam", h + "/.steam/steam"));
+    ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
     home.makePrefix(".local/share/bottles/bottles/Games");
     home.makePrefix("Games/epic");
+    home.makePrefix("Games/Heroic/Prefixes/default/Hades");
+    home.makePrefix(".local/share/wineprefixes/qel2");
+    home.makePrefix(".wine-qel");
     home.makePrefix(".PlayOnLinux/wineprefix/qel");
+    // A prefix Wine made without dosdevices still has C:.
+    ASSERT_TRUE(QDir().mkpath(h + "/.local/share/wineprefixes/bare/drive_c"));
     // Prefixes whose drives lead nowhere, and folders that are no prefix at all.
     home.makePrefix("Games/dangling", {{"c:", h + "/nowhere"}});
     home.makePrefix("Games/loop", {{"c:", "c:"}});
@@ -58,23 +78,34 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     const QString locked = home.makePrefix("Games/locked");
     ASSERT_TRUE(QFile::setPermissions(locked + "/dosdevices", {}));
 
-    const WineEnvironment environment{h, h + "/custom/"};
+    const WineEnvironment environment{h, h + "/custom/", {}};
     const QList<WinePrefix> found = winePrefixes::discover(environment, patient());
     QFile::setPermissions(locked + "/dosdevices",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+    const QString library = h + "/disk/SteamLibrary/steamapps/compatdata/";
     QStringList expected = {
         "C: (~/custom) " + h + "/custom/drive_c",
         "C: (~/.wine) " + h + "/.wine/drive_c",
         "D: (~/.wine) " + h + "/data",
-        "C: (Steam 22380) " + h + "/.local/share/Steam/steamapps/compatdata/22380/pfx/drive_c",
-        "C: (Bottles Games) " + h + "/.local/share/bottles/bottles/Games/drive_c",
-        "C: (~/Games/epic) " + h + "/Games/epic/drive_c",
+        // Installed games first, by name whatever its case; then the others.
+        "C: (aardvark Racing) " + library + "777/pfx/drive_c",
+        "C: (QEL Pro Football 2011) " + library + "555/pfx/drive_c",
+        "C: (Steamworks Common Redistributables) " + h + "/" + steam +
+            "/steamapps/compatdata/228980/pfx/drive_c",
+        "C: (bare) " + h + "/.local/share/wineprefixes/bare/drive_c",
+        "C: (epic) " + h + "/Games/epic/drive_c",
+        "C: (Games) " + h + "/.local/share/bottles/bottles/Games/drive_c",
+        "C: (Hades) " + h + "/Games/Heroic/Prefixes/default/Hades/drive_c",
     };
     // Root reads every folder whatever its permissions.
     if (::geteuid() == 0)
-        expected.append("C: (~/Games/locked) " + h + "/Games/locked/drive_c");
-    expected.append("C: (PlayOnLinux qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
+        expected.append("C: (locked) " + h + "/Games/locked/drive_c");
+    expected.append("C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
+    expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
+    expected.append("C: (Steam 22380) " + h + "/" + steam +
+                    "/steamapps/compatdata/22380/pfx/drive_c");
+    expected.append("C: (~/.wine-qel) " + h + "/.wine-qel/drive_c");
     EXPECT_EQ(labels(found), expected);
 }
 
@@ -91,36 +122,135 @@ TEST(WinePrefixes, ALauncherFolderWithThousandsOfEntriesIsReadOnlyAsFarAsTheBoun
     WineDiscoveryLimits noTime;
     noTime.time = std::chrono::milliseconds(0);
     EXPECT_TRUE(winePrefixes::discover(home.environment(), noTime).isEmpty());
+
+    // Whatever the bounds, the prefixes the user named or uses come first: $WINEPREFIX, then those
+    // holding a pinned folder (a prefix, a folder inside one, or one reached through its link).
+    WineEnvironment pinned = home.environment();
+    pinned.winePrefix = home.path() + "/Games/g299";
+    pinned.pinnedFolders = {home.path() + "/Games/g298/drive_c/League/2009",
+                            home.path() + "/Games/g297/dosdevices/c:/League",
+                            home.path() + "/Games/g299", "/", home.path() + "/nowhere"};
+    noTime.prefixes = 0;
+    QStringList names;
+    for (const WinePrefix& prefix : winePrefixes::discover(pinned, noTime))
+        names.append(prefix.name);
+    EXPECT_EQ(names, QStringList({"~/Games/g299", "~/Games/g298", "~/Games/g297"}));
 }
 
-TEST(WinePrefixes, TheDefaultIsWineprefixElseDotWineElseTheOnlyOneFound) {
+TEST(WinePrefixes, BadSteamFilesAndCrowdedOrLoopingFoldersEndInTime) {
+    FakeHome home;
+    const QString h = home.path();
+    const QString steam = ".local/share/Steam";
+    // 2,000 compatdata entries: the folders Steam leaves for games long gone, and among them
+    // prefixes, some with manifests that are not KeyValues or not files at all.
+    const QString compatdata = h + "/" + steam + "/steamapps/compatdata/";
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_TRUE(QDir().mkpath(compatdata + QString::number(20000 + i)));
+    for (int i = 0; i < 40; ++i)
+        home.makeSteamPrefix(steam, QString::number(10000 + i), i % 3 ? QString() : "Game");
+    home.write(steam + "/steamapps/appmanifest_10003.acf", "\"AppState\" { \"name\" ");
+    home.write(steam + "/steamapps/appmanifest_10006.acf", QByteArray(200000, '{'));
+    QFile::remove(h + "/" + steam + "/steamapps/appmanifest_10009.acf");
+    ASSERT_EQ(
+        ::mkfifo(QFile::encodeName(h + "/" + steam + "/steamapps/appmanifest_10009.acf"), 0600), 0);
+    // Libraries that loop, lead nowhere, can't be read or are the root again.
+    ASSERT_TRUE(QDir().mkpath(h + "/locked"));
+    ASSERT_TRUE(QFile::link(h + "/loop", h + "/loop"));
+    home.writeLibraryFolders(steam, {h + "/" + steam, h + "/loop", h + "/locked", h + "/nowhere",
+                                     h + "/.steam/steam", "relative", ""});
+    ASSERT_TRUE(QFile::setPermissions(h + "/locked", {}));
+    ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
+    ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
+    const QString flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
+    home.write(flatpak + "/steamapps/libraryfolders.vdf", QByteArray(2 * 1024 * 1024, '"'));
+    home.makePrefix("Games/self");
+    ASSERT_TRUE(QFile::link(h + "/Games", h + "/Games/self/drive_c/up"));
+
+    WineDiscoveryLimits limits = patient();
+    WineDiscovery found = winePrefixes::discoverAll(home.environment(), limits);
+    EXPECT_EQ(found.prefixes.size(), 41); // and Games/self
+    EXPECT_FALSE(found.cutShort);
+    QStringList installed;
+    for (const WinePrefix& prefix : found.prefixes) {
+        if (prefix.installedGame)
+            installed.append(prefix.name);
+    }
+    // Of 10000, 10003, ... 10039 only those whose manifest reads name the game.
+    EXPECT_EQ(installed.size(), 11);
+    limits.prefixes = 30;
+    found = winePrefixes::discoverAll(home.environment(), limits);
+    EXPECT_EQ(found.prefixes.size(), 30);
+    EXPECT_TRUE(found.cutShort);
+    QFile::setPermissions(h + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(WinePrefixes, AWindowsPathGoesThroughWineprefixElseDotWineElseTheFirstPrefixHoldingIt) {
     struct Case {
         const char* what;
         QStringList prefixes;
+        QStringList holding; // the prefixes whose C: holds the league
         QString winePrefix;
-        QString expected; // the default's folder below the home; empty for none
+        QString expected; // the prefix read through below the home, or "failure: " and a part of it
     };
+    const QString steam = ".local/share/Steam/steamapps/compatdata/";
     const Case cases[] = {
-        {"$WINEPREFIX first", {".wine", "custom"}, "custom", "custom"},
-        {"$WINEPREFIX not a prefix", {".wine"}, "nothing-here", ".wine"},
-        {"~/.wine", {".wine", "Games/a"}, "", ".wine"},
-        {"the only one", {"Games/a"}, "", "Games/a"},
-        {"two to choose from", {"Games/a", "Games/b"}, "", ""},
-        {"none", {}, "", ""},
+        {"$WINEPREFIX first", {".wine", "custom"}, {".wine", "custom"}, "custom", "custom"},
+        {"$WINEPREFIX without the league", {".wine", "custom"}, {".wine"}, "custom", "custom"},
+        {"$WINEPREFIX missing",
+         {".wine"},
+         {".wine"},
+         "nothing-here",
+         "failure: there is no such folder, so it is not a Wine prefix"},
+        {"$WINEPREFIX an empty folder",
+         {".wine"},
+         {".wine"},
+         "empty",
+         "failure: it holds neither drive_c nor dosdevices"},
+        {"~/.wine", {".wine", "Games/a"}, {".wine", "Games/a"}, "", ".wine"},
+        {"~/.wine without it", {".wine", "Games/a"}, {"Games/a"}, "", "Games/a"},
+        {"the only one", {"Games/a"}, {"Games/a"}, "", "Games/a"},
+        {"the first of two by name", {"Games/B", "Games/a"}, {"Games/B", "Games/a"}, "", "Games/a"},
+        {"an installed game first",
+         {"Games/a", steam + "555/pfx"},
+         {"Games/a", steam + "555/pfx"},
+         "",
+         steam + "555/pfx"},
+        {"none holds it",
+         {".wine", "Games/a", steam + "1/pfx"},
+         {},
+         "",
+         "failure: no Wine prefix holds C:\\League; looked in ~/.wine, 1 Steam prefix and 1 "
+         "Lutris prefix"},
+        {"none", {}, {}, "", "failure: no Wine prefix was found"},
     };
     for (const Case& test : cases) {
         FakeHome home;
         for (const QString& prefix : test.prefixes)
             home.makePrefix(prefix);
+        for (const QString& prefix : test.holding)
+            ASSERT_TRUE(QDir().mkpath(home.path() + "/" + prefix + "/drive_c/League/2009"));
+        home.write(".local/share/Steam/steamapps/appmanifest_555.acf",
+                   R"("AppState" { "name" "QEL Pro Football 2011" })");
         WineEnvironment environment = home.environment();
-        if (!test.winePrefix.isEmpty())
+        if (!test.winePrefix.isEmpty()) {
             environment.winePrefix = home.path() + "/" + test.winePrefix;
-        const std::optional<WinePrefix> found = winePrefixes::defaultPrefix(environment, patient());
-        if (test.expected.isEmpty()) {
-            EXPECT_FALSE(found) << test.what;
+            home.write("empty/readme", {});
+        }
+        const Result<userPath::Resolved> found = userPath::resolve(R"(C:\League)", environment);
+        if (test.expected.startsWith("failure: ")) {
+            ASSERT_FALSE(found) << test.what;
+            EXPECT_TRUE(found.failure().message().contains(test.expected.mid(9)))
+                << test.what << ": " << found.failure().message().toStdString();
+            if (!test.winePrefix.isEmpty()) {
+                EXPECT_TRUE(found.failure().message().contains("WINEPREFIX \"" +
+                                                               environment.winePrefix + "\""))
+                    << found.failure().message().toStdString();
+            }
         } else {
-            ASSERT_TRUE(found) << test.what;
-            EXPECT_EQ(found->folder, home.path() + "/" + test.expected) << test.what;
+            ASSERT_TRUE(found) << test.what << ": " << found.failure().message().toStdString();
+            EXPECT_EQ(found->prefixFolder, home.path() + "/" + test.expected) << test.what;
+            // Said whenever it was not ~/.wine.
+            EXPECT_EQ(found->note.isEmpty(), test.expected == ".wine") << test.what;
         }
     }
 }

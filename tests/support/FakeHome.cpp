@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <unistd.h>
 
 namespace zorbin::test {
@@ -28,7 +29,7 @@ FakeHome::~FakeHome() {
 }
 
 WineEnvironment FakeHome::environment() const {
-    return {path(), {}};
+    return {path(), {}, {}};
 }
 
 QString FakeHome::makePrefix(const QString& folder, const QList<Link>& links) const {
@@ -41,6 +42,38 @@ QString FakeHome::makePrefix(const QString& folder, const QList<Link>& links) co
                   0)
             << name.toStdString();
     return prefix;
+}
+
+void FakeHome::write(const QString& file, const QByteArray& content) const {
+    const QString full = QDir(path()).filePath(file);
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(full).path()));
+    QFile out(full);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly)) << full.toStdString();
+    EXPECT_EQ(out.write(content), content.size());
+}
+
+QString FakeHome::makeSteamPrefix(const QString& library, const QString& appid, const QString& game,
+                                  const QList<Link>& links) const {
+    if (!game.isEmpty())
+        write(QStringLiteral("%1/steamapps/appmanifest_%2.acf").arg(library, appid),
+              QStringLiteral("\"AppState\"\n{\n\t\"appid\"\t\t\"%1\"\n\t\"Universe\"\t\t\"1\"\n"
+                             "\t\"name\"\t\t\"%2\"\n\t\"StateFlags\"\t\t\"4\"\n"
+                             "\t\"installdir\"\t\t\"%2\"\n}\n")
+                  .arg(appid, game)
+                  .toUtf8());
+    return makePrefix(QStringLiteral("%1/steamapps/compatdata/%2/pfx").arg(library, appid), links);
+}
+
+void FakeHome::writeLibraryFolders(const QString& root, const QStringList& libraries) const {
+    QByteArray vdf = "\"libraryfolders\"\n{\n";
+    for (qsizetype i = 0; i < libraries.size(); ++i)
+        vdf += QStringLiteral("\t\"%1\"\n\t{\n\t\t\"path\"\t\t\"%2\"\n\t\t\"label\"\t\t\"\"\n"
+                              "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"0\"\n\t\t}\n\t}\n")
+                   .arg(i)
+                   .arg(libraries[i])
+                   .toUtf8();
+    vdf += "}\n";
+    write(root + QStringLiteral("/steamapps/libraryfolders.vdf"), vdf);
 }
 
 } // namespace zorbin::test

@@ -36,6 +36,19 @@ public:
     // returns its full path.
     QString makePrefix(const QString& folder, const QList<Link>& links = driveC) const;
 
+    // Writes `content` to `file` below the home, making its folders.
+    void write(const QString& file, const QByteArray& content) const;
+
+    // A Proton prefix for `appid` in the Steam library `library` below the home, as Steam lays it
+    // out: compatdata/<appid>/pfx, and the game's appmanifest_<appid>.acf when `game` names it.
+    // Returns the prefix's full path.
+    QString makeSteamPrefix(const QString& library, const QString& appid, const QString& game = {},
+                            const QList<Link>& links = driveC) const;
+
+    // The Steam root `root`'s steamapps/libraryfolders.vdf naming `libraries` (full paths), the
+    // root's own library first, as Steam writes it.
+    void writeLibraryFolders(const QString& root, const QStringList& libraries) const;
+
 private:
     QTemporaryDir directory_;
     QByteArray previousHome_;

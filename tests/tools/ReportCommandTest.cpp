@@ -298,6 +298,48 @@ TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase
     EXPECT_EQ(league.snapshot(), before);
 }
 
+TEST_F(ReportCommandTest, WithoutDotWineTheSteamPrefixHoldingThePathIsReadAndNamed) {
+    test::FakeHome home;
+    // The game in a second Steam library, among prefixes of other games that lack the league.
+    const QString steam = ".local/share/Steam";
+    for (const char* appid : {"100", "200", "300"})
+        home.makeSteamPrefix(steam, appid, QStringLiteral("Other ") + appid);
+    home.makeSteamPrefix("disk/SteamLibrary", "555", "QEL Pro Football 2011",
+                         {{"c:", league.root()}, {"z:", "/"}});
+    home.writeLibraryFolders(steam,
+                             {home.path() + "/" + steam, home.path() + "/disk/SteamLibrary"});
+    const QString zMaster = "Z:" + QString(league.masterFolder()).replace('/', '\\');
+    const auto before = league.snapshot();
+    const test::CommandOutput captured = report({R"(C:\PRIOR\)", R"(c:\Current)", zMaster});
+    EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
+    EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
+    EXPECT_TRUE(captured.err.contains(R"(Read "C:\PRIOR\" through the Wine prefix "QEL Pro )"
+                                      R"(Football 2011" (~/disk/SteamLibrary/steamapps/compatdata/)"
+                                      "555/pfx)"))
+        << captured.err.toStdString();
+
+    // A folder no prefix holds says where prefixes were looked for.
+    test::CommandOutput failed =
+        report({R"(C:\Elsewhere)", league.currentFolder(), league.masterFolder()});
+    EXPECT_EQ(failed.status, ReportCommand::failure);
+    EXPECT_TRUE(failed.err.contains(R"(no Wine prefix holds C:\Elsewhere; looked in 4 Steam )"
+                                    "prefixes\n"))
+        << failed.err.toStdString();
+
+    // A WINEPREFIX that is no prefix is never passed over for ~/.wine's older copy of the league.
+    LeagueFolder oldCopy;
+    home.makePrefix(".wine", {{"c:", oldCopy.root()}});
+    for (const QString& notAPrefix : {home.path() + "/typo", home.path() + "/disk"}) {
+        qputenv("WINEPREFIX", QFile::encodeName(notAPrefix));
+        failed = report({R"(C:\prior)", R"(C:\current)", R"(C:\master)"});
+        EXPECT_EQ(failed.status, ReportCommand::failure);
+        EXPECT_TRUE(failed.err.contains(("WINEPREFIX \"" + notAPrefix + "\"").toUtf8()))
+            << failed.err.toStdString();
+        EXPECT_TRUE(failed.out.isEmpty());
+    }
+    EXPECT_EQ(league.snapshot(), before);
+}
+
 TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{"one", "two"}, folders() + QStringList{"extra"},

@@ -139,9 +139,10 @@ QString ReportCommand::usage() {
         "and a CSV file that a spreadsheet opens as a table:\n"
         "  zorbin-report PRIOR CURRENT MASTER --format csv > lists.csv\n"
         "\n"
-        "A folder may also be a Windows path (C:\\Games\\QEL\\...), read through the Wine prefix\n"
-        "in $WINEPREFIX, else ~/.wine, else the only one found; letter case need not match the\n"
-        "disk.\n"
+        "A folder may also be a Windows path (C:\\Games\\QEL\\... or Z:\\home\\...), read through\n"
+        "the Wine prefix in $WINEPREFIX (which must be one), else ~/.wine when it holds the path,\n"
+        "else the first prefix found that holds it, which is then named on standard error;\n"
+        "letter case need not match the disk.\n"
         "\n"
         "--gone and --new write a list as the window's export does (Windows-1252, CR LF),\n"
         "whatever --format says. Nothing in the three folders is changed, and the remembered\n"
@@ -170,23 +171,26 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
     const WineEnvironment wine = WineEnvironment::ofProcess();
     QStringList folders;
     for (const QString& given : std::as_const(options->folders)) {
-        const Result<QString> folder = leagueFiles::userFolder(given, wine);
-        if (!folder) {
-            print(err, folder.failure().message() + QLatin1Char('\n'));
+        const Result<userPath::Resolved> resolved = leagueFiles::userFolder(given, wine);
+        if (!resolved) {
+            print(err, resolved.failure().message() + QLatin1Char('\n'));
             return failure;
         }
-        if (!QFileInfo(*folder).isDir()) {
+        // A prefix other than ~/.wine may hold another copy of the league: say which was read.
+        if (!resolved->note.isEmpty())
+            print(err, resolved->note + QLatin1Char('\n'));
+        const QString& folder = resolved->path;
+        if (!QFileInfo(folder).isDir()) {
             // A Windows path also names the folder it was read as.
-            const QString named =
-                userPath::isWindowsPath(given)
-                    ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, *folder)
-                    : QStringLiteral("\"%1\"").arg(given);
+            const QString named = userPath::isWindowsPath(given)
+                                      ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, folder)
+                                      : QStringLiteral("\"%1\"").arg(given);
             print(err, QStringLiteral("Could not read folder %1: %2\n")
-                           .arg(named, QFileInfo::exists(*folder) ? qt_error_string(ENOTDIR)
-                                                                  : qt_error_string(ENOENT)));
+                           .arg(named, QFileInfo::exists(folder) ? qt_error_string(ENOTDIR)
+                                                                 : qt_error_string(ENOENT)));
             return failure;
         }
-        folders.append(*folder);
+        folders.append(folder);
     }
 
     // The files the window's columns would find in these folders.
