@@ -137,7 +137,7 @@ BENCHMARK(windowStartUp)
 // Discovery alone, the part that grows with the prefixes.
 void wineDiscovery(benchmark::State& state) {
     const PreparedHome prepared(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const zorbin::WineEnvironment environment{prepared.home.path(), {}};
+    const zorbin::WineEnvironment environment{prepared.home.path(), {}, {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(zorbin::winePrefixes::discover(environment));
     state.counters["prefixes"] =

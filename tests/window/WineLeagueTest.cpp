@@ -100,6 +100,45 @@ TEST_F(WineLeagueTest, DriveListsOfferEachPrefixDriveAndTheHiddenFoldersLeadTher
     EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
+TEST_F(WineLeagueTest, TheGamesPrefixIsOfferedByNameAndAWrongWineprefixIsSaidOnce) {
+    // A Steam user's 70 Proton prefixes, the game's in a second library, and a winetricks prefix.
+    const QString steam = ".local/share/Steam";
+    for (int appid = 1000; appid < 1070; ++appid)
+        home_.makeSteamPrefix(steam, QString::number(appid));
+    const QString game =
+        home_.makeSteamPrefix("SDCard/SteamLibrary", "223750", "QEL Pro Football 2011");
+    home_.writeLibraryFolders(steam,
+                              {home_.path() + "/" + steam, home_.path() + "/SDCard/SteamLibrary"});
+    home_.makePrefix(".local/share/wineprefixes/qel");
+    const QString league = game + "/drive_c/Games/QEL/Leagues/Pro/2010";
+    ASSERT_TRUE(QDir().mkpath(league));
+    touch(league + "/qelplyr.dat");
+    touch("MissDir.txt",
+          RememberedFolders::entryLine(league) + RememberedFolders::entryLine(league));
+    Form1& form = openWindow();
+    for (const PickerColumn column :
+         {PickerColumn::Prior, PickerColumn::Current, PickerColumn::Master}) {
+        const QStringList offered = itemTexts(form.picker(column).driveList());
+        // The prefix of a remembered folder comes first, before ~/.wine.
+        EXPECT_LT(offered.indexOf("C: (QEL Pro Football 2011)"), offered.indexOf("C: (~/.wine)"));
+        EXPECT_TRUE(offered.contains("C: (qel)"));
+        EXPECT_TRUE(offered.contains("C: (Steam 1069)"));
+    }
+    EXPECT_EQ(form.picker(PickerColumn::Prior).driveList()->currentText(),
+              "C: (QEL Pro Football 2011)");
+    EXPECT_EQ(text("Text2"), league + "/qelplyr.dat");
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+    form_.reset();
+
+    // Windows paths can't be read while WINEPREFIX names no prefix: the window says so, once.
+    qputenv("WINEPREFIX", QFile::encodeName(home_.path() + "/typo"));
+    touch("MissDir.txt", "\"C:\\Games\\QEL\\\"\r\n\"C:\\Games\\QEL\\\"\r\n");
+    openWindow();
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_TRUE(dialogs_.messages[0].contains("WINEPREFIX \"" + home_.path() + "/typo\""))
+        << dialogs_.messages[0].toStdString();
+}
+
 TEST_F(WineLeagueTest, RememberedFoldersOnDrivesThatAreGoneLeaveTheColumnsWhereTheyStood) {
     const QByteArray entries[] = {
         "/zorbin-unplugged-stick/League/S10/", // a volume no longer mounted
