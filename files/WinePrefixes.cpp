@@ -470,12 +470,13 @@ QString winePrefixes::whereFound(const QList<WinePrefix>& prefixes) {
         {WineLauncher::Steam, "Steam"},           {WineLauncher::Lutris, "Lutris"},
         {WineLauncher::Heroic, "Heroic"},         {WineLauncher::Bottles, "Bottles"},
         {WineLauncher::Winetricks, "winetricks"}, {WineLauncher::PlayOnLinux, "PlayOnLinux"}};
-    for (const auto& [launcher, what] : launchers) {
+    for (const auto& launcher : launchers) {
         const auto count =
-            std::count_if(prefixes.begin(), prefixes.end(),
-                          [&](const WinePrefix& p) { return p.launcher == launcher; });
+            std::count_if(prefixes.begin(), prefixes.end(), [&launcher](const WinePrefix& p) {
+                return p.launcher == launcher.first;
+            });
         if (count > 0)
-            parts.append(counted(count, QLatin1String(what)));
+            parts.append(counted(count, QLatin1String(launcher.second)));
     }
     if (parts.size() <= 1)
         return parts.value(0);

@@ -109,6 +109,22 @@ void writeRecordSeeds(const QDir& folder) {
           '\2' + masterRecord + masterRecord + "x");
 }
 
+// Steam's files as Steam writes them, and as older Steams and hand edits leave them.
+void writeKeyValuesSeeds(const QDir& folder) {
+    write(folder.filePath("libraryfolders"),
+          "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/user/.local/share/Steam\"\n"
+          "\t\t\"label\"\t\t\"\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"123456\"\n\t\t}\n\t}\n"
+          "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"/run/media/deck/SD/SteamLibrary\"\n\t}\n}\n");
+    write(folder.filePath("libraryfolders-old"),
+          "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1600000000\"\n"
+          "\t\"1\"\t\t\"/mnt/games/SteamLibrary\"\n}\n");
+    write(folder.filePath("appmanifest"),
+          "\"AppState\"\n{\n\t\"appid\"\t\t\"223750\"\n\t\"name\"\t\t\"QEL Pro \\\"Football\\\" "
+          "2011\"\n\t\"installdir\"\t\t\"C:\\\\QEL\"\n}\n");
+    write(folder.filePath("comments-bare-conditions"),
+          "// written by hand\nAppState {\n  name QEL [$WIN32]\n  \"x\" { } // none\n");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -120,5 +136,6 @@ int main(int argc, char* argv[]) {
     writeComparisonSeeds(folder.filePath("comparison"));
     writeRememberedFieldSeeds(folder.filePath("remembered-fields"));
     writeRecordSeeds(folder.filePath("records"));
+    writeKeyValuesSeeds(folder.filePath("key-values"));
     return failed ? 1 : 0;
 }
