@@ -110,6 +110,11 @@ template <typename Body> void inPreparedHome(const PreparedHome& prepared, Body 
     qputenv("HOME", home);
 }
 
+// No prefix, twenty over the launchers, and two hundred over three Steam libraries.
+void homes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Args({0, 0})->Args({20, 0})->Args({200, 3});
+}
+
 // From nothing to a window that is built, restored, shown and exposed.
 void windowStartUp(benchmark::State& state) {
     const PreparedHome prepared(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
@@ -127,12 +132,7 @@ void windowStartUp(benchmark::State& state) {
         }
     });
 }
-BENCHMARK(windowStartUp)
-    ->Args({0, 0})
-    ->Args({20, 0})
-    ->Args({200, 3})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(windowStartUp)->Apply(homes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Discovery alone, the part that grows with the prefixes.
 void wineDiscovery(benchmark::State& state) {
@@ -143,11 +143,7 @@ void wineDiscovery(benchmark::State& state) {
     state.counters["prefixes"] =
         static_cast<double>(zorbin::winePrefixes::discover(environment).size());
 }
-BENCHMARK(wineDiscovery)
-    ->Args({0, 0})
-    ->Args({20, 0})
-    ->Args({200, 3})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(wineDiscovery)->Apply(homes)->Unit(benchmark::kMicrosecond);
 
 #ifdef ZORBIN_HAVE_XCB
 // The real program on the X display: from starting the process to its window being mapped.
@@ -208,12 +204,7 @@ void processStartUp(benchmark::State& state) {
                                                           static_cast<double>(state.iterations()));
     xcb_disconnect(connection);
 }
-BENCHMARK(processStartUp)
-    ->Args({0, 0})
-    ->Args({20, 0})
-    ->Args({200, 3})
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime();
+BENCHMARK(processStartUp)->Apply(homes)->Unit(benchmark::kMillisecond)->UseManualTime();
 #endif
 
 } // namespace
