@@ -15,8 +15,8 @@ namespace zorbin {
 // One entry of Valve's KeyValues text, the format of Steam's libraryfolders.vdf and
 // appmanifest_<appid>.acf: a key with either a value or a block of further entries. These files
 // are written by another program and may be damaged, so reading is bounded and refuses rather than
-// guesses: a text that is too large, nested too deep, too long or not KeyValues at all reads as
-// nothing.
+// guesses: a text that is too large, nested too deep, holds too many entries or is not KeyValues at
+// all reads as nothing.
 class KeyValues {
 public:
     static constexpr qsizetype largestText = 1024 * 1024;

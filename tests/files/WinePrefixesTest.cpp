@@ -55,6 +55,12 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     home.writeLibraryFolders(steam, {h + "/" + steam, h + "/disk/SteamLibrary"});
     const QString flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
     home.writeLibraryFolders(flatpak, {h + "/" + flatpak, h + "/disk/SteamLibrary"});
+    // An older Steam's layout, keys in other case, a comment: one more library.
+    home.makeSteamPrefix("old/Library", "999");
+    home.write(".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/libraryfolders.vdf",
+               ("// by hand\n\"LibraryFolders\" { \"TimeNextStatsReport\" \"1600000000\" \"1\" \"" +
+                h + "/disk/SteamLibrary\" \"2\" \"" + h + "/old/Library\" }")
+                   .toUtf8());
     // Steam's usual second way in to the same folder: read once.
     ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
     ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
@@ -105,6 +111,7 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
     expected.append("C: (Steam 22380) " + h + "/" + steam +
                     "/steamapps/compatdata/22380/pfx/drive_c");
+    expected.append("C: (Steam 999) " + h + "/old/Library/steamapps/compatdata/999/pfx/drive_c");
     expected.append("C: (~/.wine-qel) " + h + "/.wine-qel/drive_c");
     EXPECT_EQ(labels(found), expected);
 }
