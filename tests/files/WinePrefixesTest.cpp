@@ -166,8 +166,11 @@ TEST(WinePrefixes, BadSteamFilesAndCrowdedOrLoopingFoldersEndInTime) {
     home.writeLibraryFolders(steam, {h + "/" + steam, h + "/loop", h + "/locked", h + "/nowhere",
                                      h + "/.steam/steam", "relative", ""});
     ASSERT_TRUE(QFile::setPermissions(h + "/locked", {}));
-    ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
-    ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
+    // A root whose file is cut short in a path, and one whose file is far too large.
+    static const char cutShort[] = "\"libraryfolders\" { \"1\" { \"path\" \"/\xff\x00\x01";
+    home.write(".steam/steam/steamapps/libraryfolders.vdf",
+               QByteArray(cutShort, sizeof cutShort - 1));
+    home.makeSteamPrefix(".steam/steam", "4");
     const QString flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
     home.write(flatpak + "/steamapps/libraryfolders.vdf", QByteArray(2 * 1024 * 1024, '"'));
     home.makePrefix("Games/self");
@@ -175,7 +178,7 @@ TEST(WinePrefixes, BadSteamFilesAndCrowdedOrLoopingFoldersEndInTime) {
 
     WineDiscoveryLimits limits = patient();
     WineDiscovery found = winePrefixes::discoverAll(home.environment(), limits);
-    EXPECT_EQ(found.prefixes.size(), 41); // and Games/self
+    EXPECT_EQ(found.prefixes.size(), 42); // and Steam 4 and Games/self
     EXPECT_FALSE(found.cutShort);
     QStringList installed;
     for (const WinePrefix& prefix : found.prefixes) {
