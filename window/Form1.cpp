@@ -6,9 +6,9 @@
 
 #include "compare/ReportListModel.h"
 #include "compare/SeasonComparison.h"
-#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
 #include "files/WinePrefixes.h"
+#include "files/WriteTarget.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -258,7 +258,7 @@ void Form1::showMessage(const QString& text) {
 }
 
 QStringList Form1::chosenGameFiles() const {
-    QStringList files = exportTarget::gameFilesIn(
+    QStringList files = writeTarget::gameFilesIn(
         {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
@@ -322,19 +322,13 @@ void Form1::ExportList(QListView& list) {
     lastExportFile_ = fileName;
     BusyCursor busy;
 
-    // The lines in list order from the top; the selection ends on the last one, where walking
-    // down the list would leave it (nothing repaints in between, so only the end is seen).
+    // The lines in list order from the top.
     const auto* lines = static_cast<const ReportListModel*>(list.model());
     const int count = lines->rowCount();
     QList<QByteArray> content;
     content.reserve(count);
     for (int row = 0; row < count; ++row)
         content.append(lines->line(row));
-    if (count > 0) {
-        const QModelIndex last = lines->index(count - 1);
-        list.setCurrentIndex(last);
-        list.scrollTo(last);
-    }
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
@@ -342,8 +336,16 @@ void Form1::ExportList(QListView& list) {
         listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles());
     busy.end();
     if (failure) {
+        // Nothing was walked: the list keeps the selection it had.
         showMessage(failure->message());
         return;
+    }
+    // The selection ends on the last line, where walking down the list would leave it (nothing
+    // repaints in between, so only the end is seen).
+    if (count > 0) {
+        const QModelIndex last = lines->index(count - 1);
+        list.setCurrentIndex(last);
+        list.scrollTo(last);
     }
     showMessage(listFileWriter::confirmationText(fileName));
 }

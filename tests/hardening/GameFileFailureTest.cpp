@@ -10,6 +10,7 @@
 #include "files/FileFailure.h"
 #include "HardeningTest.h"
 #include "LeagueFileWriter.h"
+#include "support/OrdinaryUser.h"
 
 #include <cerrno>
 #include <QDir>
@@ -65,10 +66,13 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
 
     // What must come of it: a player file that is not a file with records is a missing one; a
     // team or master file that cannot be read ends the run naming it; an empty one has no entries.
+    // A file that can't be reached is not missing: the run ends with the system's reason.
     QString message;
     QList<QByteArray> left = leftLines;
     QList<QByteArray> arrived = arrivedLines;
-    if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
+    if (obstacle == Obstacle::LockedFolder)
+        message = readFailure(path, qt_error_string(EACCES));
+    else if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
         message = missingPlayerFileMessage;
     else if (obstacle == Obstacle::Folder)
         message = readFailure(path, qt_error_string(EISDIR));
@@ -81,6 +85,7 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     if (!message.isEmpty())
         left = arrived = {};
 
+    const OrdinaryUser ordinary;
     const ProcessOutcome result = process();
     EXPECT_EQ(result.message, message);
     EXPECT_EQ(result.leftPlayers, left);
@@ -109,13 +114,15 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(QString::fromLocal8Bit(outcome.err), message + '\n');
     }
+    unlockObstacle(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGameFile, GameFileObstacleTest,
     ::testing::Combine(::testing::Values(GameFile::PriorPlayers, GameFile::CurrentPlayers,
                                          GameFile::Teams, GameFile::Master),
-                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile)),
+                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile,
+                                         Obstacle::LockedFolder)),
     [](const auto& info) {
         return std::string(gameFileName(std::get<0>(info.param))) + "Is" +
                obstacleName(std::get<1>(info.param));

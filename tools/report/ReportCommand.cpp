@@ -5,10 +5,11 @@
 #include "ReportCommand.h"
 
 #include "compare/SeasonComparison.h"
-#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
+#include "files/CaseInsensitivePath.h"
 #include "files/UserPath.h"
 #include "files/WinePrefixes.h"
+#include "files/WriteTarget.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -175,15 +176,20 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
             print(err, folder.failure().message() + QLatin1Char('\n'));
             return failure;
         }
-        if (!QFileInfo(*folder).isDir()) {
+        // A folder inside one that can't be entered is there, but barred: its reason is the
+        // true one.
+        QString reason;
+        if (const auto barred = caseInsensitivePath::lookupFailure(*folder, {}))
+            reason = barred->reason;
+        else if (!QFileInfo(*folder).isDir())
+            reason = qt_error_string(ENOTDIR);
+        if (!reason.isEmpty()) {
             // A Windows path also names the folder it was read as.
             const QString named =
                 userPath::isWindowsPath(given)
                     ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, *folder)
-                    : QStringLiteral("\"%1\"").arg(given);
-            print(err, QStringLiteral("Could not read folder %1: %2\n")
-                           .arg(named, QFileInfo::exists(*folder) ? qt_error_string(ENOTDIR)
-                                                                  : qt_error_string(ENOENT)));
+                    : QStringLiteral("\"%1\"").arg(*folder);
+            print(err, QStringLiteral("Could not read folder %1: %2\n").arg(named, reason));
             return failure;
         }
         folders.append(*folder);
@@ -200,10 +206,10 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
 
     // The window reads a missing master file as empty; named on the command line, a master folder
     // without one is more likely a slip than a league without names.
-    if (!QFileInfo::exists(files.masterPlayerFile) &&
-        !QFileInfo(files.masterPlayerFile).isSymLink()) {
-        print(err, QStringLiteral("Could not read \"%1\": %2\n")
-                       .arg(files.masterPlayerFile, qt_error_string(ENOENT)));
+    if (const auto absent =
+            caseInsensitivePath::lookupFailure(files.masterPlayerFile, QStringLiteral("read"));
+        absent && !QFileInfo(files.masterPlayerFile).isSymLink()) {
+        print(err, absent->message() + QLatin1Char('\n'));
         return failure;
     }
 
@@ -230,7 +236,7 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         return success;
     }
     const QStringList gameFiles =
-        exportTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
+        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
     for (const auto& [file, lines] : {std::pair{options->goneFile, &result.leftPlayers},
                                       std::pair{options->newFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
