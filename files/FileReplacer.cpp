@@ -73,6 +73,10 @@ int syncError(int descriptor) {
     return errno;
 }
 
+FileFailure writeFailure(const QString& path, const QString& reason) {
+    return FileFailure{QStringLiteral("write"), caseInsensitivePath::absolute(path), reason};
+}
+
 struct Temporary {
     QByteArray name;
     int descriptor = -1;
@@ -119,9 +123,7 @@ int roomError(int descriptor, qsizetype size) {
 // once all the new content is at hand and there is room for it.
 std::optional<FileFailure> rewriteInPlace(const QString& path, const QString& target,
                                           const QByteArray& content) {
-    const auto failure = [&path](const QString& reason) {
-        return FileFailure{QStringLiteral("write"), caseInsensitivePath::absolute(path), reason};
-    };
+    const auto failure = [&path](const QString& reason) { return writeFailure(path, reason); };
     // Neither O_TRUNC nor O_CREAT: the old content stays whole until the new one can go in.
     Descriptor file(::open(QFile::encodeName(target).constData(), O_WRONLY | O_CLOEXEC));
     if (!file.valid())
@@ -152,9 +154,7 @@ std::optional<FileFailure> rewriteInPlace(const QString& path, const QString& ta
 } // namespace
 
 std::optional<FileFailure> fileReplacer::replace(const QString& path, const QByteArray& content) {
-    const auto failure = [&path](const QString& reason) {
-        return FileFailure{QStringLiteral("write"), caseInsensitivePath::absolute(path), reason};
-    };
+    const auto failure = [&path](const QString& reason) { return writeFailure(path, reason); };
     const auto systemFailure = [&failure](int error) { return failure(qt_error_string(error)); };
 
     // Links are followed, so that a link keeps leading where it led.
@@ -164,6 +164,9 @@ std::optional<FileFailure> fileReplacer::replace(const QString& path, const QByt
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         return systemFailure(EISDIR);
+    // Renaming a file over a device node would destroy the node.
+    if (exists && (S_ISCHR(existing.st_mode) || S_ISBLK(existing.st_mode)))
+        return failure(QStringLiteral("Not a regular file"));
 
     const Temporary temporary = createTemporaryBeside(target, exists);
     if (temporary.descriptor < 0) {

@@ -334,18 +334,18 @@ void Form1::ExportList(QListView& list) {
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
     const auto failure =
         listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles());
-    busy.end();
-    if (failure) {
-        // Nothing was walked: the list keeps the selection it had.
-        showMessage(failure->message());
-        return;
-    }
     // The selection ends on the last line, where walking down the list would leave it (nothing
-    // repaints in between, so only the end is seen).
-    if (count > 0) {
+    // repaints in between, so only the end is seen). A failure walked nothing: the list keeps the
+    // selection it had.
+    if (!failure && count > 0) {
         const QModelIndex last = lines->index(count - 1);
         list.setCurrentIndex(last);
         list.scrollTo(last);
+    }
+    busy.end();
+    if (failure) {
+        showMessage(failure->message());
+        return;
     }
     showMessage(listFileWriter::confirmationText(fileName));
 }

@@ -7,6 +7,7 @@
 #include "compare/SeasonComparison.h"
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
+#include "support/OrdinaryUser.h"
 #include "WindowFixture.h"
 
 #include <map>
@@ -240,6 +241,24 @@ TEST_F(ProcessTest, AMissingSeasonFileShowsTheMessageAndEmptiesAnEarlierResult) 
     clickProcess();
     EXPECT_EQ(dialogs_.messages.size(), 1);
     EXPECT_EQ(lines("List2").size(), 2);
+
+    // One behind a folder the user can't enter (as one left by "sudo wine") is there, not missing.
+    const QString locked = league_.root() + "/locked";
+    ASSERT_TRUE(QDir().mkpath(locked + "/season"));
+    ASSERT_TRUE(QFile::copy(league_.currentPlayerFile(), locked + "/season/qelplyr.dat"));
+    ASSERT_TRUE(QFile::setPermissions(locked, {}));
+    control<QLineEdit>("Text2")->setText(locked + "/season/qelplyr.dat");
+    dialogs_.messages.clear();
+    {
+        const OrdinaryUser ordinary;
+        clickProcess();
+    }
+    ASSERT_TRUE(
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(dialogs_.messages,
+              QStringList{QStringLiteral("Could not read \"%1\": %2")
+                              .arg(locked + "/season/qelplyr.dat", qt_error_string(EACCES))});
+    EXPECT_TRUE(lines("List2").isEmpty());
 }
 
 TEST_F(ProcessTest, AnEmptyPathBoxRunsNothingAndWritesNothing) {
