@@ -156,10 +156,10 @@ void Form1::createControls() {
     nameForScreenReaders(*currentColumn_, QStringLiteral("Current season"));
     nameForScreenReaders(*masterColumn_, QStringLiteral("Master"));
 
-    list1Lines_ = new ReportListModel(this);
-    list2Lines_ = new ReportListModel(this);
-    list1_ = createList(this, "List1", leftPlayersName, list1Lines_);
-    list2_ = createList(this, "List2", arrivedPlayersName, list2Lines_);
+    leftLines_ = new ReportListModel(this);
+    arrivedLines_ = new ReportListModel(this);
+    list1_ = createList(this, "List1", leftPlayersName, leftLines_);
+    list2_ = createList(this, "List2", arrivedPlayersName, arrivedLines_);
 
     cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *buttonCaptions_);
     cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"),
@@ -168,8 +168,9 @@ void Form1::createControls() {
                              *buttonCaptions_);
     cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *buttonCaptions_);
     connect(cmdProcess_, &QPushButton::clicked, this, &Form1::Process);
-    connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_, *list1Lines_); });
-    connect(cmdFile2_, &QPushButton::clicked, this, [this] { ExportList(*list2_, *list2Lines_); });
+    connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_, *leftLines_); });
+    connect(cmdFile2_, &QPushButton::clicked, this,
+            [this] { ExportList(*list2_, *arrivedLines_); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
 
     // One dialog serves both export buttons, so it keeps its place between them. Qt's own dialog
@@ -271,8 +272,8 @@ QStringList Form1::chosenGameFiles() const {
 
 void Form1::Process() {
     BusyCursor busy;
-    list1Lines_->clear();
-    list2Lines_->clear();
+    leftLines_->clear();
+    arrivedLines_->clear();
     describeCount(*list1_, 0);
     describeCount(*list2_, 0);
     cmdFile_->setEnabled(false);
@@ -289,12 +290,12 @@ void Form1::Process() {
         const QFont font = reportFont();
         list1_->setFont(font);
         list2_->setFont(font);
-        list1Lines_->setLines(outcome.lists->leftPlayers);
-        list2Lines_->setLines(outcome.lists->arrivedPlayers);
-        cmdFile_->setEnabled(list1Lines_->rowCount() > 0);
-        cmdFile2_->setEnabled(list2Lines_->rowCount() > 0);
-        describeCount(*list1_, list1Lines_->rowCount());
-        describeCount(*list2_, list2Lines_->rowCount());
+        leftLines_->setLines(outcome.lists->leftPlayers);
+        arrivedLines_->setLines(outcome.lists->arrivedPlayers);
+        cmdFile_->setEnabled(leftLines_->rowCount() > 0);
+        cmdFile2_->setEnabled(arrivedLines_->rowCount() > 0);
+        describeCount(*list1_, leftLines_->rowCount());
+        describeCount(*list2_, arrivedLines_->rowCount());
     }
     lastRunGameFiles_ = chosenGameFiles();
 

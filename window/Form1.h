@@ -80,8 +80,8 @@ private:
     FolderPicker* masterColumn_ = nullptr;
     QListView* list1_ = nullptr;
     QListView* list2_ = nullptr;
-    ReportListModel* list1Lines_ = nullptr;
-    ReportListModel* list2Lines_ = nullptr;
+    ReportListModel* leftLines_ = nullptr;
+    ReportListModel* arrivedLines_ = nullptr;
     QPushButton* cmdProcess_ = nullptr;
     QPushButton* cmdFile_ = nullptr;
     QPushButton* cmdFile2_ = nullptr;
