@@ -299,6 +299,18 @@ TEST_F(ProcessTest, FoldersThatCannotBeRememberedAreReportedOnceAndTheRunGoesOn)
     clickProcess();
     EXPECT_EQ(dialogs_.messages.size(), 1);
     EXPECT_EQ(lines("List1").size(), 2);
+
+    // A season-folders file that leads to a game file is not written through: clickProcess()
+    // checks that the league keeps its bytes.
+    ASSERT_TRUE(QDir().rmdir(RememberedFolders::seasonFileReadName));
+    ASSERT_TRUE(QFile::link(league_.priorPlayerFile(), RememberedFolders::seasonFileReadName));
+    clickProcess();
+    ASSERT_EQ(dialogs_.messages.size(), 2);
+    EXPECT_TRUE(dialogs_.messages[1].startsWith(
+        QStringLiteral("Could not write \"%1/%2\": This leads to the QEL data file")
+            .arg(workingFolder(), RememberedFolders::seasonFileReadName)))
+        << dialogs_.messages[1].toStdString();
+    EXPECT_EQ(lines("List1").size(), 2);
 }
 
 } // namespace
