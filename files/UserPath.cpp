@@ -155,6 +155,24 @@ Result<userPath::Resolved> userPath::resolve(const QString& text,
     return heldByNone(text, discovery);
 }
 
+std::optional<userPath::Resolved> userPath::onDrive(const QString& text,
+                                                    const WineEnvironment& environment) {
+    if (!isWindowsPath(text) || unsafeWindowsPath(text))
+        return std::nullopt;
+    QList<WinePrefix> prefixes;
+    if (!environment.winePrefix.isEmpty()) {
+        if (Result<WinePrefix> named = winePrefixes::fromEnvironment(environment))
+            prefixes.append(std::move(named).value());
+    } else {
+        prefixes = winePrefixes::discover(environment, resolutionLimits());
+    }
+    for (const WinePrefix& prefix : std::as_const(prefixes)) {
+        if (Result<Resolved> resolved = fromWindows(text, prefix))
+            return std::move(resolved).value();
+    }
+    return std::nullopt;
+}
+
 QString userPath::pathOrText(const QString& text, const WineEnvironment& environment) {
     const Result<Resolved> resolved = resolve(text, environment);
     return resolved ? resolved->path : text;

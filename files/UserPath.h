@@ -8,6 +8,7 @@
 #include "files/Result.h"
 #include "files/WinePrefixes.h"
 
+#include <optional>
 #include <QString>
 
 namespace zorbin {
@@ -36,6 +37,12 @@ struct Resolved {
 // name anything here: a NUL character, a Windows path that steps with "." or "..", holds "/", or
 // that no prefix holds, with where prefixes were looked for.
 [[nodiscard]] Result<Resolved> resolve(const QString& text, const WineEnvironment& environment);
+
+// Where a Windows path that resolve() finds in no prefix would be: through $WINEPREFIX, else the
+// first prefix in discovery's order (~/.wine before the others) that has its drive letter. For a
+// remembered folder that has gone, whose column still rests on its drive.
+[[nodiscard]] std::optional<Resolved> onDrive(const QString& text,
+                                              const WineEnvironment& environment);
 
 // A Windows path through `prefix`.
 [[nodiscard]] Result<Resolved> fromWindows(const QString& text, const WinePrefix& prefix);

@@ -22,7 +22,7 @@ struct WineEnvironment {
     QString winePrefix; // $WINEPREFIX; empty when unset
     // Folders the user is known to use (the remembered ones): the prefixes holding them are always
     // offered, first, however far discovery gets.
-    QStringList pinnedFolders;
+    QStringList pinnedFolders = {};
 
     // $HOME and $WINEPREFIX of this process.
     [[nodiscard]] static WineEnvironment ofProcess();

@@ -8,11 +8,13 @@
 #include "files/Exists.h"
 #include "files/FileReplacer.h"
 #include "files/UserPath.h"
+#include "files/WriteTarget.h"
 #include "records/Windows1252.h"
 #include "settings/RememberedFieldReader.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace zorbin {
 
@@ -47,12 +49,19 @@ QString RememberedFolders::entryText(const QByteArray& entry) {
 }
 
 QString RememberedFolders::pathOf(const QString& name) const {
-    return caseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
+    // Absolute at each access, so that every message names the file wherever it was started.
+    return caseInsensitivePath::resolve(
+        QDir::cleanPath(QDir(workingFolder_).absoluteFilePath(name)));
 }
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
-                                                        const QByteArray& content) const {
-    return fileReplacer::replace(pathOf(name), content);
+                                                        const QByteArray& content,
+                                                        const QStringList& gameFiles) const {
+    // A remembered file that is, or leads to, a game file would be destroyed by writing it.
+    const QString path = pathOf(name);
+    if (auto refusal = writeTarget::refusal(path, path, gameFiles))
+        return refusal;
+    return fileReplacer::replace(path, content);
 }
 
 Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
@@ -62,13 +71,15 @@ Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
     if (file.open(QIODevice::ReadOnly))
         content = file.read(largestReadBytes);
     if (file.error() != QFileDevice::NoError)
-        return FileFailure{QStringLiteral("read"), path, file.errorString()};
+        return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(path),
+                           file.errorString()};
     return content;
 }
 
 std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFolder,
                                                           const QString& currentFolder,
-                                                          const QString& masterFolder) const {
+                                                          const QString& masterFolder,
+                                                          const QStringList& gameFiles) const {
     for (const QString& folder : {priorFolder, currentFolder, masterFolder}) {
         if (!fitsAnEntry(folder))
             return FileFailure{QStringLiteral("remember"), folder,
@@ -76,44 +87,36 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
                                               "line break; the remembered folders were left as "
                                               "they were")};
     }
-    auto seasonFailure =
-        writeFile(seasonFileWriteName, entryLine(priorFolder) + entryLine(currentFolder));
-    auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder));
+    const QStringList leagueFiles =
+        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder}) + gameFiles;
+    auto seasonFailure = writeFile(seasonFileWriteName,
+                                   entryLine(priorFolder) + entryLine(currentFolder), leagueFiles);
+    auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder), leagueFiles);
     return seasonFailure ? seasonFailure : masterFailure;
 }
 
-QStringList RememberedFolders::folders() const {
-    QStringList folders;
-    for (const QString& name : {seasonFileReadName, masterFileReadName}) {
-        const Result<QByteArray> content = readFile(name);
-        if (!content)
-            continue;
-        RememberedFieldReader reader(*content);
-        // The season file holds two entries, the master file one.
-        for (int entry = 0; entry < 2; ++entry) {
-            const std::optional<QByteArray> field = reader.nextField();
-            if (!field)
-                break;
-            const Result<userPath::Resolved> folder = userPath::resolve(entryText(*field), wine_);
-            if (!folder)
-                continue;
-            folders.append(folder->path);
-            if (!folder->prefixFolder.isEmpty())
-                folders.append(folder->prefixFolder);
-        }
-    }
-    return folders;
-}
-
-void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
-    const auto restoreColumn = [this, &columns](PickerColumn column, const QByteArray& entry) {
+RestoredFolders RememberedFolders::RestoreFolders() const {
+    RestoredFolders restored;
+    const auto restoreColumn = [this](const QByteArray& entry) -> std::optional<RestoredColumn> {
         const QString text = entryText(entry);
         const Result<userPath::Resolved> folder = userPath::resolve(text, wine_);
-        // An entry that names nothing here (a drive no prefix has) is a drive that is not present.
-        if (!folder)
-            return;
-        columns.setDrive(column, folder->driveRoot.isEmpty() ? folder->path : folder->driveRoot);
-        columns.setFolder(column, folder->path);
+        if (!folder) {
+            // A Windows folder that has gone from a drive that is there rests on the drive; an
+            // entry that names nothing here (a drive no prefix has) is a drive that is not present.
+            const std::optional<userPath::Resolved> drive = userPath::onDrive(text, wine_);
+            if (!drive)
+                return std::nullopt;
+            return RestoredColumn{drive->driveRoot, {}, drive->prefixFolder};
+        }
+        // A folder left behind by another user may be there but closed to this one; like a folder
+        // that is gone, it can't be shown.
+        const QFileInfo info(folder->path);
+        const bool enterable = info.isDir() && info.isExecutable();
+        if (folder->driveRoot.isEmpty())
+            return enterable ? std::optional(RestoredColumn{folder->path, folder->path, {}})
+                             : std::nullopt;
+        return RestoredColumn{folder->driveRoot, enterable ? folder->path : QString(),
+                              folder->prefixFolder};
     };
 
     // Season folders. A file that can't be read or created restores nothing for its columns but
@@ -122,26 +125,26 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
         if (const Result<QByteArray> content = readFile(seasonFileReadName)) {
             RememberedFieldReader reader(*content);
             if (const std::optional<QByteArray> priorEntry = reader.nextField()) {
-                restoreColumn(PickerColumn::Prior, *priorEntry);
+                restored.prior = restoreColumn(*priorEntry);
                 if (const std::optional<QByteArray> currentEntry = reader.nextField())
-                    restoreColumn(PickerColumn::Current, *currentEntry);
+                    restored.current = restoreColumn(*currentEntry);
             }
         }
     } else {
-        (void)writeFile(seasonFileReadName, {});
+        (void)writeFile(seasonFileReadName, {}, {});
     }
 
     // Master folder.
     if (Exists(pathOf(masterFileReadName))) {
-        const Result<QByteArray> content = readFile(masterFileReadName);
-        if (!content)
-            return;
-        RememberedFieldReader reader(*content);
-        if (const std::optional<QByteArray> masterEntry = reader.nextField())
-            restoreColumn(PickerColumn::Master, *masterEntry);
+        if (const Result<QByteArray> content = readFile(masterFileReadName)) {
+            RememberedFieldReader reader(*content);
+            if (const std::optional<QByteArray> masterEntry = reader.nextField())
+                restored.master = restoreColumn(*masterEntry);
+        }
     } else {
-        (void)writeFile(masterFileReadName, {});
+        (void)writeFile(masterFileReadName, {}, {});
     }
+    return restored;
 }
 
 } // namespace zorbin

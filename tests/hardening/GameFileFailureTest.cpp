@@ -10,6 +10,7 @@
 #include "files/FileFailure.h"
 #include "HardeningTest.h"
 #include "LeagueFileWriter.h"
+#include "support/OrdinaryUser.h"
 
 #include <cerrno>
 #include <QDir>
@@ -64,27 +65,40 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     placeObstacle(path, obstacle);
 
     // What must come of it: a player file that is not a file with records is a missing one; a
-    // team or master file that cannot be read ends the run naming it; an empty one has no entries.
+    // team file that cannot be read ends the run naming it; a master file that cannot be read
+    // leaves the lists without its names and is named in a notice; an empty one has no entries.
+    // A player file that can't be reached is not missing: the run ends with the system's reason.
+    const QString unreadable = obstacle == Obstacle::Folder ? qt_error_string(EISDIR)
+                               : obstacle == Obstacle::Fifo ? QStringLiteral("Not a regular file")
+                               : obstacle == Obstacle::LockedFolder ? qt_error_string(EACCES)
+                                                                    : QString();
     QString message;
+    QString masterFailure;
     QList<QByteArray> left = leftLines;
     QList<QByteArray> arrived = arrivedLines;
-    if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
+    const bool playerFile = file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers;
+    if (playerFile && obstacle == Obstacle::LockedFolder)
+        message = readFailure(path, unreadable);
+    else if (playerFile)
         message = missingPlayerFileMessage;
-    else if (obstacle == Obstacle::Folder)
-        message = readFailure(path, qt_error_string(EISDIR));
-    else if (obstacle == Obstacle::Fifo)
-        message = readFailure(path, QStringLiteral("Not a regular file"));
+    else if (file == GameFile::Teams && !unreadable.isEmpty())
+        message = readFailure(path, unreadable);
     else if (file == GameFile::Teams)
         left = {"Ortega,Luis            12345 ", "                       12500 "};
     else
         left = {"                       12345 Lake City Comets", leftLines[1]};
+    if (file == GameFile::Master && !unreadable.isEmpty())
+        masterFailure = readFailure(path, unreadable);
     if (!message.isEmpty())
         left = arrived = {};
 
+    const OrdinaryUser ordinary;
     const ProcessOutcome result = process();
     EXPECT_EQ(result.message, message);
     EXPECT_EQ(result.leftPlayers, left);
     EXPECT_EQ(result.arrivedPlayers, arrived);
+    EXPECT_EQ(result.masterNotice.isEmpty(), masterFailure.isEmpty());
+    EXPECT_TRUE(result.masterNotice.startsWith(masterFailure)) << result.masterNotice.toStdString();
 
     // The failure names its file by kind, so callers never need to read the message.
     const auto compared = compareSeasons({league.teamFile(), league.priorPlayerFile(),
@@ -100,22 +114,26 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         EXPECT_EQ(compared.failure().missingPlayerFile(), message == missingPlayerFileMessage);
     }
 
+    // Named on the command line, a master folder without a usable master file is a slip.
     const ReportOutcome outcome = report();
-    if (message.isEmpty()) {
+    if (message.isEmpty() && masterFailure.isEmpty()) {
         EXPECT_EQ(outcome.status, 0) << outcome.err.constData();
         for (const QByteArray& line : left + arrived)
             EXPECT_TRUE(outcome.out.contains(line + '\n')) << line.constData();
     } else {
         EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), message + '\n');
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
+                  (message.isEmpty() ? masterFailure : message) + '\n');
     }
+    unlockObstacle(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGameFile, GameFileObstacleTest,
     ::testing::Combine(::testing::Values(GameFile::PriorPlayers, GameFile::CurrentPlayers,
                                          GameFile::Teams, GameFile::Master),
-                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile)),
+                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile,
+                                         Obstacle::LockedFolder)),
     [](const auto& info) {
         return std::string(gameFileName(std::get<0>(info.param))) + "Is" +
                obstacleName(std::get<1>(info.param));
@@ -174,7 +192,7 @@ TEST_F(GameFileTest, AHundredMegabytePlayerFileIsReadToItsEnd) {
 }
 
 TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNotRecreated) {
-    const ProcessPaths paths = input();
+    const ComparisonRequest paths = input();
     for (const QString& folder : {league.priorFolder(), league.currentFolder()}) {
         SCOPED_TRACE(folder.toStdString());
         const QString kept = folder + ".kept";
@@ -199,7 +217,7 @@ TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNo
 }
 
 TEST_F(GameFileTest, AMasterFolderThatVanishesLeavesNamesToTheCurrentSeason) {
-    const ProcessPaths paths = input();
+    const ComparisonRequest paths = input();
     ASSERT_TRUE(QDir(league.masterFolder()).removeRecursively());
     const ProcessOutcome result = process(paths);
     EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();

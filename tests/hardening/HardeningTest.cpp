@@ -61,8 +61,8 @@ HardeningTest::HardeningTest() {
     league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
 }
 
-ProcessPaths HardeningTest::input() const {
-    ProcessPaths input;
+ComparisonRequest HardeningTest::input() const {
+    ComparisonRequest input;
     input.priorPlayerFile = league.priorPlayerFile();
     input.currentPlayerFile = league.currentPlayerFile();
     input.masterPlayerFile = league.masterPlayerFile();
@@ -72,13 +72,13 @@ ProcessPaths HardeningTest::input() const {
     return input;
 }
 
-ProcessOutcome HardeningTest::process(const ProcessPaths& input) {
+ProcessOutcome HardeningTest::process(const ComparisonRequest& input) {
     const auto before = league.snapshot();
-    const RememberedFolders remembered(scratch.path());
+    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
     ProcessOutcome result;
     {
         const HangWatchdog watchdog("The comparison run", hangLimit);
-        result = processSteps(input, &remembered);
+        result = test::shown(runComparison(input, WineEnvironment{}, &remembered));
     }
     EXPECT_EQ(league.snapshot(), before) << "the run changed the league folders";
     return result;
@@ -94,7 +94,7 @@ ReportOutcome HardeningTest::report(const QStringList& extra, std::FILE* out) {
         outcome.status = ReportCommand::run(
             QStringList{league.priorFolder(), league.currentFolder(), league.masterFolder()} +
                 extra,
-            out ? out : capturedOut.stream(), capturedErr.stream());
+            WineEnvironment{}, out ? out : capturedOut.stream(), capturedErr.stream());
     }
     outcome.out = capturedOut.take();
     outcome.err = capturedErr.take();
@@ -102,7 +102,22 @@ ReportOutcome HardeningTest::report(const QStringList& extra, std::FILE* out) {
     return outcome;
 }
 
+namespace {
+QString lockedFolderOf(const QString& path) {
+    return path + QStringLiteral(".locked");
+}
+} // namespace
+
 void placeObstacle(const QString& path, Obstacle obstacle) {
+    if (obstacle == Obstacle::LockedFolder) {
+        const QString locked = lockedFolderOf(path);
+        ASSERT_TRUE(QDir().mkdir(locked));
+        const QString inside = locked + QLatin1Char('/') + QFileInfo(path).fileName();
+        ASSERT_TRUE(QFile::rename(path, inside));
+        ASSERT_TRUE(QFile::link(inside, path));
+        ASSERT_TRUE(QFile::setPermissions(locked, {}));
+        return;
+    }
     QFile::remove(path);
     QDir(path).removeRecursively();
     const QByteArray name = QFile::encodeName(path);
@@ -118,7 +133,14 @@ void placeObstacle(const QString& path, Obstacle obstacle) {
     case Obstacle::EmptyFile:
         LeagueFolder::writeBytes(path, {});
         break;
+    case Obstacle::LockedFolder:
+        break;
     }
+}
+
+void unlockObstacle(const QString& path) {
+    QFile::setPermissions(lockedFolderOf(path),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 const char* obstacleName(Obstacle obstacle) {
@@ -129,6 +151,8 @@ const char* obstacleName(Obstacle obstacle) {
         return "Fifo";
     case Obstacle::EmptyFile:
         return "EmptyFile";
+    case Obstacle::LockedFolder:
+        return "BehindALockedFolder";
     }
     return "";
 }

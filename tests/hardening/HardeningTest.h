@@ -5,7 +5,7 @@
 #pragma once
 
 #include "support/LeagueFolder.h"
-#include "support/ProcessSteps.h"
+#include "support/ProcessOutcome.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -37,9 +37,9 @@ protected:
     HardeningTest();
 
     // The six strings "Process" would hand over for the league as it stands.
-    [[nodiscard]] ProcessPaths input() const;
+    [[nodiscard]] ComparisonRequest input() const;
     // Runs the comparison, remembering folders in the scratch folder.
-    ProcessOutcome process(const ProcessPaths& input);
+    ProcessOutcome process(const ComparisonRequest& input);
     ProcessOutcome process() { return process(input()); }
     // Runs the report tool on the league's three folders, with `extra` arguments after them.
     ReportOutcome report(const QStringList& extra = {}, std::FILE* out = nullptr);
@@ -52,9 +52,12 @@ protected:
     QTemporaryDir scratch;
 };
 
-// Replaces whatever is at `path` with a folder, a FIFO or an empty file.
-enum class Obstacle { Folder, Fifo, EmptyFile };
+// Replaces whatever is at `path` with a folder, a FIFO or an empty file, or moves it into a folder
+// that can't be entered (as one left by "sudo wine") and leaves a link to it in its place: only an
+// ordinary user is barred (see OrdinaryUser), and unlockObstacle lets everyone in again.
+enum class Obstacle { Folder, Fifo, EmptyFile, LockedFolder };
 void placeObstacle(const QString& path, Obstacle obstacle);
+void unlockObstacle(const QString& path);
 [[nodiscard]] const char* obstacleName(Obstacle obstacle);
 
 // The names in a folder, to show that a failure left nothing behind.

@@ -7,6 +7,7 @@
 #include "support/CommandOutput.h"
 #include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
+#include "support/OrdinaryUser.h"
 #include "ZorbinVersion.h"
 
 #include <cstdio>
@@ -32,9 +33,10 @@ using test::LeagueFolder;
 using test::player;
 using test::team;
 
-test::CommandOutput report(const QStringList& arguments) {
-    return test::captureCommand([&arguments](std::FILE* out, std::FILE* err) {
-        return ReportCommand::run(arguments, out, err);
+// Runs the tool as from a session without Wine, unless `wine` says otherwise.
+test::CommandOutput report(const QStringList& arguments, const WineEnvironment& wine = {}) {
+    return test::captureCommand([&arguments, &wine](std::FILE* out, std::FILE* err) {
+        return ReportCommand::run(arguments, wine, out, err);
     });
 }
 
@@ -249,6 +251,27 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     EXPECT_EQ(captured.status, ReportCommand::failure);
     EXPECT_TRUE(captured.err.contains("nowhere"));
 
+    // A season folder inside a folder the user can't enter (as one left by "sudo wine") is there,
+    // but barred.
+    ASSERT_TRUE(QFile::setPermissions(league.root(), {}));
+    {
+        const test::OrdinaryUser ordinary;
+        captured = report(folders());
+    }
+    ASSERT_TRUE(QFile::setPermissions(league.root(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_EQ(QString::fromLocal8Bit(captured.err),
+              QStringLiteral("Could not read folder \"%1\": %2\n")
+                  .arg(league.priorFolder(), qt_error_string(EACCES)));
+
+    // A relative name is named from the working folder.
+    captured = report(folders() + QStringList{"--gone", "no such folder/gone.txt"});
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_EQ(QString::fromLocal8Bit(captured.err),
+              QStringLiteral("Could not write \"%1/no such folder/gone.txt\": %2\n")
+                  .arg(QDir::currentPath(), qt_error_string(ENOENT)));
+
     captured = report(folders() + QStringList{"--gone", "/dev/full"});
     EXPECT_EQ(captured.status, ReportCommand::failure);
     EXPECT_TRUE(captured.err.contains("/dev/full"));
@@ -276,7 +299,8 @@ TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase
     home.makePrefix(".wine",
                     test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
     const auto before = league.snapshot();
-    const test::CommandOutput captured = report({R"(L:\PRIOR\)", R"(l:\Current)", R"(L:\MASTER\)"});
+    const test::CommandOutput captured =
+        report({R"(L:\PRIOR\)", R"(l:\Current)", R"(L:\MASTER\)"}, home.environment());
     EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
     EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
 
@@ -290,7 +314,7 @@ TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase
     };
     for (const auto& bad : refused) {
         const test::CommandOutput failed =
-            report({bad.folder, league.currentFolder(), league.masterFolder()});
+            report({bad.folder, league.currentFolder(), league.masterFolder()}, home.environment());
         EXPECT_EQ(failed.status, ReportCommand::failure) << bad.folder.toStdString();
         EXPECT_TRUE(failed.err.contains(bad.reason)) << failed.err.toStdString();
         EXPECT_TRUE(failed.out.isEmpty());
@@ -310,7 +334,8 @@ TEST_F(ReportCommandTest, WithoutDotWineTheSteamPrefixHoldingThePathIsReadAndNam
                              {home.path() + "/" + steam, home.path() + "/disk/SteamLibrary"});
     const QString zMaster = "Z:" + QString(league.masterFolder()).replace('/', '\\');
     const auto before = league.snapshot();
-    const test::CommandOutput captured = report({R"(C:\PRIOR\)", R"(c:\Current)", zMaster});
+    const test::CommandOutput captured =
+        report({R"(C:\PRIOR\)", R"(c:\Current)", zMaster}, home.environment());
     EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
     EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
     EXPECT_TRUE(captured.err.contains(R"(Read "C:\PRIOR\" through the Wine prefix "QEL Pro )"
@@ -319,8 +344,8 @@ TEST_F(ReportCommandTest, WithoutDotWineTheSteamPrefixHoldingThePathIsReadAndNam
         << captured.err.toStdString();
 
     // A folder no prefix holds says where prefixes were looked for.
-    test::CommandOutput failed =
-        report({R"(C:\Elsewhere)", league.currentFolder(), league.masterFolder()});
+    test::CommandOutput failed = report(
+        {R"(C:\Elsewhere)", league.currentFolder(), league.masterFolder()}, home.environment());
     EXPECT_EQ(failed.status, ReportCommand::failure);
     EXPECT_TRUE(failed.err.contains(R"(no Wine prefix holds C:\Elsewhere; looked in 4 Steam )"
                                     "prefixes\n"))
@@ -330,8 +355,9 @@ TEST_F(ReportCommandTest, WithoutDotWineTheSteamPrefixHoldingThePathIsReadAndNam
     LeagueFolder oldCopy;
     home.makePrefix(".wine", {{"c:", oldCopy.root()}});
     for (const QString& notAPrefix : {home.path() + "/typo", home.path() + "/disk"}) {
-        qputenv("WINEPREFIX", QFile::encodeName(notAPrefix));
-        failed = report({R"(C:\prior)", R"(C:\current)", R"(C:\master)"});
+        WineEnvironment wine = home.environment();
+        wine.winePrefix = notAPrefix;
+        failed = report({R"(C:\prior)", R"(C:\current)", R"(C:\master)"}, wine);
         EXPECT_EQ(failed.status, ReportCommand::failure);
         EXPECT_TRUE(failed.err.contains(("WINEPREFIX \"" + notAPrefix + "\"").toUtf8()))
             << failed.err.toStdString();

@@ -131,9 +131,11 @@ TEST_F(WineLeagueTest, TheGamesPrefixIsOfferedByNameAndAWrongWineprefixIsSaidOnc
     form_.reset();
 
     // Windows paths can't be read while WINEPREFIX names no prefix: the window says so, once.
-    qputenv("WINEPREFIX", QFile::encodeName(home_.path() + "/typo"));
+    WineEnvironment wrong = home_.environment();
+    wrong.winePrefix = home_.path() + "/typo";
     touch("MissDir.txt", "\"C:\\Games\\QEL\\\"\r\n\"C:\\Games\\QEL\\\"\r\n");
-    openWindow();
+    form_ = std::make_unique<Form1>(dialogs_, wrong);
+    form_->show();
     ASSERT_EQ(dialogs_.messages.size(), 1);
     EXPECT_TRUE(dialogs_.messages[0].contains("WINEPREFIX \"" + home_.path() + "/typo\""))
         << dialogs_.messages[0].toStdString();
@@ -159,6 +161,13 @@ TEST_F(WineLeagueTest, RememberedFoldersOnDrivesThatAreGoneLeaveTheColumnsWhereT
         EXPECT_TRUE(dialogs_.messages.isEmpty()) << entry.toStdString();
         form_.reset();
     }
+
+    // A Windows folder gone from a drive that is there: the column rests on the drive.
+    touch("MissDir.txt", "\"C:\\Games\\Gone\\\"\r\n\"C:\\Games\\Gone\\\"\r\n");
+    Form1& form = openWindow();
+    EXPECT_EQ(form.picker(PickerColumn::Prior).driveList()->currentText(), "C: (~/.wine)");
+    EXPECT_EQ(form.picker(PickerColumn::Prior).pathBox()->text(), "");
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
 } // namespace

@@ -5,14 +5,15 @@
 #include "ReportCommand.h"
 
 #include "compare/SeasonComparison.h"
-#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
+#include "files/CaseInsensitivePath.h"
 #include "files/UserPath.h"
 #include "files/WinePrefixes.h"
+#include "files/WriteTarget.h"
+#include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
 #include "ReportFormat.h"
 #include "ZorbinVersion.h"
 
@@ -150,7 +151,8 @@ QString ReportCommand::usage() {
         "Exit status: 0 done, 1 a folder or file could not be used, 2 bad usage.\n");
 }
 
-int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine, std::FILE* out,
+                       std::FILE* err) {
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
     if (!options) {
@@ -168,7 +170,6 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
 
     // Windows paths (as the original program wrote them under Wine) and paths that differ from the
     // disk in letter case name the folders too.
-    const WineEnvironment wine = WineEnvironment::ofProcess();
     QStringList folders;
     for (const QString& given : std::as_const(options->folders)) {
         const Result<userPath::Resolved> resolved = leagueFiles::userFolder(given, wine);
@@ -180,45 +181,47 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         if (!resolved->note.isEmpty())
             print(err, resolved->note + QLatin1Char('\n'));
         const QString& folder = resolved->path;
-        if (!QFileInfo(folder).isDir()) {
+        // A folder inside one that can't be entered is there, but barred: its reason is the
+        // true one.
+        QString reason;
+        if (const auto barred = caseInsensitivePath::lookupFailure(folder, {}))
+            reason = barred->reason;
+        else if (!QFileInfo(folder).isDir())
+            reason = qt_error_string(ENOTDIR);
+        if (!reason.isEmpty()) {
             // A Windows path also names the folder it was read as.
             const QString named = userPath::isWindowsPath(given)
                                       ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, folder)
-                                      : QStringLiteral("\"%1\"").arg(given);
-            print(err, QStringLiteral("Could not read folder %1: %2\n")
-                           .arg(named, QFileInfo::exists(folder) ? qt_error_string(ENOTDIR)
-                                                                 : qt_error_string(ENOENT)));
+                                      : QStringLiteral("\"%1\"").arg(folder);
+            print(err, QStringLiteral("Could not read folder %1: %2\n").arg(named, reason));
             return failure;
         }
         folders.append(folder);
     }
 
-    // The files the window's columns would find in these folders.
+    // The path boxes the window's columns would fill for these folders, through the window's run,
+    // without remembering anything.
     const QString& priorFolder = folders[0];
     const QString& currentFolder = folders[1];
     const QString& masterFolder = folders[2];
-    const SeasonFiles files{leagueFiles::pathIn(priorFolder, TeamRecord::fileName),
-                            leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
-                            leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
-                            leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName)};
-
-    // The window reads a missing master file as empty; named on the command line, a master folder
-    // without one is more likely a slip than a league without names.
-    if (!QFileInfo::exists(files.masterPlayerFile) &&
-        !QFileInfo(files.masterPlayerFile).isSymLink()) {
-        print(err, QStringLiteral("Could not read \"%1\": %2\n")
-                       .arg(files.masterPlayerFile, qt_error_string(ENOENT)));
-        return failure;
-    }
-
     const bool printing = options->goneFile.isEmpty() && options->newFile.isEmpty();
-    const auto compared =
-        compareSeasons(files, printing ? ReportRows::Included : ReportRows::Omitted);
-    if (!compared) {
-        print(err, compared.failure().message() + QLatin1Char('\n'));
+    const ComparisonOutcome outcome =
+        runComparison({leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
+                       leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
+                       leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName), priorFolder,
+                       currentFolder, masterFolder},
+                      wine, nullptr, printing ? ReportRows::Included : ReportRows::Omitted);
+    if (!outcome.lists) {
+        print(err, outcome.lists.failure().message() + QLatin1Char('\n'));
         return failure;
     }
-    const SeasonLists& result = *compared;
+    const SeasonLists& result = *outcome.lists;
+    // The window reads a master file it can't use as empty and says so; named on the command line,
+    // a master folder without one is more likely a slip than a league without names.
+    if (result.masterUnread) {
+        print(err, result.masterUnread->message() + QLatin1Char('\n'));
+        return failure;
+    }
 
     if (printing) {
         const QByteArray printed =
@@ -234,7 +237,7 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         return success;
     }
     const QStringList gameFiles =
-        exportTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
+        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
     for (const auto& [file, lines] : {std::pair{options->goneFile, &result.leftPlayers},
                                       std::pair{options->newFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
