@@ -7,7 +7,6 @@
 #include "files/CaseInsensitivePath.h"
 
 #include <algorithm>
-#include <QDir>
 #include <QFileInfo>
 
 namespace zorbin {
@@ -38,11 +37,9 @@ userPath::Resolved through(userPath::Resolved resolved, const QString& text,
             ? QString()
             : QFileInfo(environment.home + QStringLiteral("/.wine")).canonicalFilePath();
     if (prefix.folder != wine) {
-        QString folder = prefix.folder;
-        if (!environment.home.isEmpty() && folder.startsWith(environment.home + QLatin1Char('/')))
-            folder = QStringLiteral("~") + folder.mid(environment.home.size());
-        resolved.note = QStringLiteral("Read \"%1\" through the Wine prefix \"%2\" (%3)")
-                            .arg(text, prefix.name, folder);
+        resolved.note =
+            QStringLiteral("Read \"%1\" through the Wine prefix \"%2\" (%3)")
+                .arg(text, prefix.name, winePrefixes::shortened(prefix.folder, environment.home));
     }
     return resolved;
 }

@@ -24,13 +24,6 @@ constexpr qsizetype largestManifest = 64 * 1024;
 // A folder path has far fewer components; the walk up from a pinned folder ends by then.
 constexpr int deepestFolder = 256;
 
-// The path as a user writes it in a label: the home folder as "~".
-QString shortened(const QString& path, const QString& home) {
-    if (!home.isEmpty() && path.startsWith(home + QLatin1Char('/')))
-        return QStringLiteral("~") + path.mid(home.size());
-    return path;
-}
-
 // Device and inode: one folder reached by two routes (a linked Steam root, a library that native
 // and flatpak Steam share, a bind mount) is one prefix.
 QString identity(const QString& folder) {
@@ -217,13 +210,13 @@ public:
             wineId_ = identity(wine->folder);
         if (!environment_.winePrefix.isEmpty()) {
             const QString folder = QDir::cleanPath(environment_.winePrefix);
-            pinFolder(folder, {shortened(folder, home), WineLauncher::Wine});
+            pinFolder(folder, {winePrefixes::shortened(folder, home), WineLauncher::Wine});
         }
         for (const QString& pinned : environment_.pinnedFolders) {
             const QString folder = prefixHolding(pinned);
             if (folder.isEmpty())
                 continue;
-            Naming naming{shortened(folder, home), WineLauncher::Wine};
+            Naming naming{winePrefixes::shortened(folder, home), WineLauncher::Wine};
             if (const auto steam = steamPlace(folder))
                 naming = steamNaming(steam->first, steam->second);
             pinFolder(folder, naming);
@@ -409,6 +402,12 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
         prefix.drives.begin(), prefix.drives.end(),
         [](const WineDrive& left, const WineDrive& right) { return left.letter < right.letter; });
     return prefix;
+}
+
+QString winePrefixes::shortened(const QString& path, const QString& home) {
+    if (!home.isEmpty() && path.startsWith(home + QLatin1Char('/')))
+        return QStringLiteral("~") + path.mid(home.size());
+    return path;
 }
 
 std::optional<WinePrefix> winePrefixes::homeWine(const WineEnvironment& environment) {

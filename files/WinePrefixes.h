@@ -90,6 +90,9 @@ namespace winePrefixes {
 // ~/.wine, when it is a prefix.
 [[nodiscard]] std::optional<WinePrefix> homeWine(const WineEnvironment& environment);
 
+// `path` as a user writes it in a label: the home folder as "~".
+[[nodiscard]] QString shortened(const QString& path, const QString& home);
+
 // Where `prefixes` were found, for a message: "~/.wine and 3 Steam prefixes".
 [[nodiscard]] QString whereFound(const QList<WinePrefix>& prefixes);
 
