@@ -49,8 +49,7 @@ void formatOnly(benchmark::State& state) {
     }
     qsizetype bytes = 0;
     for (auto _ : state) {
-        const QByteArray printed =
-            zorbin::reportformat::format(format, compared->leftRows, compared->arrivedRows);
+        const QByteArray printed = zorbin::reportformat::format(format, *compared);
         bytes = printed.size();
         benchmark::DoNotOptimize(printed.constData());
     }

@@ -11,7 +11,6 @@ namespace zorbin {
 
 namespace {
 constexpr std::size_t tableSize = IdentityTables::lastIdentity - IdentityTables::firstIdentity + 1;
-constexpr std::int32_t noTeam = -1;
 } // namespace
 
 IdentityTables::IdentityTables()
@@ -35,8 +34,11 @@ int IdentityTables::addTeam(QByteArray displayName) {
 }
 
 QByteArrayView IdentityTables::teamOf(int identity) const {
-    const std::int32_t team = teamOf_[index(identity)];
-    return team == noTeam ? QByteArrayView() : QByteArrayView(teamNames_[team]);
+    return teamName(teamOf_[index(identity)]);
+}
+
+QByteArrayView IdentityTables::currentTeamOf(int identity) const {
+    return currentTeamOf_.empty() ? QByteArrayView() : teamName(currentTeamOf_[index(identity)]);
 }
 
 std::optional<DisplayNameParts> IdentityTables::reportName(int identity) const {

@@ -10,10 +10,6 @@
 
 namespace zorbin {
 
-namespace {
-constexpr qsizetype nameColumnWidth = 21;
-}
-
 QByteArray displayName(const DisplayNameParts& name) {
     QByteArray text;
     text.reserve(name.lastName.size() + 1 + name.firstName.size());
@@ -29,8 +25,8 @@ QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
     const qsizetype nameSize = name ? name->lastName.size() + 1 + name->firstName.size() : 0;
 
     // Filled in place: this runs once per listed player, up to 22,768 times a run.
-    const qsizetype paddedNameSize = std::max(nameSize, nameColumnWidth);
-    QByteArray line(paddedNameSize + 3 + digitCount + team.size(), Qt::Uninitialized);
+    const qsizetype spaces = reportLayout::spacesAfterName(nameSize);
+    QByteArray line(nameSize + spaces + digitCount + 1 + team.size(), Qt::Uninitialized);
     char* out = line.data();
     const auto put = [&out](QByteArrayView bytes) {
         // An empty team is a null view: memcpy from a null pointer is undefined even for 0 bytes.
@@ -44,10 +40,10 @@ QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
         *out++ = ',';
         put(name->firstName);
     }
-    std::memset(out, ' ', static_cast<std::size_t>(paddedNameSize - nameSize + 2));
-    out += paddedNameSize - nameSize + 2;
+    std::memset(out, ' ', static_cast<std::size_t>(spaces));
+    out += spaces;
     put(QByteArrayView(digits, digitCount));
-    *out++ = ' ';
+    *out++ = reportLayout::afterIdentity;
     put(team);
     return line;
 }

@@ -39,6 +39,24 @@ std::optional<FileFailure> readRecords(const QString& path, std::size_t recordLe
     return reader.failure();
 }
 
+// Reads a team file's accepted records, handing `assign` each used roster slot's identity and the
+// team's number in `tables`. A missing file reads as empty.
+template <typename Assign>
+std::optional<FileFailure> readTeams(const QString& path, IdentityTables& tables, Assign assign) {
+    return readRecords(path, TeamRecord::length, WhenMissing::ReadAsEmpty,
+                       [&tables, &assign](auto record) {
+                           const TeamRecord team = TeamRecord::decode(record);
+                           if (!team.accepted())
+                               return;
+                           const int teamNumber = tables.addTeam(team.displayName());
+                           // Slots below 10000 fall outside the tables and are ignored.
+                           for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
+                               if (const int identity = team.rosterSlot(slot); identity >= 0)
+                                   assign(identity, teamNumber);
+                           }
+                       });
+}
+
 FileFailure notPresent(const QString& path) {
     return FileFailure{QStringLiteral("read"), path, QStringLiteral("The file is missing or empty"),
                        true};
@@ -46,24 +64,16 @@ FileFailure notPresent(const QString& path) {
 
 } // namespace
 
-Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, ReportRows rows) {
+Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, ReportRows rows,
+                                                      MovedRows moved) {
     const auto stop = [](SeasonFile file, FileFailure cause) {
         return ComparisonFailure{file, std::move(cause)};
     };
 
     IdentityTables tables;
-    auto failure = readRecords(
-        files.priorTeamFile, TeamRecord::length, WhenMissing::ReadAsEmpty, [&tables](auto record) {
-            const TeamRecord team = TeamRecord::decode(record);
-            if (!team.accepted())
-                return;
-            const int teamNumber = tables.addTeam(team.displayName());
-            // Slots below 10000 fall outside the tables and are ignored.
-            for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
-                if (const int identity = team.rosterSlot(slot); identity >= 0)
-                    tables.assignTeam(identity, teamNumber);
-            }
-        });
+    auto failure = readTeams(files.priorTeamFile, tables, [&tables](int identity, int team) {
+        tables.assignTeam(identity, team);
+    });
     if (failure)
         return stop(SeasonFile::PriorTeam, std::move(*failure));
 
@@ -99,14 +109,30 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (failure)
         return stop(SeasonFile::MasterPlayer, std::move(*failure));
 
+    const bool withMoved = moved == MovedRows::Included;
+    if (withMoved) {
+        failure = readTeams(files.currentTeamFile, tables, [&tables](int identity, int team) {
+            tables.assignCurrentTeam(identity, team);
+        });
+        if (failure)
+            return stop(SeasonFile::CurrentTeam, std::move(*failure));
+    }
+    // A team is known by its name: the files hold nothing else that could follow it.
+    const auto hasMoved = [&tables](int identity) {
+        return tables.teamOf(identity) != tables.currentTeamOf(identity);
+    };
+
     // Counted first so that each list is allocated once.
     SeasonLists lists;
     qsizetype leftCount = 0;
     qsizetype arrivedCount = 0;
+    qsizetype movedCount = 0;
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior != tables.inCurrent(identity))
             ++(inPrior ? leftCount : arrivedCount);
+        else if (withMoved && inPrior && hasMoved(identity))
+            ++movedCount;
     }
     lists.leftPlayers.reserve(leftCount);
     lists.arrivedPlayers.reserve(arrivedCount);
@@ -114,19 +140,26 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
         lists.leftRows.reserve(leftCount);
         lists.arrivedRows.reserve(arrivedCount);
     }
+    lists.movedRows.reserve(movedCount);
+
+    const auto rowOf = [&tables, withMoved](int identity,
+                                            const std::optional<DisplayNameParts>& name) {
+        return ReportRow{identity, name ? displayName(*name) : QByteArray(),
+                         tables.teamOf(identity).toByteArray(),
+                         withMoved ? tables.currentTeamOf(identity).toByteArray() : QByteArray()};
+    };
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
-        if (inPrior == tables.inCurrent(identity))
+        if (inPrior == tables.inCurrent(identity)) {
+            if (withMoved && inPrior && hasMoved(identity))
+                lists.movedRows.append(rowOf(identity, tables.reportName(identity)));
             continue;
-        const std::optional<DisplayNameParts> name = tables.reportName(identity);
-        const QByteArrayView team = tables.teamOf(identity);
-        QByteArray line = reportLine(name, identity, team);
-        (inPrior ? lists.leftPlayers : lists.arrivedPlayers).append(std::move(line));
-        if (rows == ReportRows::Included) {
-            (inPrior ? lists.leftRows : lists.arrivedRows)
-                .append(ReportRow{identity, name ? displayName(*name) : QByteArray(),
-                                  team.toByteArray()});
         }
+        const std::optional<DisplayNameParts> name = tables.reportName(identity);
+        QByteArray line = reportLine(name, identity, tables.teamOf(identity));
+        (inPrior ? lists.leftPlayers : lists.arrivedPlayers).append(std::move(line));
+        if (rows == ReportRows::Included)
+            (inPrior ? lists.leftRows : lists.arrivedRows).append(rowOf(identity, name));
     }
     return lists;
 }

@@ -14,12 +14,14 @@
 
 namespace zorbin {
 
-// The four game files a comparison reads, already found on disk.
+// The game files a comparison reads, already found on disk. The current season's team file is read
+// only for the moved list.
 struct SeasonFiles {
     QString priorTeamFile;
     QString priorPlayerFile;
     QString currentPlayerFile;
     QString masterPlayerFile;
+    QString currentTeamFile = {};
 };
 
 struct SeasonLists {
@@ -27,13 +29,19 @@ struct SeasonLists {
     QList<QByteArray> arrivedPlayers; // in the current season, absent from the prior one
     QList<ReportRow> leftRows;        // leftPlayers field by field, with ReportRows::Included
     QList<ReportRow> arrivedRows;     // arrivedPlayers field by field, with ReportRows::Included
+    // With MovedRows::Included: in both seasons, on a team of another name (or on none) now.
+    QList<ReportRow> movedRows;
 };
 
 // Only the report tool's printed forms need each player's fields apart; building them would add a
 // fifth to every run of the window.
 enum class ReportRows { Omitted, Included };
 
-enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer };
+// The moved list, and every row's current team, read from the current season's team file. A team
+// is known by its name alone, so a renamed team's whole roster counts as moved.
+enum class MovedRows { Omitted, Included };
+
+enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer, CurrentTeam };
 
 // What the user is told, word for word, when either season has no player file.
 inline const QString missingPlayerFileMessage =
@@ -58,9 +66,11 @@ struct ComparisonFailure {
 
 // Lists the identities found in one season's player file but not the other's, in ascending order,
 // each as a report line with the name (master file first, else the current season) and the team
-// that held the player in the prior season. Reads the four files and writes nothing: a missing team
-// or master file reads as empty; a player file that is missing or empty stops the comparison.
+// that held the player in the prior season. Reads the four files (five with the moved list) and
+// writes nothing: a missing team or master file reads as empty; a player file that is missing or
+// empty stops the comparison.
 [[nodiscard]] Result<SeasonLists, ComparisonFailure>
-compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted);
+compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted,
+               MovedRows moved = MovedRows::Omitted);
 
 } // namespace zorbin

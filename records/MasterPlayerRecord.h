@@ -6,6 +6,7 @@
 
 #include "files/GameFiles.h"
 #include "records/ByteReader.h"
+#include "records/RecordField.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,15 +21,18 @@ class MasterPlayerRecord {
 public:
     static inline const QString& fileName = gameFiles::master;
     static constexpr std::size_t length = 94;
-    static constexpr std::size_t firstNameWidth = 14;
-    static constexpr std::size_t lastNameWidth = 16;
+    // The fields the system reads: two words and the two names' text.
+    static constexpr RecordField statusField{0, 2};
+    static constexpr RecordField identityField{2, 2};
+    static constexpr RecordField firstNameField{4, 14};
+    static constexpr RecordField lastNameField{18, 16};
 
     // Inline: it runs once for each of up to 100,000 records a file.
     [[nodiscard]] static MasterPlayerRecord decode(std::span<const std::uint8_t> record) {
         const ByteReader reader(record);
         MasterPlayerRecord player;
-        player.status = reader.readS16Le(0);
-        player.identity = reader.readS16Le(2);
+        player.status = reader.readS16Le(statusField.offset);
+        player.identity = reader.readS16Le(identityField.offset);
         player.bytes_ = record;
         return player;
     }

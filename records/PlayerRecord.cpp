@@ -9,22 +9,18 @@
 
 namespace zorbin {
 
-namespace {
-constexpr std::size_t firstNameOffset = 18;
-constexpr std::size_t lastNameOffset = 32;
-} // namespace
-
 std::span<const std::uint8_t> PlayerRecord::firstName() const {
-    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);
+    return ByteReader(bytes_).field(firstNameField);
 }
 
 std::span<const std::uint8_t> PlayerRecord::lastName() const {
-    return ByteReader(bytes_).field(lastNameOffset, lastNameWidth);
+    return ByteReader(bytes_).field(lastNameField);
 }
 
 std::span<const std::uint8_t> PlayerRecord::nameFields() const {
-    static_assert(firstNameOffset + firstNameWidth == lastNameOffset);
-    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth + lastNameWidth);
+    static_assert(firstNameField.end() == lastNameField.offset);
+    return ByteReader(bytes_).field(firstNameField.offset,
+                                    firstNameField.width + lastNameField.width);
 }
 
 QByteArray PlayerRecord::displayName() const {

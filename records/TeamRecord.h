@@ -5,6 +5,7 @@
 #pragma once
 
 #include "files/GameFiles.h"
+#include "records/RecordField.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,13 @@ public:
     static inline const QString& fileName = gameFiles::team;
     static constexpr std::size_t length = 746;
     static constexpr int rosterSlots = 80;
+    // The fields the system reads: words, the two name parts' text and the roster, a word a slot.
+    static constexpr RecordField statusField{0, 2};
+    static constexpr RecordField word2Field{2, 2};
+    static constexpr RecordField word6Field{6, 2};
+    static constexpr RecordField nameFirstPartField{15, 16};
+    static constexpr RecordField nameSecondPartField{31, 16};
+    static constexpr RecordField rosterField{258, 2 * rosterSlots};
 
     [[nodiscard]] static TeamRecord decode(std::span<const std::uint8_t> record);
 

@@ -15,8 +15,6 @@ namespace zorbin::reportformat {
 
 namespace {
 
-constexpr qsizetype nameColumnWidth = 21;
-
 [[nodiscard]] bool isControl(QChar character) {
     const char16_t code = character.unicode();
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
@@ -57,7 +55,9 @@ void appendShown(QString& out, const QByteArray& bytes) {
     }
 }
 
-void appendTextList(QString& out, QStringView heading, const QList<ReportRow>& rows) {
+enum class Teams { Prior, PriorAndCurrent };
+
+void appendTextList(QString& out, QStringView heading, const QList<ReportRow>& rows, Teams teams) {
     out += heading;
     out += QLatin1StringView(" (");
     appendNumber(out, static_cast<int>(rows.size()));
@@ -65,11 +65,14 @@ void appendTextList(QString& out, QStringView heading, const QList<ReportRow>& r
     for (const ReportRow& row : rows) {
         appendShown(out, row.name);
         // One character a byte, each one column wide: padding by bytes is padding by columns.
-        out.resize(out.size() + std::max(nameColumnWidth - row.name.size(), qsizetype(0)) + 2,
-                   u' ');
+        out.resize(out.size() + reportLayout::spacesAfterName(row.name.size()), u' ');
         appendNumber(out, row.identity);
-        out += u' ';
+        out += QLatin1Char(reportLayout::afterIdentity);
         appendShown(out, row.team);
+        if (teams == Teams::PriorAndCurrent) {
+            out += QLatin1StringView(" -> ");
+            appendShown(out, row.currentTeam);
+        }
         out += u'\n';
     }
 }
@@ -95,7 +98,8 @@ void appendCsvField(QString& out, const QByteArray& bytes) {
         out += u'"';
 }
 
-void appendCsvList(QString& out, QLatin1StringView list, const QList<ReportRow>& rows) {
+void appendCsvList(QString& out, QLatin1StringView list, const QList<ReportRow>& rows,
+                   Teams teams) {
     for (const ReportRow& row : rows) {
         out += list;
         out += u',';
@@ -104,6 +108,10 @@ void appendCsvList(QString& out, QLatin1StringView list, const QList<ReportRow>&
         appendCsvField(out, row.name);
         out += u',';
         appendCsvField(out, row.team);
+        if (teams == Teams::PriorAndCurrent) {
+            out += u',';
+            appendCsvField(out, row.currentTeam);
+        }
         out += QLatin1StringView("\r\n");
     }
 }
@@ -130,7 +138,8 @@ void appendJsonString(QString& out, const QByteArray& bytes) {
     out += u'"';
 }
 
-void appendJsonList(QString& out, QLatin1StringView list, const QList<ReportRow>& rows) {
+void appendJsonList(QString& out, QLatin1StringView list, const QList<ReportRow>& rows,
+                    Teams teams) {
     out += QLatin1StringView("  \"");
     out += list;
     out += QLatin1StringView("\": [");
@@ -141,15 +150,20 @@ void appendJsonList(QString& out, QLatin1StringView list, const QList<ReportRow>
         appendJsonString(out, rows[i].name);
         out += QLatin1StringView(", \"team\": ");
         appendJsonString(out, rows[i].team);
+        if (teams == Teams::PriorAndCurrent) {
+            out += QLatin1StringView(", \"currentTeam\": ");
+            appendJsonString(out, rows[i].currentTeam);
+        }
         out += u'}';
     }
     out += QLatin1StringView(rows.isEmpty() ? "]" : "\n  ]");
 }
 
 // A line takes some 60 characters; reserving them keeps the appends from reallocating.
-[[nodiscard]] QString reserved(const QList<ReportRow>& gone, const QList<ReportRow>& arrived) {
+[[nodiscard]] QString reserved(const SeasonLists& lists) {
     QString out;
-    out.reserve(256 + 64 * (gone.size() + arrived.size()));
+    out.reserve(256 +
+                64 * (lists.leftRows.size() + lists.arrivedRows.size() + lists.movedRows.size()));
     return out;
 }
 
@@ -165,23 +179,37 @@ std::optional<Format> named(QStringView name) {
     return std::nullopt;
 }
 
-QByteArray format(Format format, const QList<ReportRow>& gone, const QList<ReportRow>& arrived) {
-    QString out = reserved(gone, arrived);
+QByteArray format(Format format, const SeasonLists& lists, MovedRows moved) {
+    const bool withMoved = moved == MovedRows::Included;
+    const Teams teams = withMoved ? Teams::PriorAndCurrent : Teams::Prior;
+    QString out = reserved(lists);
     switch (format) {
     case Format::Text:
-        appendTextList(out, u"Players of the prior season missing from the current one", gone);
-        appendTextList(out, u"Players of the current season missing from the prior one", arrived);
+        // The two lists read as they do without the moved one, which only the third list needs.
+        appendTextList(out, u"Players of the prior season missing from the current one",
+                       lists.leftRows, Teams::Prior);
+        appendTextList(out, u"Players of the current season missing from the prior one",
+                       lists.arrivedRows, Teams::Prior);
+        if (withMoved)
+            appendTextList(out, u"Players who changed teams", lists.movedRows, teams);
         return out.toLocal8Bit();
     case Format::Csv:
-        out += QLatin1StringView("list,identity,name,team\r\n");
-        appendCsvList(out, QLatin1StringView("gone"), gone);
-        appendCsvList(out, QLatin1StringView("new"), arrived);
+        out += QLatin1StringView(withMoved ? "list,identity,name,team,currentTeam\r\n"
+                                           : "list,identity,name,team\r\n");
+        appendCsvList(out, QLatin1StringView("gone"), lists.leftRows, teams);
+        appendCsvList(out, QLatin1StringView("new"), lists.arrivedRows, teams);
+        if (withMoved)
+            appendCsvList(out, QLatin1StringView("moved"), lists.movedRows, teams);
         return out.toUtf8();
     case Format::Json:
         out += QLatin1StringView("{\n");
-        appendJsonList(out, QLatin1StringView("gone"), gone);
+        appendJsonList(out, QLatin1StringView("gone"), lists.leftRows, teams);
         out += QLatin1StringView(",\n");
-        appendJsonList(out, QLatin1StringView("new"), arrived);
+        appendJsonList(out, QLatin1StringView("new"), lists.arrivedRows, teams);
+        if (withMoved) {
+            out += QLatin1StringView(",\n");
+            appendJsonList(out, QLatin1StringView("moved"), lists.movedRows, teams);
+        }
         out += QLatin1StringView("\n}\n");
         return out.toUtf8();
     }

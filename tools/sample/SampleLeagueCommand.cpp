@@ -4,6 +4,7 @@
 
 #include "SampleLeagueCommand.h"
 
+#include "CommandLine.h"
 #include "SampleLeague.h"
 #include "settings/RememberedFolders.h"
 #include "ZorbinVersion.h"
@@ -25,43 +26,34 @@ struct Options {
     bool version = false;
 };
 
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
+using commandLine::print;
 
 std::optional<Options> parse(const QStringList& arguments, QString* problem) {
+    const QCommandLineOption help = commandLine::helpOption();
+    const QCommandLineOption version = commandLine::versionOption();
+    const QCommandLineOption remember(QStringLiteral("remember"));
+    const QCommandLineOption seed = commandLine::valueOption(
+        QStringLiteral("seed"), QStringLiteral("a whole number from 0 to 4294967295"));
+    QCommandLineParser parser;
+    if (auto parseProblem =
+            commandLine::parse(parser, {help, version, remember, seed}, arguments)) {
+        *problem = std::move(*parseProblem);
+        return std::nullopt;
+    }
+
     Options options;
-    QStringList folders;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else if (argument == QLatin1String("--version")) {
-            options.version = true;
-        } else if (argument == QLatin1String("--remember")) {
-            options.remember = true;
-        } else if (argument == QLatin1String("--seed") ||
-                   argument.startsWith(QLatin1String("--seed="))) {
-            QString value;
-            if (argument.contains(QLatin1Char('=')))
-                value = argument.section(QLatin1Char('='), 1);
-            else if (i + 1 < arguments.size())
-                value = arguments[++i];
-            bool ok = false;
-            const uint seed = value.toUInt(&ok, 10);
-            if (!ok) {
-                *problem = QStringLiteral("--seed needs a whole number from 0 to 4294967295");
-                return std::nullopt;
-            }
-            options.seed = seed;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            *problem = QStringLiteral("unknown option %1").arg(argument);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.remember = parser.isSet(remember);
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        options.seed = parser.value(seed).toUInt(&ok, 10);
+        if (!ok) {
+            *problem = QStringLiteral("--seed needs %1").arg(seed.description());
             return std::nullopt;
-        } else {
-            folders.append(argument);
         }
     }
+    const QStringList folders = parser.positionalArguments();
     if (!options.help && !options.version && folders.size() != 1) {
         *problem = QStringLiteral("one output folder is needed, %1 given").arg(folders.size());
         return std::nullopt;
