@@ -43,9 +43,9 @@ struct ReportRow {
     QByteArray currentTeam = {};
 };
 
-// The report line of a player: the name ("Last,First", or nothing), the identity and the team name,
-// laid out as reportLayout says.
-[[nodiscard]] QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
-                                    QByteArrayView team);
+// Appends the report line of a player to `out`: the name ("Last,First", or nothing), the identity
+// and the team name, laid out as reportLayout says.
+void appendReportLine(QByteArray& out, const std::optional<DisplayNameParts>& name, int identity,
+                      QByteArrayView team);
 
 } // namespace zorbin

@@ -6,6 +6,7 @@
 
 #include "compare/IdentityTables.h"
 #include "compare/ReportLine.h"
+#include "compare/ReportLineBlock.h"
 #include "files/Exists.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -134,8 +135,8 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
         else if (withMoved && inPrior && hasMoved(identity))
             ++movedCount;
     }
-    lists.leftPlayers.reserve(leftCount);
-    lists.arrivedPlayers.reserve(arrivedCount);
+    ReportLineBlock leftLines(leftCount);
+    ReportLineBlock arrivedLines(arrivedCount);
     if (rows == ReportRows::Included) {
         lists.leftRows.reserve(leftCount);
         lists.arrivedRows.reserve(arrivedCount);
@@ -156,11 +157,12 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
             continue;
         }
         const std::optional<DisplayNameParts> name = tables.reportName(identity);
-        QByteArray line = reportLine(name, identity, tables.teamOf(identity));
-        (inPrior ? lists.leftPlayers : lists.arrivedPlayers).append(std::move(line));
+        (inPrior ? leftLines : arrivedLines).append(name, identity, tables.teamOf(identity));
         if (rows == ReportRows::Included)
             (inPrior ? lists.leftRows : lists.arrivedRows).append(rowOf(identity, name));
     }
+    lists.leftPlayers = leftLines.takeLines();
+    lists.arrivedPlayers = arrivedLines.takeLines();
     return lists;
 }
 

@@ -17,12 +17,6 @@ std::span<const std::uint8_t> MasterPlayerRecord::lastName() const {
     return ByteReader(bytes_).field(lastNameField);
 }
 
-std::span<const std::uint8_t> MasterPlayerRecord::nameFields() const {
-    static_assert(firstNameField.end() == lastNameField.offset);
-    return ByteReader(bytes_).field(firstNameField.offset,
-                                    firstNameField.width + lastNameField.width);
-}
-
 QByteArray MasterPlayerRecord::displayName() const {
     return playerDisplayName(lastName(), firstName());
 }

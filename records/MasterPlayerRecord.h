@@ -46,7 +46,12 @@ public:
     // lie side by side, first name then last name, so `nameFields` is both in one span.
     [[nodiscard]] std::span<const std::uint8_t> firstName() const;
     [[nodiscard]] std::span<const std::uint8_t> lastName() const;
-    [[nodiscard]] std::span<const std::uint8_t> nameFields() const;
+    // Inline, like decode().
+    [[nodiscard]] std::span<const std::uint8_t> nameFields() const {
+        static_assert(firstNameField.end() == lastNameField.offset);
+        return ByteReader(bytes_).field(firstNameField.offset,
+                                        firstNameField.width + lastNameField.width);
+    }
 
     std::int16_t status = 0;
     std::int16_t identity = 0;

@@ -17,12 +17,6 @@ std::span<const std::uint8_t> PlayerRecord::lastName() const {
     return ByteReader(bytes_).field(lastNameField);
 }
 
-std::span<const std::uint8_t> PlayerRecord::nameFields() const {
-    static_assert(firstNameField.end() == lastNameField.offset);
-    return ByteReader(bytes_).field(firstNameField.offset,
-                                    firstNameField.width + lastNameField.width);
-}
-
 QByteArray PlayerRecord::displayName() const {
     return playerDisplayName(lastName(), firstName());
 }

@@ -31,10 +31,4 @@ QByteArray TeamRecord::displayName() const {
     return name;
 }
 
-std::int16_t TeamRecord::rosterSlot(int slot) const {
-    if (slot < 0 || slot >= rosterSlots)
-        return -1;
-    return ByteReader(bytes_).readS16Le(rosterField.offset + 2 * static_cast<std::size_t>(slot));
-}
-
 } // namespace zorbin
