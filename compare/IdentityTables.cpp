@@ -33,12 +33,17 @@ int IdentityTables::addTeam(QByteArray displayName) {
     return static_cast<int>(teamNames_.size() - 1);
 }
 
-QByteArrayView IdentityTables::teamOf(int identity) const {
+const QByteArray& IdentityTables::teamName(std::int32_t team) const {
+    static const QByteArray none;
+    return team == noTeam ? none : teamNames_[team];
+}
+
+const QByteArray& IdentityTables::teamOf(int identity) const {
     return teamName(teamOf_[index(identity)]);
 }
 
-QByteArrayView IdentityTables::currentTeamOf(int identity) const {
-    return currentTeamOf_.empty() ? QByteArrayView() : teamName(currentTeamOf_[index(identity)]);
+const QByteArray& IdentityTables::currentTeamOf(int identity) const {
+    return teamName(currentTeamOf_.empty() ? noTeam : currentTeamOf_[index(identity)]);
 }
 
 std::optional<DisplayNameParts> IdentityTables::reportName(int identity) const {

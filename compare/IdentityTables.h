@@ -69,10 +69,11 @@ public:
 
     [[nodiscard]] bool inPrior(int identity) const { return inPrior_[index(identity)] != 0; }
     [[nodiscard]] bool inCurrent(int identity) const { return inCurrent_[index(identity)] != 0; }
-    // The team that held the identity in the prior season; empty when none did.
-    [[nodiscard]] QByteArrayView teamOf(int identity) const;
+    // The team that held the identity in the prior season; empty when none did. A copy shares the
+    // name's bytes, so a team's many rows take no allocation each.
+    [[nodiscard]] const QByteArray& teamOf(int identity) const;
     // The team that holds the identity in the current season; empty when none does.
-    [[nodiscard]] QByteArrayView currentTeamOf(int identity) const;
+    [[nodiscard]] const QByteArray& currentTeamOf(int identity) const;
     // The master name when there is one, else the current season's name, else none. A master name
     // is never empty once set: a display name always holds its comma.
     [[nodiscard]] std::optional<DisplayNameParts> reportName(int identity) const;
@@ -114,9 +115,7 @@ private:
 
     static constexpr std::int32_t noTeam = -1;
 
-    [[nodiscard]] QByteArrayView teamName(std::int32_t team) const {
-        return team == noTeam ? QByteArrayView() : QByteArrayView(teamNames_[team]);
-    }
+    [[nodiscard]] const QByteArray& teamName(std::int32_t team) const;
 
     QList<QByteArray> teamNames_;
     std::vector<std::int32_t> teamOf_;

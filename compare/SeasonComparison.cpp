@@ -146,8 +146,8 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     const auto rowOf = [&tables, withMoved](int identity,
                                             const std::optional<DisplayNameParts>& name) {
         return ReportRow{identity, name ? displayName(*name) : QByteArray(),
-                         tables.teamOf(identity).toByteArray(),
-                         withMoved ? tables.currentTeamOf(identity).toByteArray() : QByteArray()};
+                         tables.teamOf(identity),
+                         withMoved ? tables.currentTeamOf(identity) : QByteArray()};
     };
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
