@@ -22,65 +22,10 @@ namespace {
     return code < 0x20 || (code >= 0x7F && code <= 0x9F);
 }
 
-// Each byte's character as the window decodes it, looked up byte by byte: a report holds up to
-// 22,768 rows, and decoding each field into a string of its own would cost more than the rest.
-[[nodiscard]] const std::array<QChar, 256>& characters() {
-    static const std::array<QChar, 256> table = [] {
-        QByteArray bytes(256, Qt::Uninitialized);
-        for (int code = 0; code < 256; ++code)
-            bytes[code] = static_cast<char>(code);
-        const QString decoded = windows1252::decode(bytes);
-        std::array<QChar, 256> characters;
-        std::copy(decoded.begin(), decoded.end(), characters.begin());
-        return characters;
-    }();
-    return table;
-}
-
-[[nodiscard]] QChar character(const std::array<QChar, 256>& table, char byte) {
-    return table[static_cast<unsigned char>(byte)];
-}
-
-void appendNumber(QString& out, int number) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    out += QLatin1StringView(digits, end);
-}
-
-// A league file is untrusted input, and a control character on a terminal can move the cursor,
-// rewrite what is already shown or retitle the window.
-void appendShown(QString& out, const QByteArray& bytes) {
-    const auto& table = characters();
-    for (const char byte : bytes) {
-        const QChar shown = character(table, byte);
-        out += isControl(shown) ? QChar(QChar::ReplacementCharacter) : shown;
-    }
-}
-
 enum class Teams { Prior, PriorAndCurrent };
 
-void appendTextList(QString& out, QStringView heading, const QList<ReportRow>& rows, Teams teams) {
-    out += heading;
-    out += QLatin1StringView(" (");
-    appendNumber(out, static_cast<int>(rows.size()));
-    out += QLatin1StringView("):\n");
-    for (const ReportRow& row : rows) {
-        appendShown(out, row.name);
-        // One character a byte, each one column wide: padding by bytes is padding by columns.
-        out.resize(out.size() + reportLayout::spacesAfterName(row.name.size()), u' ');
-        appendNumber(out, row.identity);
-        out += QLatin1Char(reportLayout::afterIdentity);
-        appendShown(out, row.team);
-        if (teams == Teams::PriorAndCurrent) {
-            out += QLatin1StringView(" -> ");
-            appendShown(out, row.currentTeam);
-        }
-        out += u'\n';
-    }
-}
-
-// A byte as CSV or JSON prints it: its character in UTF-8, or the escape that stands for it. Looked
-// up byte by byte and copied whole, eight bytes at a time, into the document's own UTF-8 bytes: a
+// A byte as each format prints it: its character in the output's encoding, or what stands for it.
+// Looked up byte by byte and copied whole, eight bytes at a time, into the output's own bytes: a
 // report holds up to 22,768 rows, and building a string of characters first and encoding it after
 // cost more than all the rest of the printing.
 struct Printed {
@@ -97,6 +42,7 @@ using PrintedBytes = std::array<Printed, 256>;
 }
 
 struct Encodings {
+    PrintedBytes text; // in the locale's encoding, a control character as U+FFFD
     PrintedBytes csv;  // a double quote doubled
     PrintedBytes json; // RFC 8259's escapes
     std::array<bool, 256> needsCsvQuotes{};
@@ -105,12 +51,21 @@ struct Encodings {
 [[nodiscard]] const Encodings& encodings() {
     static const Encodings table = [] {
         static constexpr char hexDigits[] = "0123456789abcdef";
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int code = 0; code < 256; ++code)
+            bytes[code] = static_cast<char>(code);
+        // Each byte's character as the window decodes it.
+        const QString characters = windows1252::decode(bytes);
         Encodings encodings;
         for (int code = 0; code < 256; ++code) {
-            const QChar decoded = characters()[static_cast<std::size_t>(code)];
+            const QChar decoded = characters[code];
             const QByteArray utf8 = QString(decoded).toUtf8();
             const bool control = isControl(decoded);
             const auto at = static_cast<std::size_t>(code);
+            // A league file is untrusted input, and a control character on a terminal can move
+            // the cursor, rewrite what is already shown or retitle the window.
+            encodings.text[at] = printed(
+                QString(control ? QChar(QChar::ReplacementCharacter) : decoded).toLocal8Bit());
             encodings.csv[at] = printed(decoded == u'"' ? QByteArrayView("\"\"") : utf8);
             // RFC 8259 asks only for characters below U+0020 to be escaped; DEL and the C1
             // controls are too, so that printing the document on a terminal is as safe as the
@@ -150,6 +105,28 @@ void appendNumber(QByteArray& out, int number) {
     char digits[16];
     const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
     out.append(digits, end - digits);
+}
+
+void appendTextList(QByteArray& out, QByteArrayView heading, const QList<ReportRow>& rows,
+                    Teams teams) {
+    const PrintedBytes& shown = encodings().text;
+    out += heading;
+    out += " (";
+    appendNumber(out, static_cast<int>(rows.size()));
+    out += "):\n";
+    for (const ReportRow& row : rows) {
+        appendPrinted(out, row.name, shown);
+        // One character a byte, each one column wide: padding by bytes is padding by columns.
+        out.append(reportLayout::spacesAfterName(row.name.size()), ' ');
+        appendNumber(out, row.identity);
+        out += reportLayout::afterIdentity;
+        appendPrinted(out, row.team, shown);
+        if (teams == Teams::PriorAndCurrent) {
+            out += " -> ";
+            appendPrinted(out, row.currentTeam, shown);
+        }
+        out += '\n';
+    }
 }
 
 // Quoted only when needed, as RFC 4180 puts it; also around edge spaces, which some readers drop.
@@ -234,22 +211,19 @@ QByteArray format(Format format, const SeasonLists& lists, MovedRows moved) {
     const bool withMoved = moved == MovedRows::Included;
     const Teams teams = withMoved ? Teams::PriorAndCurrent : Teams::Prior;
     QByteArray out;
+    // Names and teams take up to three bytes a character in UTF-8.
+    out.reserve(2 * expectedSize(lists));
     switch (format) {
-    case Format::Text: {
-        QString text;
-        text.reserve(expectedSize(lists));
+    case Format::Text:
         // The two lists read as they do without the moved one, which only the third list needs.
-        appendTextList(text, u"Players of the prior season missing from the current one",
+        appendTextList(out, "Players of the prior season missing from the current one",
                        lists.leftRows, Teams::Prior);
-        appendTextList(text, u"Players of the current season missing from the prior one",
+        appendTextList(out, "Players of the current season missing from the prior one",
                        lists.arrivedRows, Teams::Prior);
         if (withMoved)
-            appendTextList(text, u"Players who changed teams", lists.movedRows, teams);
-        return text.toLocal8Bit();
-    }
+            appendTextList(out, "Players who changed teams", lists.movedRows, teams);
+        return out;
     case Format::Csv:
-        // Names and teams take up to three bytes a character in UTF-8.
-        out.reserve(2 * expectedSize(lists));
         out +=
             withMoved ? "list,identity,name,team,currentTeam\r\n" : "list,identity,name,team\r\n";
         appendCsvList(out, "gone", lists.leftRows, teams);
@@ -258,7 +232,6 @@ QByteArray format(Format format, const SeasonLists& lists, MovedRows moved) {
             appendCsvList(out, "moved", lists.movedRows, teams);
         return out;
     case Format::Json:
-        out.reserve(2 * expectedSize(lists));
         out += "{\n";
         appendJsonList(out, "gone", lists.leftRows, teams);
         out += ",\n";
