@@ -26,15 +26,15 @@ void ReportLineBlock::append(const std::optional<DisplayNameParts>& name, int id
 }
 
 QList<QByteArray> ReportLineBlock::takeLines() {
-    QList<QByteArray> lines;
-    lines.reserve(static_cast<qsizetype>(lines_.size()));
+    QList<QByteArray> lines(static_cast<qsizetype>(lines_.size()));
+    QByteArray* line = lines.data();
     for (const auto& [offset, size] : lines_) {
         // A copy of the block's data pointer holds a reference to its one allocation, which is
         // freed with the last line; pointed at the line, it is that line.
-        QByteArray::DataPointer line = bytes_.data_ptr();
-        line.ptr += offset;
-        line.size = size;
-        lines.append(QByteArray(std::move(line)));
+        QByteArray::DataPointer bytes = bytes_.data_ptr();
+        bytes.ptr += offset;
+        bytes.size = size;
+        *line++ = QByteArray(std::move(bytes));
     }
     bytes_ = QByteArray();
     lines_.clear();
