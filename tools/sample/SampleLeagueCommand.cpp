@@ -93,7 +93,7 @@ QString SampleLeagueCommand::usage() {
                "\n"
                "Writes a made-up QEL league of two seasons to try Zorbin on:\n"
                "  OUTPUT_FOLDER/prior/qelteam.dat and qelplyr.dat   the prior season\n"
-               "  OUTPUT_FOLDER/current/qelplyr.dat                 the current season\n"
+               "  OUTPUT_FOLDER/current/qelteam.dat and qelplyr.dat the current season\n"
                "  OUTPUT_FOLDER/master/Mastplyr.dat                 the master players\n"
                "\n"
                "  --seed N     another league (0 to 4294967295; default %1); a seed always gives "
@@ -153,13 +153,14 @@ int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::
     print(out,
           QStringLiteral("Sample league (seed %1) written to %2\n"
                          "  prior season    %3: %4 teams, %5 players\n"
-                         "  current season  %6: %7 players\n"
-                         "  master          %8: %9 players\n")
+                         "  current season  %6: %7 teams, %8 players\n"
+                         "  master          %9: %10 players\n")
               .arg(QString::number(options->seed), root, prior)
               .arg(std::count_if(league.priorTeams().begin(), league.priorTeams().end(),
                                  [](const league::TeamEntry& team) { return team.status == 0; }))
               .arg(liveRecords(league.priorPlayers()))
               .arg(current)
+              .arg(league.currentTeams().size())
               .arg(liveRecords(league.currentPlayers()))
               .arg(master)
               .arg(liveRecords(league.masterPlayers())));
