@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "files/WinePrefixes.h"
 #include "window/DesktopDialogs.h"
 #include "window/Form1.h"
 #include "ZorbinVersion.h"
@@ -49,8 +50,9 @@ int main(int argc, char* argv[]) {
     // No display name: the platform would append it to the window's caption.
     QApplication::setApplicationName(QStringLiteral("zorbin"));
 
+    zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     zorbin::DesktopDialogs dialogs;
-    zorbin::Form1 window(dialogs);
+    zorbin::Form1 window(dialogs, zorbin::WineEnvironment::ofProcess());
     window.show();
     return QApplication::exec();
 }
