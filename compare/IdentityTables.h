@@ -56,11 +56,15 @@ public:
         if (inRange(identity))
             inPrior_[index(identity)] = 1;
     }
+    // With the master names already read, a current-season name that one of them would hide is
+    // not kept: most players have a master name, and their records are most of the file.
     void markCurrent(const PlayerRecord& player) {
         if (!inRange(player.identity))
             return;
-        inCurrent_[index(player.identity)] = 1;
-        currentName_.set(index(player.identity), player.nameFields());
+        const std::size_t at = index(player.identity);
+        inCurrent_[at] = 1;
+        if (!masterName_.present[at])
+            currentName_.set(at, player.nameFields());
     }
     void setMasterName(const MasterPlayerRecord& player) {
         if (inRange(player.identity))

@@ -92,15 +92,6 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (failure)
         return stop(SeasonFile::PriorPlayer, std::move(*failure));
 
-    failure = readRecords(files.currentPlayerFile, PlayerRecord::length, WhenMissing::Fail,
-                          [&tables](auto record) {
-                              const PlayerRecord player = PlayerRecord::decode(record);
-                              if (player.accepted())
-                                  tables.markCurrent(player);
-                          });
-    if (failure)
-        return stop(SeasonFile::CurrentPlayer, std::move(*failure));
-
     // Names are a courtesy of the master file: without it the lists still hold every player, under
     // his current-season name, and the caller says so.
     SeasonLists lists;
@@ -113,6 +104,17 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
                                      });
     if (lists.masterUnread)
         tables.forgetMasterNames();
+
+    // After the master file, so that the names it gives need not be kept from this one too; its
+    // failures never stop the comparison, so the order changes no outcome.
+    failure = readRecords(files.currentPlayerFile, PlayerRecord::length, WhenMissing::Fail,
+                          [&tables](auto record) {
+                              const PlayerRecord player = PlayerRecord::decode(record);
+                              if (player.accepted())
+                                  tables.markCurrent(player);
+                          });
+    if (failure)
+        return stop(SeasonFile::CurrentPlayer, std::move(*failure));
 
     const bool withMoved = moved == MovedRows::Included;
     if (withMoved) {
