@@ -264,8 +264,9 @@ QStringList Form1::chosenGameFiles() const {
     QStringList files = writeTarget::gameFilesIn(
         {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
+        // A typed Windows path names its file through a Wine prefix.
         if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
-            files.append(typed);
+            files.append(leagueFiles::typedFile(typed, wine_));
     }
     return files;
 }
