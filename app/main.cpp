@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 
@@ -48,6 +49,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // No display name: the platform would append it to the window's caption.
     QApplication::setApplicationName(QStringLiteral("zorbin"));
+    // The desktop file's name is the application's id on Wayland, and the icon on X, with which
+    // docks and task bars find Zorbin's own icon and menu entry.
+    const QString applicationId = QStringLiteral("io.github.zorbin.Zorbin");
+    QGuiApplication::setDesktopFileName(applicationId);
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        applicationId, QIcon(QStringLiteral(":/icons/io.github.zorbin.Zorbin.svg"))));
 
     zorbin::DesktopDialogs dialogs;
     zorbin::Form1 window(dialogs);

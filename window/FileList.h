@@ -18,6 +18,9 @@ public:
 
     // The file name of the selected entry; empty when none is selected.
     [[nodiscard]] QString selectedFileName() const;
+
+    // Whether the list's box is tall enough to show one row whole, listed or not.
+    [[nodiscard]] bool showsRowWhole() const;
 };
 
 } // namespace zorbin

@@ -29,11 +29,20 @@ public:
     // The row of the folder with full path `path`, or null.
     [[nodiscard]] QListWidgetItem* itemFor(const QString& path) const;
 
+    // How far a row at `depth` is indented.
+    [[nodiscard]] int indentOf(int depth) const;
+
 signals:
     void folderChosen(const QString& path);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+
 private:
+    [[nodiscard]] bool nameIsCut(const QModelIndex& index) const;
+
     QString currentFolder_;
+    int deepest_ = 0; // the current folder's depth
 };
 
 } // namespace zorbin
