@@ -9,7 +9,7 @@
 
 namespace zorbin {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {
+FileList::FileList(QWidget* parent) : FramedList(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
 }
@@ -30,7 +30,7 @@ bool FileList::showsRowWhole() const {
     option.text = QStringLiteral("Xg");
     option.features |= QStyleOptionViewItem::HasDisplay;
     const QSize row = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
-    return row.height() <= height() - 2 * frameWidth();
+    return row.height() <= contentsRect().height() - frameMargin;
 }
 
 } // namespace zorbin

@@ -49,7 +49,12 @@ bool FocusOutline::eventFilter(QObject* watched, QEvent* event) {
 void FocusOutline::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const qreal inset = outlineWidth / 2.0;
-    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), outlineWidth));
+    // Dark themes pick a muted highlight that a selected row's light text stands out on, but that
+    // a thin line barely tells from the dark list: there it is lightened.
+    QColor colour = palette().color(QPalette::Active, QPalette::Highlight);
+    if (palette().color(QPalette::Base).lightness() < 128)
+        colour = colour.lighter(170);
+    painter.setPen(QPen(colour, outlineWidth));
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 

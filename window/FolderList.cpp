@@ -46,7 +46,7 @@ private:
 
 } // namespace
 
-FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
+FolderList::FolderList(QWidget* parent) : FramedList(parent) {
     setItemDelegate(new IndentingDelegate(this));
     setTextElideMode(Qt::ElideMiddle);
     setUniformItemSizes(true);

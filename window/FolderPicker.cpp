@@ -8,7 +8,6 @@
 #include "league/LeagueFiles.h"
 #include "window/DriveList.h"
 #include "window/FileList.h"
-#include "window/FocusOutline.h"
 #include "window/FolderList.h"
 #include "window/UserDialogs.h"
 
@@ -26,9 +25,6 @@ FolderPicker::FolderPicker(QWidget* window, const ControlNames& names, QString f
     folderList_->setObjectName(names.folderList);
     fileList_->setObjectName(names.fileList);
     pathBox_->setObjectName(names.pathBox);
-    // Both lists show their focus on the whole box: an empty list has no row to show it on.
-    new FocusOutline(folderList_);
-    new FocusOutline(fileList_);
     // A deep league's path is longer than the box; its tooltip holds all of it.
     connect(pathBox_, &QLineEdit::textChanged, pathBox_, &QWidget::setToolTip);
 

@@ -17,9 +17,9 @@
 #include "window/DriveList.h"
 #include "window/FileList.h"
 #include "window/FittingLabel.h"
-#include "window/FocusOutline.h"
 #include "window/FolderList.h"
 #include "window/FolderPicker.h"
+#include "window/FramedList.h"
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
@@ -114,7 +114,7 @@ QPushButton* createButton(QWidget* window, const char* name, const QString& capt
 
 QListView* createList(QWidget* window, const char* name, const QString& accessibleName,
                       ReportListModel* lines) {
-    auto* list = new QListView(window);
+    auto* list = new FramedList<QListView>(window);
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessibleName);
     list->setModel(lines);
@@ -122,7 +122,6 @@ QListView* createList(QWidget* window, const char* name, const QString& accessib
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    new FocusOutline(list);
     return list;
 }
 
