@@ -38,7 +38,12 @@ cd "$2"
 window=$(timeout 30 xdotool search --sync --name '^ZORBIN' | head -n 1)
 xdotool getwindowname "$window" >"$3.title"
 xdotool getwindowgeometry --shell "$window" >"$3.geometry"
-xprop -id "$window" -notype _NET_WM_ICON | head -c 200 >"$3.icon"
+# The icon comes a moment after the window.
+for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    xprop -id "$window" -notype _NET_WM_ICON | head -c 200 >"$3.icon"
+    grep -q "Icon (" "$3.icon" && break
+    sleep 0.2
+done
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" alt+x
 wait
