@@ -124,7 +124,7 @@ int showBareWindow(int argc, char** argv) {
     new QListView(&window);
     for (int button = 0; button < 4; ++button)
         new QPushButton(QStringLiteral("Button"), &window);
-    window.resize(496, 483);
+    window.resize(zorbin::Form1::designClientSize);
     window.show();
     return QApplication::exec();
 }

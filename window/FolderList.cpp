@@ -64,7 +64,6 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
     int depth = 0;
-    deepest_ = 0;
     QListWidgetItem* current = nullptr;
     for (const QString& step : FolderListing::ancestorChain(folder)) {
         const QString name = QDir(step).isRoot() ? step : QDir(step).dirName();
@@ -83,7 +82,7 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
         subfolder->setData(pathRole, prefix + subfolder->text());
         subfolder->setData(depthRole, depth);
     }
-    deepest_ = std::max(depth - 1, 0);
+    deepest_ = subfolders.isEmpty() ? std::max(depth - 1, 0) : depth;
     setCurrentItem(current);
     scrollToItem(current, QAbstractItemView::PositionAtTop);
     setUpdatesEnabled(true);

@@ -44,7 +44,7 @@ private:
     [[nodiscard]] bool nameIsCut(const QModelIndex& index) const;
 
     QString currentFolder_;
-    int deepest_ = 0; // the current folder's depth
+    int deepest_ = 0; // the depth of the deepest row
 };
 
 } // namespace zorbin
