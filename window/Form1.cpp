@@ -235,7 +235,7 @@ void Form1::fitToFont() {
         opening = opening.boundedTo(available);
         smallest = smallest.boundedTo(available);
     }
-    // Below the size where every caption shows whole in the platform's font, none would be legible.
+    // Smaller, captions in the platform's font would be cut.
     setMinimumSize(smallest);
     resize(opening);
     resizer_->scaleTo(opening);

@@ -53,15 +53,15 @@ void ProportionalResizer::scaleTo(QSize clientSize) {
     const int width = clientSize.width();
     const int height = clientSize.height();
     const qreal pixelRatio = window_->devicePixelRatioF();
+    const auto edge = [pixelRatio](int designEdge, int actualTotal, int designTotal) {
+        return onDevicePixel(scaled(designEdge, actualTotal, designTotal), pixelRatio);
+    };
     for (const DesignPlace& place : std::as_const(places_)) {
         if (!place.control)
             continue;
         // Scaling both edges rather than position and size keeps neighbours that touch at design
         // touching at every size.
         const QRect& design = place.geometry;
-        const auto edge = [pixelRatio](int design, int actualTotal, int designTotal) {
-            return onDevicePixel(scaled(design, actualTotal, designTotal), pixelRatio);
-        };
         const int left = edge(design.left(), width, designClientSize_.width());
         const int top = edge(design.top(), height, designClientSize_.height());
         const int right = edge(design.left() + design.width(), width, designClientSize_.width());
