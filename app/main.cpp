@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "files/WinePrefixes.h"
 #include "window/DesktopDialogs.h"
 #include "window/Form1.h"
 #include "ZorbinVersion.h"
@@ -55,8 +56,9 @@ int main(int argc, char* argv[]) {
     const QString applicationId = QStringLiteral("io.github.zorbin.Zorbin");
     QGuiApplication::setDesktopFileName(applicationId);
 
+    zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     zorbin::DesktopDialogs dialogs;
-    zorbin::Form1 window(dialogs);
+    zorbin::Form1 window(dialogs, zorbin::WineEnvironment::ofProcess());
     window.show();
     // The window's own icon, which X's task bars show: the icon theme's, else the built-in one.
     // Looking it up in the theme takes longer than the rest of showing the window, so the window

@@ -30,7 +30,8 @@ void reportRun(benchmark::State& state) {
                                    QString::fromLatin1(format)};
     std::FILE* null = std::fopen("/dev/null", "w");
     for (auto _ : state) {
-        if (zorbin::ReportCommand::run(arguments, null, stderr) != zorbin::ReportCommand::success)
+        if (zorbin::ReportCommand::run(arguments, zorbin::WineEnvironment{}, null, stderr) !=
+            zorbin::ReportCommand::success)
             state.SkipWithError("the report failed");
     }
     std::fclose(null);

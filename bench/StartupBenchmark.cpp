@@ -8,6 +8,7 @@
 // number of prefixes in the home folder.
 #include "files/WinePrefixes.h"
 #include "SilentDialogs.h"
+#include "window/DesktopDialogs.h"
 #include "window/Form1.h"
 
 #include <benchmark/benchmark.h>
@@ -81,7 +82,8 @@ void windowStartUp(benchmark::State& state) {
     SilentDialogs dialogs;
     inPreparedHome(prepared, [&] {
         for (auto _ : state) {
-            auto form = std::make_unique<zorbin::Form1>(dialogs);
+            auto form = std::make_unique<zorbin::Form1>(
+                dialogs, zorbin::WineEnvironment{prepared.home.path(), {}});
             form->show();
             while (!form->windowHandle() || !form->windowHandle()->isExposed())
                 QApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -213,6 +215,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return EXIT_FAILURE;

@@ -4,11 +4,12 @@
 
 // "Process" through the window on the largest league, offscreen: from the click until both lists
 // hold their lines and have been laid out and painted, against the engine's own run.
-#include "compare/ReportListModel.h"
 #include "LargestLeague.h"
 #include "settings/RememberedFolders.h"
 #include "SilentDialogs.h"
+#include "window/DesktopDialogs.h"
 #include "window/Form1.h"
+#include "window/ReportListModel.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -25,7 +26,7 @@ using zorbin::bench::SilentDialogs;
 
 struct OpenWindow {
     SilentDialogs dialogs;
-    zorbin::Form1 form{dialogs};
+    zorbin::Form1 form{dialogs, zorbin::WineEnvironment{}};
     QListView* list1 = form.findChild<QListView*>(QStringLiteral("List1"));
     QListView* list2 = form.findChild<QListView*>(QStringLiteral("List2"));
     QPushButton* process = form.findChild<QPushButton*>(QStringLiteral("cmdProcess"));
@@ -83,7 +84,7 @@ BENCHMARK(listFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The engine alone, saving the remembered folders as the window's run does.
 void engineRun(benchmark::State& state) {
-    const zorbin::RememberedFolders remembered;
+    const zorbin::RememberedFolders remembered(QStringLiteral("."), zorbin::WineEnvironment{});
     const LargestLeague& league = LargestLeague::instance();
     const zorbin::SeasonFiles files = league.seasonFiles();
     for (auto _ : state) {
@@ -99,6 +100,7 @@ BENCHMARK(engineRun)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     // The window remembers its folders in the working folder: keep them out of the caller's.
     QTemporaryDir workingFolder;
     if (!workingFolder.isValid() || !QDir::setCurrent(workingFolder.path()))

@@ -57,6 +57,10 @@ public:
         if (inRange(player.identity))
             masterName_.set(index(player.identity), player.nameFields());
     }
+    // A master file that fails part way gives no names at all rather than some.
+    void forgetMasterNames() {
+        std::fill(masterName_.present.begin(), masterName_.present.end(), 0);
+    }
 
     [[nodiscard]] bool inPrior(int identity) const { return inPrior_[index(identity)] != 0; }
     [[nodiscard]] bool inCurrent(int identity) const { return inCurrent_[index(identity)] != 0; }

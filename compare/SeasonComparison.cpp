@@ -90,17 +90,20 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (failure)
         return stop(SeasonFile::CurrentPlayer, std::move(*failure));
 
-    failure = readRecords(files.masterPlayerFile, MasterPlayerRecord::length,
-                          WhenMissing::ReadAsEmpty, [&tables](auto record) {
-                              const MasterPlayerRecord player = MasterPlayerRecord::decode(record);
-                              if (player.accepted())
-                                  tables.setMasterName(player);
-                          });
-    if (failure)
-        return stop(SeasonFile::MasterPlayer, std::move(*failure));
+    // Names are a courtesy of the master file: without it the lists still hold every player, under
+    // his current-season name, and the caller says so.
+    SeasonLists lists;
+    lists.masterUnread = readRecords(files.masterPlayerFile, MasterPlayerRecord::length,
+                                     WhenMissing::Fail, [&tables](auto record) {
+                                         const MasterPlayerRecord player =
+                                             MasterPlayerRecord::decode(record);
+                                         if (player.accepted())
+                                             tables.setMasterName(player);
+                                     });
+    if (lists.masterUnread)
+        tables.forgetMasterNames();
 
     // Counted first so that each list is allocated once.
-    SeasonLists lists;
     qsizetype leftCount = 0;
     qsizetype arrivedCount = 0;
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {

@@ -8,6 +8,7 @@
 #include "files/FileFailure.h"
 #include "files/Result.h"
 
+#include <optional>
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,6 +28,9 @@ struct SeasonLists {
     QList<QByteArray> arrivedPlayers; // in the current season, absent from the prior one
     QList<ReportRow> leftRows;        // leftPlayers field by field, with ReportRows::Included
     QList<ReportRow> arrivedRows;     // arrivedPlayers field by field, with ReportRows::Included
+    // Why the master file gave no names, when it is absent or can't be read: the lists then carry
+    // the current season's names only, which the user should be told.
+    std::optional<FileFailure> masterUnread;
 };
 
 // Only the report tool's printed forms need each player's fields apart; building them would add a
@@ -59,7 +63,8 @@ struct ComparisonFailure {
 // Lists the identities found in one season's player file but not the other's, in ascending order,
 // each as a report line with the name (master file first, else the current season) and the team
 // that held the player in the prior season. Reads the four files and writes nothing: a missing team
-// or master file reads as empty; a player file that is missing or empty stops the comparison.
+// file reads as empty, a master file that is missing or can't be read as empty with `masterUnread`
+// set; a player file that is missing or empty stops the comparison.
 [[nodiscard]] Result<SeasonLists, ComparisonFailure>
 compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted);
 

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace zorbin;
@@ -85,29 +86,25 @@ void readComposedFields(const QByteArray& input) {
     ZORBIN_FUZZ_CHECK(!reader.nextField(), "a field beyond those written");
 }
 
-class RecordingColumns : public FolderColumnSetter {
-public:
-    void setDrive(PickerColumn column, const QString& entry) override {
-        calls.append(QStringLiteral("drive %1 %2").arg(int(column)).arg(entry));
-    }
-    void setFolder(PickerColumn column, const QString& folder) override {
-        calls.append(QStringLiteral("folder %1 %2").arg(int(column)).arg(folder));
-    }
-    QStringList calls;
-};
+enum class Column { Prior, Current, Master };
+
+QStringList calls(Column column, const std::optional<RestoredColumn>& restored) {
+    if (!restored)
+        return {};
+    return {QStringLiteral("drive %1 %2").arg(int(column)).arg(restored->drive),
+            QStringLiteral("folder %1 %2").arg(int(column)).arg(restored->folder)};
+}
 
 // Without a home folder there is no Wine prefix: a Windows path names nothing and restores nothing.
-// Any other entry restores its column at the path found on disk.
-QStringList expectedCalls(PickerColumn column, const std::optional<QByteArray>& entry) {
+// Any other entry restores its column at the path found on disk, when that is a folder there.
+QStringList expectedCalls(Column column, const std::optional<QByteArray>& entry) {
     if (!entry)
         return {};
     const Result<userPath::Resolved> folder =
         userPath::resolve(RememberedFolders::entryText(*entry), WineEnvironment{});
-    if (!folder)
+    if (!folder || !QFileInfo(folder->path).isDir() || !QFileInfo(folder->path).isExecutable())
         return {};
-    const QString drive = folder->driveRoot.isEmpty() ? folder->path : folder->driveRoot;
-    return {QStringLiteral("drive %1 %2").arg(int(column)).arg(drive),
-            QStringLiteral("folder %1 %2").arg(int(column)).arg(folder->path)};
+    return calls(column, RestoredColumn{folder->path, folder->path});
 }
 
 // Both files hold the input, under a name whose letter case the input picks. Restoring must point
@@ -128,21 +125,24 @@ void restoreFromDisk(const QByteArray& content, bool otherCase) {
         ZORBIN_FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(content) == content.size(),
                           "cannot write %s", qPrintable(path));
     }
-    RecordingColumns columns;
-    RememberedFolders(working.path(), WineEnvironment{}).RestoreFolders(columns);
+    const RestoredFolders restored =
+        RememberedFolders(working.path(), WineEnvironment{}).RestoreFolders();
+    const QStringList restoredCalls = calls(Column::Prior, restored.prior) +
+                                      calls(Column::Current, restored.current) +
+                                      calls(Column::Master, restored.master);
 
     QStringList expected;
     if (!content.isEmpty()) {
         RememberedFieldReader season(content);
         const std::optional<QByteArray> prior = season.nextField();
-        expected += expectedCalls(PickerColumn::Prior, prior);
+        expected += expectedCalls(Column::Prior, prior);
         if (prior)
-            expected += expectedCalls(PickerColumn::Current, season.nextField());
+            expected += expectedCalls(Column::Current, season.nextField());
         // The master file is restored on its own, whatever the season file held.
-        expected += expectedCalls(PickerColumn::Master, RememberedFieldReader(content).nextField());
+        expected += expectedCalls(Column::Master, RememberedFieldReader(content).nextField());
     }
-    ZORBIN_FUZZ_CHECK(columns.calls == expected, "restored %s instead of %s",
-                      qPrintable(columns.calls.join(" | ")), qPrintable(expected.join(" | ")));
+    ZORBIN_FUZZ_CHECK(restoredCalls == expected, "restored %s instead of %s",
+                      qPrintable(restoredCalls.join(" | ")), qPrintable(expected.join(" | ")));
     const QStringList names = QDir(working.path()).entryList(QDir::Files | QDir::Hidden);
     ZORBIN_FUZZ_CHECK(names.size() == 2, "the working folder holds %lld files",
                       static_cast<long long>(names.size()));

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace zorbin {
 
@@ -82,15 +83,21 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
     return seasonFailure ? seasonFailure : masterFailure;
 }
 
-void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
-    const auto restoreColumn = [this, &columns](PickerColumn column, const QByteArray& entry) {
-        const QString text = entryText(entry);
-        const Result<userPath::Resolved> folder = userPath::resolve(text, wine_);
+RestoredFolders RememberedFolders::RestoreFolders() const {
+    RestoredFolders restored;
+    const auto restoreColumn = [this](const QByteArray& entry) -> std::optional<RestoredColumn> {
+        const Result<userPath::Resolved> folder = userPath::resolve(entryText(entry), wine_);
         // An entry that names nothing here (a drive no prefix has) is a drive that is not present.
         if (!folder)
-            return;
-        columns.setDrive(column, folder->driveRoot.isEmpty() ? folder->path : folder->driveRoot);
-        columns.setFolder(column, folder->path);
+            return std::nullopt;
+        // A folder left behind by another user may be there but closed to this one; like a folder
+        // that is gone, it can't be shown.
+        const QFileInfo info(folder->path);
+        const bool enterable = info.isDir() && info.isExecutable();
+        if (folder->driveRoot.isEmpty())
+            return enterable ? std::optional(RestoredColumn{folder->path, folder->path})
+                             : std::nullopt;
+        return RestoredColumn{folder->driveRoot, enterable ? folder->path : QString()};
     };
 
     // Season folders. A file that can't be read or created restores nothing for its columns but
@@ -99,9 +106,9 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
         if (const Result<QByteArray> content = readFile(seasonFileReadName)) {
             RememberedFieldReader reader(*content);
             if (const std::optional<QByteArray> priorEntry = reader.nextField()) {
-                restoreColumn(PickerColumn::Prior, *priorEntry);
+                restored.prior = restoreColumn(*priorEntry);
                 if (const std::optional<QByteArray> currentEntry = reader.nextField())
-                    restoreColumn(PickerColumn::Current, *currentEntry);
+                    restored.current = restoreColumn(*currentEntry);
             }
         }
     } else {
@@ -110,15 +117,15 @@ void RememberedFolders::RestoreFolders(FolderColumnSetter& columns) const {
 
     // Master folder.
     if (Exists(pathOf(masterFileReadName))) {
-        const Result<QByteArray> content = readFile(masterFileReadName);
-        if (!content)
-            return;
-        RememberedFieldReader reader(*content);
-        if (const std::optional<QByteArray> masterEntry = reader.nextField())
-            restoreColumn(PickerColumn::Master, *masterEntry);
+        if (const Result<QByteArray> content = readFile(masterFileReadName)) {
+            RememberedFieldReader reader(*content);
+            if (const std::optional<QByteArray> masterEntry = reader.nextField())
+                restored.master = restoreColumn(*masterEntry);
+        }
     } else {
         (void)writeFile(masterFileReadName, {});
     }
+    return restored;
 }
 
 } // namespace zorbin

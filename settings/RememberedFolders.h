@@ -7,13 +7,30 @@
 #include "files/FileFailure.h"
 #include "files/Result.h"
 #include "files/WinePrefixes.h"
-#include "settings/FolderColumnSetter.h"
 
 #include <optional>
 #include <QByteArray>
 #include <QString>
 
 namespace zorbin {
+
+// Where the restore points one picker column: the drive list at the drive holding `drive` (a Wine
+// drive's root, or the folder itself on a volume), then the folder list at `folder`. `folder` is
+// empty when a Wine drive is there but the folder on it is gone or can't be entered: the column
+// then rests on the drive, as on a drive whose folder was removed.
+struct RestoredColumn {
+    QString drive;
+    QString folder;
+};
+
+// What the remembered-folder files hold for each column; nothing for a column whose entry is
+// missing or names nothing here, or whose folder on a volume is gone or can't be entered (without
+// drive letters, such a folder can't be told from a volume that has gone).
+struct RestoredFolders {
+    std::optional<RestoredColumn> prior;
+    std::optional<RestoredColumn> current;
+    std::optional<RestoredColumn> master;
+};
 
 // The two remembered-folder files in the working folder: the season-folders file (prior and current
 // season folder) and the master-folder file. Each line is a quoted folder with "/" appended.
@@ -27,8 +44,7 @@ public:
     // `workingFolder` is where both files live; "." follows the process's working folder at each
     // access. Windows paths written by the original program are read through the Wine prefixes of
     // `wine`.
-    explicit RememberedFolders(QString workingFolder = QStringLiteral("."),
-                               WineEnvironment wine = WineEnvironment::ofProcess());
+    RememberedFolders(QString workingFolder, WineEnvironment wine);
 
     // Rewrites both files. Both are attempted; the first failure is returned. A folder that the
     // line format cannot carry leaves both files as they were and is returned as the failure.
@@ -36,12 +52,11 @@ public:
                                                          const QString& currentFolder,
                                                          const QString& masterFolder) const;
 
-    // Points the three columns back at the remembered folders, each entry (native or Windows)
-    // matched to the disk without regard to case. A missing or empty file is created empty and
-    // restores nothing; a file that can't be read or created restores nothing for its columns.
-    // Every failure passes in silence, and neither file keeps the other's columns from being
-    // restored. An entry on a drive no Wine prefix has leaves its column where it stood.
-    void RestoreFolders(FolderColumnSetter& columns) const;
+    // The remembered folders, each entry (native or Windows) matched to the disk without regard to
+    // case. A missing or empty file is created empty and restores nothing; a file that can't be
+    // read or created restores nothing for its columns. Every failure passes in silence, and
+    // neither file keeps the other's columns from being restored.
+    [[nodiscard]] RestoredFolders RestoreFolders() const;
 
     // An entry's bytes as text: a Windows path, as the original program wrote it, in the Windows
     // code page; any other in the file-name encoding this program writes its own entries in.

@@ -6,6 +6,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace zorbin {
 
@@ -19,6 +20,13 @@ QString DesktopDialogs::chooseExportFile(QFileDialog& dialog) {
 void DesktopDialogs::showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, messageTitle, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void DesktopDialogs::keepQtSettingsUnwritten() {
+    // Below a device node, where nothing can be created.
+    const QString nowhere = QStringLiteral("/dev/null/");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }
 
 } // namespace zorbin

@@ -18,6 +18,12 @@ public:
 
     [[nodiscard]] QString chooseExportFile(QFileDialog& dialog) override;
     void showMessage(QWidget* parent, const QString& text) override;
+
+    // Qt's own file dialog keeps its history, sidebar and sizes in a settings file of Qt's in the
+    // user's configuration folder, written whenever a dialog is destroyed, even one never shown.
+    // Zorbin leaves nothing behind but its lists and remembered folders, so a program calls this
+    // before it makes a window.
+    static void keepQtSettingsUnwritten();
 };
 
 } // namespace zorbin

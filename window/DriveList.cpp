@@ -20,7 +20,8 @@ bool holds(const QString& root, const QString& path) {
 }
 } // namespace
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+DriveList::DriveList(WineEnvironment wine, QWidget* parent)
+    : QComboBox(parent), wine_(std::move(wine)) {
     DriveListAccessible::install();
     connect(this, &QComboBox::activated, this,
             [this](int index) { emit volumeChosen(itemData(index).toString()); });
@@ -64,7 +65,7 @@ QString DriveList::driveHolding(const QString& folder) const {
 }
 
 void DriveList::showPopup() {
-    setDrives(mountedVolumes::drives(WineEnvironment::ofProcess()));
+    setDrives(mountedVolumes::drives(wine_));
     QComboBox::showPopup();
 }
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "files/WinePrefixes.h"
 #include "window/MountedVolumes.h"
 
 #include <QComboBox>
@@ -16,7 +17,8 @@ namespace zorbin {
 class DriveList final : public QComboBox {
     Q_OBJECT
 public:
-    explicit DriveList(QWidget* parent = nullptr);
+    // Wine prefixes are looked for as `wine` says, each time the list opens.
+    explicit DriveList(WineEnvironment wine, QWidget* parent = nullptr);
 
     // The root folder of the drive shown.
     [[nodiscard]] QString currentVolume() const { return currentData().toString(); }
@@ -38,6 +40,9 @@ public:
 signals:
     // The user chose the drive with root folder `root`; it may be the one already shown.
     void volumeChosen(const QString& root);
+
+private:
+    WineEnvironment wine_;
 };
 
 } // namespace zorbin

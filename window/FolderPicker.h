@@ -5,6 +5,7 @@
 #pragma once
 
 #include "files/FileFailure.h"
+#include "files/WinePrefixes.h"
 
 #include <optional>
 #include <QHash>
@@ -36,9 +37,9 @@ public:
     };
 
     // Creates the four controls as children of `window`. Failures of the user's own choices are
-    // reported through `dialogs`.
-    FolderPicker(QWidget* window, const ControlNames& names, QString fileName,
-                 UserDialogs& dialogs);
+    // reported through `dialogs`; the drive list finds Wine prefixes as `wine` says.
+    FolderPicker(QWidget* window, const ControlNames& names, QString fileName, UserDialogs& dialogs,
+                 const WineEnvironment& wine);
 
     [[nodiscard]] DriveList* driveList() const { return driveList_; }
     [[nodiscard]] FolderList* folderList() const { return folderList_; }

@@ -4,11 +4,11 @@
 
 #include "window/Form1.h"
 
-#include "compare/ReportListModel.h"
 #include "compare/SeasonComparison.h"
 #include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
 #include "files/WinePrefixes.h"
+#include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -23,6 +23,7 @@
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
+#include "window/ReportListModel.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
@@ -34,7 +35,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScreen>
-#include <QSettings>
 
 namespace zorbin {
 
@@ -139,19 +139,11 @@ void describeCount(QListView& list, int players) {
                                                : QStringLiteral("%1 players").arg(players));
 }
 
-// Qt's own file dialog keeps its history, sidebar and sizes in a settings file of Qt's in the
-// user's configuration folder, written whenever a dialog is destroyed, even one never shown.
-// Zorbin leaves nothing behind but its lists and remembered folders and keeps no settings of its
-// own, so Qt's per-user settings are pointed below a device node, where nothing can be created.
-void keepQtSettingsUnwritten() {
-    const QString nowhere = QStringLiteral("/dev/null/");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
-}
-
 } // namespace
 
-Form1::Form1(UserDialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+Form1::Form1(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), wine_(std::move(wine)),
+      rememberedFolders_(QStringLiteral("."), wine_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption);
     createControls();
@@ -170,25 +162,25 @@ void Form1::createControls() {
     masterColumn_ = new FolderPicker(this,
                                      {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
                                       QStringLiteral("File1"), QStringLiteral("Text3")},
-                                     MasterPlayerRecord::fileName, dialogs_);
+                                     MasterPlayerRecord::fileName, dialogs_, wine_);
     createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"), *captions_);
     priorColumn_ = new FolderPicker(this,
                                     {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
                                      QStringLiteral("fleOld"), QStringLiteral("Text1")},
-                                    PlayerRecord::fileName, dialogs_);
+                                    PlayerRecord::fileName, dialogs_, wine_);
     createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"), *captions_);
     currentColumn_ = new FolderPicker(this,
                                       {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
                                        QStringLiteral("fleNew"), QStringLiteral("Text2")},
-                                      PlayerRecord::fileName, dialogs_);
+                                      PlayerRecord::fileName, dialogs_, wine_);
     nameForScreenReaders(*priorColumn_, QStringLiteral("Prior season"));
     nameForScreenReaders(*currentColumn_, QStringLiteral("Current season"));
     nameForScreenReaders(*masterColumn_, QStringLiteral("Master"));
 
-    list1Lines_ = new ReportListModel(this);
-    list2Lines_ = new ReportListModel(this);
-    list1_ = createList(this, "List1", leftPlayersName, list1Lines_);
-    list2_ = createList(this, "List2", arrivedPlayersName, list2Lines_);
+    leftLines_ = new ReportListModel(this);
+    arrivedLines_ = new ReportListModel(this);
+    list1_ = createList(this, "List1", leftPlayersName, leftLines_);
+    list2_ = createList(this, "List2", arrivedPlayersName, arrivedLines_);
 
     cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *captions_);
     cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"),
@@ -197,13 +189,13 @@ void Form1::createControls() {
                              *captions_);
     cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *captions_);
     connect(cmdProcess_, &QPushButton::clicked, this, &Form1::Process);
-    connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_); });
-    connect(cmdFile2_, &QPushButton::clicked, this, [this] { ExportList(*list2_); });
+    connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_, *leftLines_); });
+    connect(cmdFile2_, &QPushButton::clicked, this,
+            [this] { ExportList(*list2_, *arrivedLines_); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
 
     // One dialog serves both export buttons, so it keeps its place between them. Qt's own dialog
     // looks and behaves the same on every desktop. Its open form still takes a new file's name.
-    keepQtSettingsUnwritten();
     commonDialog_ = new QFileDialog(this);
     commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
     commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
@@ -267,7 +259,7 @@ void Form1::orderTabs() {
 void Form1::startUp() {
     const QString workingFolder = QDir::currentPath();
     // One look for volumes and Wine prefixes serves all three lists.
-    const QList<Drive> drives = mountedVolumes::drives(WineEnvironment::ofProcess());
+    const QList<Drive> drives = mountedVolumes::drives(wine_);
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         column->driveList()->setDrives(drives);
         column->standAt(workingFolder);
@@ -278,9 +270,20 @@ void Form1::startUp() {
     // Emptied before the restore, which fills the boxes of the columns it moves.
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_})
         column->pathBox()->clear();
-    rememberedFolders_.RestoreFolders(*this);
+    const RestoredFolders restored = rememberedFolders_.RestoreFolders();
+    restoreColumn(PickerColumn::Prior, restored.prior);
+    restoreColumn(PickerColumn::Current, restored.current);
+    restoreColumn(PickerColumn::Master, restored.master);
 
     priorColumn_->driveList()->setFocus();
+}
+
+void Form1::restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored) {
+    if (!restored)
+        return;
+    setDrive(column, restored->drive);
+    if (!restored->folder.isEmpty())
+        setFolder(column, restored->folder);
 }
 
 FolderPicker& Form1::picker(PickerColumn column) const {
@@ -324,51 +327,49 @@ QStringList Form1::chosenGameFiles() const {
 
 void Form1::Process() {
     BusyCursor busy;
-    list1Lines_->clear();
-    list2Lines_->clear();
+    leftLines_->clear();
+    arrivedLines_->clear();
     describeCount(*list1_, 0);
     describeCount(*list2_, 0);
     cmdFile_->setEnabled(false);
     cmdFile2_->setEnabled(false);
 
-    // A typed path may be a Windows one, or differ from the disk in letter case; the boxes keep
-    // what the user typed.
-    const WineEnvironment wine = WineEnvironment::ofProcess();
-    const auto typed = [&wine](const FolderPicker* column) {
-        return leagueFiles::typedFile(column->pathBox()->text(), wine);
-    };
-    const SeasonFiles files{leagueFiles::pathIn(priorColumn_->folder(), TeamRecord::fileName),
-                            typed(priorColumn_), typed(currentColumn_), typed(masterColumn_)};
-    if (files.priorPlayerFile.isEmpty() || files.currentPlayerFile.isEmpty() ||
-        files.masterPlayerFile.isEmpty())
+    const ComparisonOutcome outcome =
+        runComparison({priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
+                       masterColumn_->pathBox()->text(), priorColumn_->folder(),
+                       currentColumn_->folder(), masterColumn_->folder()},
+                      wine_, &rememberedFolders_);
+    if (!outcome.compared)
         return;
-
-    // A folder that can't be remembered is worth a word, but no reason to withhold the lists.
-    const std::optional<FileFailure> saveFailure = rememberedFolders_.SaveFolders(
-        priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder());
-
-    auto lists = compareSeasons(files);
-    if (lists) {
+    if (outcome.lists) {
         const QFont font = reportFont();
         list1_->setFont(font);
         list2_->setFont(font);
-        list1Lines_->setLines(std::move(lists->leftPlayers));
-        list2Lines_->setLines(std::move(lists->arrivedPlayers));
-        cmdFile_->setEnabled(list1Lines_->rowCount() > 0);
-        cmdFile2_->setEnabled(list2Lines_->rowCount() > 0);
-        describeCount(*list1_, list1Lines_->rowCount());
-        describeCount(*list2_, list2Lines_->rowCount());
+        leftLines_->setLines(outcome.lists->leftPlayers);
+        arrivedLines_->setLines(outcome.lists->arrivedPlayers);
+        cmdFile_->setEnabled(leftLines_->rowCount() > 0);
+        cmdFile2_->setEnabled(arrivedLines_->rowCount() > 0);
+        describeCount(*list1_, leftLines_->rowCount());
+        describeCount(*list2_, arrivedLines_->rowCount());
     }
     lastRunGameFiles_ = chosenGameFiles();
 
     busy.end();
-    if (saveFailure)
-        showMessage(saveFailure->message());
-    if (!lists)
-        showMessage(lists.failure().message());
+    // A folder that can't be remembered is worth a word, but no reason to withhold the lists.
+    if (outcome.notRemembered) {
+        const QString notice = outcome.notRemembered->message();
+        if (!toldNotRemembered_.contains(notice)) {
+            toldNotRemembered_.insert(notice);
+            showMessage(notice);
+        }
+    }
+    if (!outcome.lists)
+        showMessage(outcome.lists.failure().message());
+    else if (const QString masterNotice = outcome.masterNotice(); !masterNotice.isEmpty())
+        showMessage(masterNotice);
 }
 
-void Form1::ExportList(QListView& list) {
+void Form1::ExportList(QListView& list, const ReportListModel& lines) {
     if (!lastExportFile_.isEmpty())
         commonDialog_->setDirectory(QFileInfo(lastExportFile_).absolutePath());
     const QString fileName = dialogs_.chooseExportFile(*commonDialog_);
@@ -379,14 +380,13 @@ void Form1::ExportList(QListView& list) {
 
     // The lines in list order from the top; the selection ends on the last one, where walking
     // down the list would leave it (nothing repaints in between, so only the end is seen).
-    const auto* lines = static_cast<const ReportListModel*>(list.model());
-    const int count = lines->rowCount();
+    const int count = lines.rowCount();
     QList<QByteArray> content;
     content.reserve(count);
     for (int row = 0; row < count; ++row)
-        content.append(lines->line(row));
+        content.append(lines.line(row));
     if (count > 0) {
-        const QModelIndex last = lines->index(count - 1);
+        const QModelIndex last = lines.index(count - 1);
         list.setCurrentIndex(last);
         list.scrollTo(last);
     }

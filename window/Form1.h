@@ -4,10 +4,11 @@
 
 #pragma once
 
-#include "settings/FolderColumnSetter.h"
+#include "files/WinePrefixes.h"
 #include "settings/RememberedFolders.h"
 #include "window/CaptionGroup.h"
 
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -24,9 +25,11 @@ class ProportionalResizer;
 class ReportListModel;
 class UserDialogs;
 
+enum class PickerColumn { Prior, Current, Master };
+
 // The program's one window. It shows, collects and wires: the comparison, the remembered folders
 // and the export files are the library's business.
-class Form1 final : public QWidget, public FolderColumnSetter {
+class Form1 final : public QWidget {
     Q_OBJECT
 public:
     static inline const QString caption = QStringLiteral("ZORBIN for QEL V10 (1/4/2011)");
@@ -38,20 +41,22 @@ public:
 
     // Builds the window and runs its start-up: every column stands at the working folder, the
     // export buttons are disabled, the path boxes emptied and the remembered folders restored.
-    // Questions to the user go through `dialogs`, which must outlive the window.
-    explicit Form1(UserDialogs& dialogs, QWidget* parent = nullptr);
+    // Questions to the user go through `dialogs`, which must outlive the window; Wine prefixes and
+    // Windows paths are looked for as `wine` says.
+    Form1(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The restore's way in. A volume or folder that can't be reached passes in silence.
-    void setDrive(PickerColumn column, const QString& entry) override;
-    void setFolder(PickerColumn column, const QString& folder) override;
-
     [[nodiscard]] FolderPicker& picker(PickerColumn column) const;
+    // Where the restore points a column: its drive list at the volume or Wine drive holding
+    // `entry`, then its folder list at `folder`. A volume or folder that can't be reached passes in
+    // silence.
+    void setDrive(PickerColumn column, const QString& entry);
+    void setFolder(PickerColumn column, const QString& folder);
 
     // "Process": compares the seasons named by the path boxes and shows the result.
     void Process();
-    // Writes the lines of `list` (List1 or List2) to a file the user chooses.
-    void ExportList(QListView& list);
+    // Writes the lines of `lines`, shown in `list` (List1 or List2), to a file the user chooses.
+    void ExportList(QListView& list, const ReportListModel& lines);
 
 private:
     void createControls();
@@ -63,12 +68,14 @@ private:
     [[nodiscard]] bool showsWholeAt(QSize clientSize);
     void orderTabs();
     void startUp();
+    void restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored);
     void showMessage(const QString& text);
     // The game files of the folders and path boxes chosen now. An export refuses these and those
     // of the last run, whose lists it writes.
     [[nodiscard]] QStringList chosenGameFiles() const;
 
     UserDialogs& dialogs_;
+    const WineEnvironment wine_;
     CaptionGroup* captions_ = nullptr;
     RememberedFolders rememberedFolders_;
 
@@ -77,8 +84,8 @@ private:
     FolderPicker* masterColumn_ = nullptr;
     QListView* list1_ = nullptr;
     QListView* list2_ = nullptr;
-    ReportListModel* list1Lines_ = nullptr;
-    ReportListModel* list2Lines_ = nullptr;
+    ReportListModel* leftLines_ = nullptr;
+    ReportListModel* arrivedLines_ = nullptr;
     QPushButton* cmdProcess_ = nullptr;
     QPushButton* cmdFile_ = nullptr;
     QPushButton* cmdFile2_ = nullptr;
@@ -87,6 +94,9 @@ private:
     ProportionalResizer* resizer_ = nullptr;
     QString lastExportFile_;
     QStringList lastRunGameFiles_;
+    // Notices of folders that could not be remembered, each said once a session: the same failure
+    // at every "Process" would only nag.
+    QSet<QString> toldNotRemembered_;
 };
 
 } // namespace zorbin

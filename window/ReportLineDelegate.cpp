@@ -4,7 +4,7 @@
 
 #include "window/ReportLineDelegate.h"
 
-#include "compare/ReportListModel.h"
+#include "window/ReportListModel.h"
 
 namespace zorbin {
 

@@ -6,7 +6,7 @@
 
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
-#include "support/ProcessSteps.h"
+#include "support/ProcessOutcome.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -18,23 +18,22 @@ namespace {
 using test::LeagueFolder;
 using test::player;
 using test::ProcessOutcome;
-using test::ProcessPaths;
 using test::team;
 
 class SeasonComparisonTest : public ::testing::Test {
 protected:
-    ProcessPaths input() const {
-        return ProcessPaths{league.priorPlayerFile(),  league.currentPlayerFile(),
-                            league.masterPlayerFile(), league.priorFolder(),
-                            league.currentFolder(),    league.masterFolder()};
+    ComparisonRequest input() const {
+        return ComparisonRequest{league.priorPlayerFile(),  league.currentPlayerFile(),
+                                 league.masterPlayerFile(), league.priorFolder(),
+                                 league.currentFolder(),    league.masterFolder()};
     }
 
     // Runs with the remembered folders kept in their own scratch folder and checks that the league
     // folders are byte for byte what they were.
-    ProcessOutcome run(const ProcessPaths& in) {
+    ProcessOutcome run(const ComparisonRequest& in) {
         const auto before = league.snapshot();
-        const RememberedFolders folders(settingsFolder.path());
-        ProcessOutcome result = test::processSteps(in, &folders);
+        const RememberedFolders folders(settingsFolder.path(), WineEnvironment{});
+        ProcessOutcome result = test::shown(runComparison(in, WineEnvironment{}, &folders));
         EXPECT_EQ(league.snapshot(), before) << "a run changed the league folders";
         return result;
     }
@@ -72,7 +71,7 @@ TEST_F(SeasonComparisonTest, AnyEmptyPathTextEndsTheRunBeforeAnythingIsOpenedOrS
     league.writePriorPlayers({player(12345, "A", "B")});
     league.writeCurrentPlayers({});
     for (int emptied = 0; emptied < 3; ++emptied) {
-        ProcessPaths in = input();
+        ComparisonRequest in = input();
         QString* paths[] = {&in.priorPlayerFile, &in.currentPlayerFile, &in.masterPlayerFile};
         paths[emptied]->clear();
         const ProcessOutcome result = run(in);
@@ -145,7 +144,7 @@ TEST_F(SeasonComparisonTest, MissingOrEmptyPlayerFileGivesTheMessageAfterSavingT
         EXPECT_TRUE(QFile::exists(settingsFolder.filePath("QELMdir.txt")));
     }
     // A player path that is a folder is not a present file either.
-    ProcessPaths folderAsPlayerFile = input();
+    ComparisonRequest folderAsPlayerFile = input();
     folderAsPlayerFile.priorPlayerFile = league.priorFolder();
     EXPECT_EQ(run(folderAsPlayerFile).message, missingPlayerFileMessage);
 
@@ -167,7 +166,7 @@ TEST_F(SeasonComparisonTest, MissingTeamAndMasterFilesReadAsEmptyAndAreNeverCrea
     EXPECT_FALSE(QFile::exists(league.masterPlayerFile()));
 }
 
-TEST_F(SeasonComparisonTest, UnreadableTeamOrMasterPathEndsTheRunNamingTheFileAndReason) {
+TEST_F(SeasonComparisonTest, AnUnreadableTeamFileEndsTheRunAndAMasterFileOnlyLosesItsNames) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({player(13000, "C", "D")});
     QDir().mkpath(league.teamFile());
@@ -177,12 +176,18 @@ TEST_F(SeasonComparisonTest, UnreadableTeamOrMasterPathEndsTheRunNamingTheFileAn
                   .arg(league.priorFolder() + "/qelteam.dat", qt_error_string(EISDIR)));
     EXPECT_TRUE(result.leftPlayers.isEmpty());
 
+    // A master path that is a folder, or names nothing (a typing slip): the lists still come,
+    // with the current season's names, and a notice names the path.
     QDir().rmdir(league.teamFile());
-    ProcessPaths masterIsFolder = input();
-    masterIsFolder.masterPlayerFile = league.masterFolder();
-    result = run(masterIsFolder);
-    EXPECT_TRUE(result.message.contains(league.masterFolder()));
-    EXPECT_TRUE(result.arrivedPlayers.isEmpty());
+    for (const QString& master : {league.masterFolder(), league.masterFolder() + "/Mastplyr.da"}) {
+        ComparisonRequest masterUnread = input();
+        masterUnread.masterPlayerFile = master;
+        result = run(masterUnread);
+        EXPECT_TRUE(result.message.isEmpty());
+        EXPECT_EQ(result.arrivedPlayers, QList<QByteArray>{"C,D                    13000 "});
+        EXPECT_TRUE(result.masterNotice.contains(master)) << result.masterNotice.toStdString();
+        EXPECT_TRUE(result.masterNotice.contains("current season only"));
+    }
 }
 
 TEST_F(SeasonComparisonTest, FilesAreFoundWithoutRegardToLetterCase) {
@@ -198,8 +203,10 @@ TEST_F(SeasonComparisonTest, FilesAreFoundWithoutRegardToLetterCase) {
 TEST_F(SeasonComparisonTest, UnwritableRememberedFoldersGiveANoticeAndTheRunGoesOn) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({player(13000, "C", "D")});
-    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-no-such-folder"));
-    const ProcessOutcome result = test::processSteps(input(), &unwritable);
+    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-no-such-folder"),
+                                       WineEnvironment{});
+    const ProcessOutcome result =
+        test::shown(runComparison(input(), WineEnvironment{}, &unwritable));
     EXPECT_TRUE(result.saveNotice.contains("MissDir.Txt")) << result.saveNotice.toStdString();
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_EQ(result.leftPlayers.size(), 1);

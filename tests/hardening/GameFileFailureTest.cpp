@@ -64,20 +64,25 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     placeObstacle(path, obstacle);
 
     // What must come of it: a player file that is not a file with records is a missing one; a
-    // team or master file that cannot be read ends the run naming it; an empty one has no entries.
+    // team file that cannot be read ends the run naming it; a master file that cannot be read
+    // leaves the lists without its names and is named in a notice; an empty one has no entries.
+    const QString unreadable = obstacle == Obstacle::Folder ? qt_error_string(EISDIR)
+                               : obstacle == Obstacle::Fifo ? QStringLiteral("Not a regular file")
+                                                            : QString();
     QString message;
+    QString masterFailure;
     QList<QByteArray> left = leftLines;
     QList<QByteArray> arrived = arrivedLines;
     if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
         message = missingPlayerFileMessage;
-    else if (obstacle == Obstacle::Folder)
-        message = readFailure(path, qt_error_string(EISDIR));
-    else if (obstacle == Obstacle::Fifo)
-        message = readFailure(path, QStringLiteral("Not a regular file"));
+    else if (file == GameFile::Teams && !unreadable.isEmpty())
+        message = readFailure(path, unreadable);
     else if (file == GameFile::Teams)
         left = {"Ortega,Luis            12345 ", "                       12500 "};
     else
         left = {"                       12345 Lake City Comets", leftLines[1]};
+    if (file == GameFile::Master && !unreadable.isEmpty())
+        masterFailure = readFailure(path, unreadable);
     if (!message.isEmpty())
         left = arrived = {};
 
@@ -85,6 +90,8 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     EXPECT_EQ(result.message, message);
     EXPECT_EQ(result.leftPlayers, left);
     EXPECT_EQ(result.arrivedPlayers, arrived);
+    EXPECT_EQ(result.masterNotice.isEmpty(), masterFailure.isEmpty());
+    EXPECT_TRUE(result.masterNotice.startsWith(masterFailure)) << result.masterNotice.toStdString();
 
     // The failure names its file by kind, so callers never need to read the message.
     const auto compared = compareSeasons({league.teamFile(), league.priorPlayerFile(),
@@ -100,14 +107,16 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         EXPECT_EQ(compared.failure().missingPlayerFile(), message == missingPlayerFileMessage);
     }
 
+    // Named on the command line, a master folder without a usable master file is a slip.
     const ReportOutcome outcome = report();
-    if (message.isEmpty()) {
+    if (message.isEmpty() && masterFailure.isEmpty()) {
         EXPECT_EQ(outcome.status, 0) << outcome.err.constData();
         for (const QByteArray& line : left + arrived)
             EXPECT_TRUE(outcome.out.contains(line + '\n')) << line.constData();
     } else {
         EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), message + '\n');
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
+                  (message.isEmpty() ? masterFailure : message) + '\n');
     }
 }
 
@@ -174,7 +183,7 @@ TEST_F(GameFileTest, AHundredMegabytePlayerFileIsReadToItsEnd) {
 }
 
 TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNotRecreated) {
-    const ProcessPaths paths = input();
+    const ComparisonRequest paths = input();
     for (const QString& folder : {league.priorFolder(), league.currentFolder()}) {
         SCOPED_TRACE(folder.toStdString());
         const QString kept = folder + ".kept";
@@ -199,7 +208,7 @@ TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNo
 }
 
 TEST_F(GameFileTest, AMasterFolderThatVanishesLeavesNamesToTheCurrentSeason) {
-    const ProcessPaths paths = input();
+    const ComparisonRequest paths = input();
     ASSERT_TRUE(QDir(league.masterFolder()).removeRecursively());
     const ProcessOutcome result = process(paths);
     EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();

@@ -61,8 +61,8 @@ HardeningTest::HardeningTest() {
     league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
 }
 
-ProcessPaths HardeningTest::input() const {
-    ProcessPaths input;
+ComparisonRequest HardeningTest::input() const {
+    ComparisonRequest input;
     input.priorPlayerFile = league.priorPlayerFile();
     input.currentPlayerFile = league.currentPlayerFile();
     input.masterPlayerFile = league.masterPlayerFile();
@@ -72,13 +72,13 @@ ProcessPaths HardeningTest::input() const {
     return input;
 }
 
-ProcessOutcome HardeningTest::process(const ProcessPaths& input) {
+ProcessOutcome HardeningTest::process(const ComparisonRequest& input) {
     const auto before = league.snapshot();
-    const RememberedFolders remembered(scratch.path());
+    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
     ProcessOutcome result;
     {
         const HangWatchdog watchdog("The comparison run", hangLimit);
-        result = processSteps(input, &remembered);
+        result = test::shown(runComparison(input, WineEnvironment{}, &remembered));
     }
     EXPECT_EQ(league.snapshot(), before) << "the run changed the league folders";
     return result;
@@ -94,7 +94,7 @@ ReportOutcome HardeningTest::report(const QStringList& extra, std::FILE* out) {
         outcome.status = ReportCommand::run(
             QStringList{league.priorFolder(), league.currentFolder(), league.masterFolder()} +
                 extra,
-            out ? out : capturedOut.stream(), capturedErr.stream());
+            WineEnvironment{}, out ? out : capturedOut.stream(), capturedErr.stream());
     }
     outcome.out = capturedOut.take();
     outcome.err = capturedErr.take();

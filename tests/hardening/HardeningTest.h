@@ -5,7 +5,7 @@
 #pragma once
 
 #include "support/LeagueFolder.h"
-#include "support/ProcessSteps.h"
+#include "support/ProcessOutcome.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -37,9 +37,9 @@ protected:
     HardeningTest();
 
     // The six strings "Process" would hand over for the league as it stands.
-    [[nodiscard]] ProcessPaths input() const;
+    [[nodiscard]] ComparisonRequest input() const;
     // Runs the comparison, remembering folders in the scratch folder.
-    ProcessOutcome process(const ProcessPaths& input);
+    ProcessOutcome process(const ComparisonRequest& input);
     ProcessOutcome process() { return process(input()); }
     // Runs the report tool on the league's three folders, with `extra` arguments after them.
     ReportOutcome report(const QStringList& extra = {}, std::FILE* out = nullptr);

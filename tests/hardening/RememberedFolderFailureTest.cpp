@@ -16,14 +16,17 @@
 namespace zorbin::test {
 namespace {
 
-class RecordingColumns : public FolderColumnSetter {
-public:
-    void setDrive(PickerColumn, const QString&) override {}
-    void setFolder(PickerColumn column, const QString& folder) override {
-        restored.append(QStringLiteral("%1 %2").arg(int(column)).arg(folder));
+// The folders restored, each after its column's number.
+QStringList restoredFolders(const RestoredFolders& restored) {
+    QStringList folders;
+    int number = 0;
+    for (const auto& column : {restored.prior, restored.current, restored.master}) {
+        if (column)
+            folders.append(QStringLiteral("%1 %2").arg(number).arg(column->folder));
+        ++number;
     }
-    QStringList restored;
-};
+    return folders;
+}
 
 QString writeFailure(const QString& path, const QString& reason) {
     return FileFailure{QStringLiteral("write"), path, reason}.message();
@@ -33,26 +36,27 @@ using RememberedFolderFailureTest = HardeningTest;
 
 TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGoesOn) {
     // /proc takes no new files, not even from root.
-    const RememberedFolders unwritable(QStringLiteral("/proc"));
+    const RememberedFolders unwritable(QStringLiteral("/proc"), WineEnvironment{});
     const std::optional<FileFailure> failure =
         unwritable.SaveFolders(league.priorFolder(), league.currentFolder(), league.masterFolder());
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->message(), writeFailure("/proc/MissDir.Txt", qt_error_string(ENOENT)));
 
     const auto before = league.snapshot();
-    const ProcessOutcome result = processSteps(input(), &unwritable);
+    const ProcessOutcome result =
+        test::shown(runComparison(input(), WineEnvironment{}, &unwritable));
     EXPECT_EQ(league.snapshot(), before);
     EXPECT_EQ(result.saveNotice, failure->message());
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_EQ(result.leftPlayers, leftLines);
     EXPECT_EQ(result.arrivedPlayers, arrivedLines);
 
-    RecordingColumns columns;
+    QStringList restored;
     {
         const HangWatchdog watchdog("Restoring from /proc", std::chrono::seconds(60));
-        unwritable.RestoreFolders(columns);
+        restored = restoredFolders(unwritable.RestoreFolders());
     }
-    EXPECT_TRUE(columns.restored.isEmpty());
+    EXPECT_TRUE(restored.isEmpty());
 }
 
 TEST_F(RememberedFolderFailureTest,
@@ -68,33 +72,29 @@ TEST_F(RememberedFolderFailureTest,
     EXPECT_EQ(contentOf(scratch.filePath("QELMdir.txt")),
               RememberedFolders::entryLine(league.masterFolder()));
 
-    RecordingColumns columns;
-    RememberedFolders(scratch.path()).RestoreFolders(columns);
+    (void)RememberedFolders(scratch.path(), WineEnvironment{}).RestoreFolders();
     EXPECT_EQ(contentOf(scratch.filePath("MissDir.txt/keep.txt")), "kept");
 }
 
 TEST_F(RememberedFolderFailureTest, RememberedFilesThatAreFifosNeverBlockSavingOrRestoring) {
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Fifo);
     placeObstacle(scratch.filePath("QELMDir.txt"), Obstacle::Fifo);
-    const RememberedFolders remembered(scratch.path());
-    RecordingColumns columns;
+    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
     {
         const HangWatchdog watchdog("Restoring from FIFOs", std::chrono::seconds(60));
-        remembered.RestoreFolders(columns);
+        EXPECT_TRUE(restoredFolders(remembered.RestoreFolders()).isEmpty());
     }
-    EXPECT_TRUE(columns.restored.isEmpty());
 
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Fifo);
     const ProcessOutcome result = process();
     EXPECT_TRUE(result.saveNotice.isEmpty()) << result.saveNotice.toStdString();
-    remembered.RestoreFolders(columns);
-    EXPECT_EQ(columns.restored,
+    EXPECT_EQ(restoredFolders(remembered.RestoreFolders()),
               (QStringList{"0 " + league.priorFolder() + "/", "1 " + league.currentFolder() + "/",
                            "2 " + league.masterFolder() + "/"}));
 }
 
 TEST_F(RememberedFolderFailureTest, AFullDiskKeepsTheFoldersRememberedBefore) {
-    const RememberedFolders remembered(scratch.path());
+    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
     ASSERT_FALSE(remembered.SaveFolders("/earlier/prior", "/earlier/current", "/earlier/master"));
     const QByteArray season = contentOf(scratch.filePath("MissDir.Txt"));
     const QByteArray master = contentOf(scratch.filePath("QELMdir.txt"));

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 namespace zorbin {
 namespace {
@@ -40,17 +41,20 @@ TEST(RememberedFieldReader, UnquotedFieldsRunToTheFirstCommaOrLineEnd) {
     EXPECT_EQ(allFields("   "), Fields{});
 }
 
-// Records what restoring asks of the window, in order.
-class RecordingColumns : public FolderColumnSetter {
-public:
-    void setDrive(PickerColumn column, const QString& entry) override {
-        calls.push_back(QStringLiteral("drive %1 %2").arg(int(column)).arg(entry));
-    }
-    void setFolder(PickerColumn column, const QString& folder) override {
-        calls.push_back(QStringLiteral("folder %1 %2").arg(int(column)).arg(folder));
-    }
+// Where restoring points the columns, as the window applies it: each column's drive, then its
+// folder, columns in order.
+std::vector<QString> restoredCalls(const RestoredFolders& restored) {
     std::vector<QString> calls;
-};
+    int number = 0;
+    for (const auto& column : {restored.prior, restored.current, restored.master}) {
+        if (column) {
+            calls.push_back(QStringLiteral("drive %1 %2").arg(number).arg(column->drive));
+            calls.push_back(QStringLiteral("folder %1 %2").arg(number).arg(column->folder));
+        }
+        ++number;
+    }
+    return calls;
+}
 
 class RememberedFoldersTest : public ::testing::Test {
 protected:
@@ -60,8 +64,15 @@ protected:
     }
     QStringList files() const { return QDir(working.path()).entryList(QDir::Files); }
 
+    // A folder below the scratch folder, made so that the restore finds it there.
+    QString made(const QString& name) const {
+        const QString path = working.filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+
     QTemporaryDir working;
-    RememberedFolders folders{working.path()};
+    RememberedFolders folders{working.path(), WineEnvironment{}};
 };
 
 TEST_F(RememberedFoldersTest, SaveWritesQuotedLinesWithTheSeparatorAlwaysAppended) {
@@ -104,7 +115,7 @@ TEST_F(RememberedFoldersTest, AFolderTheLineFormatCannotCarryLeavesBothFilesAsTh
 }
 
 TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
-    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
+    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"), WineEnvironment{});
     const auto failure = unwritable.SaveFolders("/p", "/c", "/m");
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, QStringLiteral("/proc/zorbin-missing/MissDir.Txt"));
@@ -112,55 +123,65 @@ TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
 }
 
 TEST_F(RememberedFoldersTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWasSaved) {
-    ASSERT_FALSE(folders.SaveFolders("/League/S10", "/League/S11", "/"));
-    RecordingColumns columns;
-    folders.RestoreFolders(columns);
-    EXPECT_EQ(columns.calls, (std::vector<QString>{"drive 0 /League/S10/", "folder 0 /League/S10/",
-                                                   "drive 1 /League/S11/", "folder 1 /League/S11/",
-                                                   "drive 2 //", "folder 2 //"}));
+    const QString prior = made("League/S10");
+    const QString current = made("League/S11");
+    ASSERT_FALSE(folders.SaveFolders(prior, current, "/"));
+    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+              (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/",
+                                    "drive 1 " + current + "/", "folder 1 " + current + "/",
+                                    "drive 2 //", "folder 2 //"}));
+
+    // A folder that is gone, or that this user may not enter, can't be told from a volume that
+    // has gone: its column stays where it stood, and the others are restored.
+    QDir(prior).removeRecursively();
+    const QString closed = made("League/Closed/S11");
+    ASSERT_FALSE(folders.SaveFolders(prior, closed, "/"));
+    QFile::setPermissions(working.filePath("League/Closed"), QFileDevice::ReadOwner);
+    const std::vector<QString> calls = restoredCalls(folders.RestoreFolders());
+    QFile::setPermissions(working.filePath("League/Closed"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (::geteuid() == 0)
+        return; // root enters every folder
+    EXPECT_EQ(calls, (std::vector<QString>{"drive 2 //", "folder 2 //"}));
 }
 
 TEST_F(RememberedFoldersTest, FirstStartCreatesBothFilesEmptyAndRestoresNothing) {
-    RecordingColumns columns;
-    folders.RestoreFolders(columns);
-    EXPECT_TRUE(columns.calls.empty());
+    EXPECT_TRUE(restoredCalls(folders.RestoreFolders()).empty());
     EXPECT_EQ(read("MissDir.txt"), QByteArray());
     EXPECT_EQ(read("QELMDir.txt"), QByteArray());
 }
 
 TEST_F(RememberedFoldersTest, EachFileIsRestoredOnItsOwnAndAShortSeasonFileRestoresWhatItHas) {
-    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), "\"/master/\"\r\n");
-    RecordingColumns masterOnly;
-    folders.RestoreFolders(masterOnly);
-    EXPECT_EQ(masterOnly.calls, (std::vector<QString>{"drive 2 /master/", "folder 2 /master/"}));
+    const QByteArray master = made("master").toUtf8();
+    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
+    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+              (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
     EXPECT_EQ(read("MissDir.txt"), QByteArray()); // created empty
 
-    test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), "\"/prior/\"\r\n");
+    const QByteArray prior = made("prior").toUtf8();
+    test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), '"' + prior + "/\"\r\n");
     QFile::remove(working.filePath("QELMdir.txt"));
-    RecordingColumns seasonOnly;
-    folders.RestoreFolders(seasonOnly);
-    EXPECT_EQ(seasonOnly.calls, (std::vector<QString>{"drive 0 /prior/", "folder 0 /prior/"}));
+    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+              (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/"}));
     EXPECT_EQ(read("QELMDir.txt"), QByteArray());
 }
 
 TEST_F(RememberedFoldersTest, ASeasonFileThatCannotBeReadOrCreatedStillLetsTheMasterRestore) {
-    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
-    RecordingColumns columns;
-    unwritable.RestoreFolders(columns);
-    EXPECT_TRUE(columns.calls.empty());
+    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"), WineEnvironment{});
+    EXPECT_TRUE(restoredCalls(unwritable.RestoreFolders()).empty());
 
     // A season-folders file that is a folder can be neither read nor created empty.
     QDir(working.path()).mkdir("MissDir.txt");
-    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), "\"/master/\"\r\n");
-    RecordingColumns blocked;
-    folders.RestoreFolders(blocked);
-    EXPECT_EQ(blocked.calls, (std::vector<QString>{"drive 2 /master/", "folder 2 /master/"}));
+    const QByteArray master = made("master").toUtf8();
+    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
+    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+              (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
 }
 
 TEST_F(RememberedFoldersTest, BareNamesFollowTheProcessWorkingFolder) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(working.path()));
-    ASSERT_FALSE(RememberedFolders().SaveFolders("/p", "/c", "/m"));
+    ASSERT_FALSE(RememberedFolders(".", WineEnvironment{}).SaveFolders("/p", "/c", "/m"));
     QDir::setCurrent(before);
     EXPECT_EQ(read("QELMdir.txt"), QByteArray("\"/m/\"\r\n"));
 }

@@ -11,20 +11,8 @@
 
 namespace zorbin::test {
 
-FakeHome::FakeHome()
-    : previousHome_(qgetenv("HOME")), previousWinePrefix_(qgetenv("WINEPREFIX")),
-      hadWinePrefix_(qEnvironmentVariableIsSet("WINEPREFIX")) {
+FakeHome::FakeHome() {
     EXPECT_TRUE(directory_.isValid());
-    qputenv("HOME", QFile::encodeName(directory_.path()));
-    qunsetenv("WINEPREFIX");
-}
-
-FakeHome::~FakeHome() {
-    qputenv("HOME", previousHome_);
-    if (hadWinePrefix_)
-        qputenv("WINEPREFIX", previousWinePrefix_);
-    else
-        qunsetenv("WINEPREFIX");
 }
 
 WineEnvironment FakeHome::environment() const {

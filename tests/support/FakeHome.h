@@ -14,13 +14,12 @@
 
 namespace zorbin::test {
 
-// A temporary home folder that stands in for the user's while the object lives: $HOME points at
-// it and $WINEPREFIX is unset, so nothing reads the real home. Wine prefixes are made in it with
-// their dosdevices links.
+// A temporary home folder that stands in for the user's while the object lives: code under test is
+// handed its environment(), without $WINEPREFIX, so nothing reads the real home. Wine prefixes are
+// made in it with their dosdevices links.
 class FakeHome {
 public:
     FakeHome();
-    ~FakeHome();
     FakeHome(const FakeHome&) = delete;
     FakeHome& operator=(const FakeHome&) = delete;
 
@@ -38,9 +37,6 @@ public:
 
 private:
     QTemporaryDir directory_;
-    QByteArray previousHome_;
-    QByteArray previousWinePrefix_;
-    bool hadWinePrefix_;
 };
 
 } // namespace zorbin::test

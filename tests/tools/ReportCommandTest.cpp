@@ -32,9 +32,10 @@ using test::LeagueFolder;
 using test::player;
 using test::team;
 
-test::CommandOutput report(const QStringList& arguments) {
-    return test::captureCommand([&arguments](std::FILE* out, std::FILE* err) {
-        return ReportCommand::run(arguments, out, err);
+// Runs the tool as from a session without Wine, unless `wine` says otherwise.
+test::CommandOutput report(const QStringList& arguments, const WineEnvironment& wine = {}) {
+    return test::captureCommand([&arguments, &wine](std::FILE* out, std::FILE* err) {
+        return ReportCommand::run(arguments, wine, out, err);
     });
 }
 
@@ -276,7 +277,8 @@ TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase
     home.makePrefix(".wine",
                     test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
     const auto before = league.snapshot();
-    const test::CommandOutput captured = report({R"(L:\PRIOR\)", R"(l:\Current)", R"(L:\MASTER\)"});
+    const test::CommandOutput captured =
+        report({R"(L:\PRIOR\)", R"(l:\Current)", R"(L:\MASTER\)"}, home.environment());
     EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
     EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
 
@@ -290,7 +292,7 @@ TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase
     };
     for (const auto& bad : refused) {
         const test::CommandOutput failed =
-            report({bad.folder, league.currentFolder(), league.masterFolder()});
+            report({bad.folder, league.currentFolder(), league.masterFolder()}, home.environment());
         EXPECT_EQ(failed.status, ReportCommand::failure) << bad.folder.toStdString();
         EXPECT_TRUE(failed.err.contains(bad.reason)) << failed.err.toStdString();
         EXPECT_TRUE(failed.out.isEmpty());

@@ -5,7 +5,7 @@
 #include "SampleLeague.h"
 
 #include "ReportCommand.h"
-#include "support/ProcessSteps.h"
+#include "support/ProcessOutcome.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -53,14 +53,14 @@ struct Compared {
     explicit Compared(std::uint32_t seed) : league(seed) {
         EXPECT_EQ(league.writeTo(folder.path()), std::nullopt);
         const QString root = folder.path();
-        test::ProcessPaths input;
+        ComparisonRequest input;
         input.priorFolder = SampleLeague::priorFolder(root);
         input.currentFolder = SampleLeague::currentFolder(root);
         input.masterFolder = SampleLeague::masterFolder(root);
         input.priorPlayerFile = input.priorFolder + "/qelplyr.dat";
         input.currentPlayerFile = input.currentFolder + "/qelplyr.dat";
         input.masterPlayerFile = input.masterFolder + "/Mastplyr.dat";
-        result = test::processSteps(input, nullptr);
+        result = test::shown(runComparison(input, WineEnvironment{}, nullptr));
     }
 
     SampleLeague league;
@@ -188,7 +188,7 @@ TEST(SampleLeagueTest, ReportOnTheDefaultLeagueMatchesTheGoldenListing) {
     const int status = ReportCommand::run({SampleLeague::priorFolder(folder.path()),
                                            SampleLeague::currentFolder(folder.path()),
                                            SampleLeague::masterFolder(folder.path())},
-                                          out, err);
+                                          WineEnvironment{}, out, err);
     EXPECT_EQ(status, ReportCommand::success);
     std::rewind(out);
     QFile printed;

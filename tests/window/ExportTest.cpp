@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The two export buttons: the shared dialog, the file written, the confirmation and the failures.
-#include "compare/ReportListModel.h"
 #include "support/LeagueFolder.h"
+#include "window/ReportListModel.h"
 #include "WindowFixture.h"
 
 #include <functional>

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // "Process" from the window: the lists it fills, their font, the messages and the export buttons.
-#include "compare/ReportListModel.h"
 #include "compare/SeasonComparison.h"
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
+#include "window/ReportListModel.h"
 #include "WindowFixture.h"
 
 #include <map>
@@ -240,6 +240,16 @@ TEST_F(ProcessTest, AMissingSeasonFileShowsTheMessageAndEmptiesAnEarlierResult) 
     clickProcess();
     EXPECT_EQ(dialogs_.messages.size(), 1);
     EXPECT_EQ(lines("List2").size(), 2);
+
+    // A master path that names no file still gives both lists, and says their names are the
+    // current season's only.
+    const QString masterSlip = league_.masterFolder() + "/Mastplyr.da";
+    control<QLineEdit>("Text3")->setText(masterSlip);
+    clickProcess();
+    ASSERT_EQ(dialogs_.messages.size(), 2);
+    EXPECT_TRUE(dialogs_.messages[1].contains(masterSlip)) << dialogs_.messages[1].toStdString();
+    EXPECT_EQ(lines("List1").size(), 2);
+    EXPECT_TRUE(enabled("cmdFile"));
 }
 
 TEST_F(ProcessTest, AnEmptyPathBoxRunsNothingAndWritesNothing) {
@@ -266,6 +276,10 @@ TEST_F(ProcessTest, FoldersThatCannotBeRememberedAreReportedOnceAndTheRunGoesOn)
     EXPECT_TRUE(dialogs_.messages[0].contains(RememberedFolders::seasonFileReadName));
     EXPECT_EQ(lines("List1").size(), 2);
     EXPECT_TRUE(enabled("cmdFile"));
+    // Said once: the same failure at every run would only nag.
+    clickProcess();
+    EXPECT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_EQ(lines("List1").size(), 2);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ protected:
 
     // Runs the start-up and shows the window.
     Form1& openWindow() {
-        form_ = std::make_unique<Form1>(dialogs_);
+        form_ = std::make_unique<Form1>(dialogs_, home_.environment());
         form_->show();
         return *form_;
     }

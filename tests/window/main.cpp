@@ -2,6 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "window/DesktopDialogs.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     qputenv("HOME", QFile::encodeName(home.path()));
 
     QApplication application(argc, argv);
+    zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     QApplication::setApplicationName(QStringLiteral("zorbin"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

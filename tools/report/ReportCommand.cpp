@@ -9,10 +9,10 @@
 #include "export/ListFileWriter.h"
 #include "files/UserPath.h"
 #include "files/WinePrefixes.h"
+#include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
 #include "ReportFormat.h"
 #include "ZorbinVersion.h"
 
@@ -149,7 +149,8 @@ QString ReportCommand::usage() {
         "Exit status: 0 done, 1 a folder or file could not be used, 2 bad usage.\n");
 }
 
-int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine, std::FILE* out,
+                       std::FILE* err) {
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
     if (!options) {
@@ -167,7 +168,6 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
 
     // Windows paths (as the original program wrote them under Wine) and paths that differ from the
     // disk in letter case name the folders too.
-    const WineEnvironment wine = WineEnvironment::ofProcess();
     QStringList folders;
     for (const QString& given : std::as_const(options->folders)) {
         const Result<QString> folder = leagueFiles::userFolder(given, wine);
@@ -189,32 +189,29 @@ int ReportCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* 
         folders.append(*folder);
     }
 
-    // The files the window's columns would find in these folders.
+    // The path boxes the window's columns would fill for these folders, through the window's run,
+    // without remembering anything.
     const QString& priorFolder = folders[0];
     const QString& currentFolder = folders[1];
     const QString& masterFolder = folders[2];
-    const SeasonFiles files{leagueFiles::pathIn(priorFolder, TeamRecord::fileName),
-                            leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
-                            leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
-                            leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName)};
-
-    // The window reads a missing master file as empty; named on the command line, a master folder
-    // without one is more likely a slip than a league without names.
-    if (!QFileInfo::exists(files.masterPlayerFile) &&
-        !QFileInfo(files.masterPlayerFile).isSymLink()) {
-        print(err, QStringLiteral("Could not read \"%1\": %2\n")
-                       .arg(files.masterPlayerFile, qt_error_string(ENOENT)));
-        return failure;
-    }
-
     const bool printing = options->goneFile.isEmpty() && options->newFile.isEmpty();
-    const auto compared =
-        compareSeasons(files, printing ? ReportRows::Included : ReportRows::Omitted);
-    if (!compared) {
-        print(err, compared.failure().message() + QLatin1Char('\n'));
+    const ComparisonOutcome outcome =
+        runComparison({leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
+                       leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
+                       leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName), priorFolder,
+                       currentFolder, masterFolder},
+                      wine, nullptr, printing ? ReportRows::Included : ReportRows::Omitted);
+    if (!outcome.lists) {
+        print(err, outcome.lists.failure().message() + QLatin1Char('\n'));
         return failure;
     }
-    const SeasonLists& result = *compared;
+    const SeasonLists& result = *outcome.lists;
+    // The window reads a master file it can't use as empty and says so; named on the command line,
+    // a master folder without one is more likely a slip than a league without names.
+    if (result.masterUnread) {
+        print(err, result.masterUnread->message() + QLatin1Char('\n'));
+        return failure;
+    }
 
     if (printing) {
         const QByteArray printed =

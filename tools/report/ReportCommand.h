@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "files/WinePrefixes.h"
+
 #include <cstdio>
 #include <QString>
 #include <QStringList>
@@ -20,8 +22,10 @@ public:
     static inline const QString programName = QStringLiteral("zorbin-report");
 
     [[nodiscard]] static QString usage();
-    // `arguments` excludes the program name.
-    [[nodiscard]] static int run(const QStringList& arguments, std::FILE* out, std::FILE* err);
+    // `arguments` excludes the program name; Windows paths are read through the Wine prefixes of
+    // `wine`.
+    [[nodiscard]] static int run(const QStringList& arguments, const WineEnvironment& wine,
+                                 std::FILE* out, std::FILE* err);
 };
 
 } // namespace zorbin

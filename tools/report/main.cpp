@@ -11,5 +11,6 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QFile::decodeName(argv[i]));
-    return zorbin::ReportCommand::run(arguments, stdout, stderr);
+    return zorbin::ReportCommand::run(arguments, zorbin::WineEnvironment::ofProcess(), stdout,
+                                      stderr);
 }

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "compare/ReportListModel.h"
+#include "window/ReportListModel.h"
 
 #include "records/Windows1252.h"
 
