@@ -6,15 +6,16 @@
 
 # Starts the real program on a virtual X display, as on a desktop (with a session bus of its own
 # and a home of its own), and checks what only a real display shows: the caption in the title bar
-# exactly as designed, the window's icon, that a larger desktop font opens a larger window, and
-# that starting and leaving with Alt+X writes nothing but the two remembered-folder files and
-# leaves no process behind.
+# exactly as designed, the window's icon, that a larger desktop font opens a larger window, the
+# application id on Wayland (under a headless Weston), and that starting and leaving with Alt+X
+# writes nothing but the two remembered-folder files and leaves no process behind.
 # Usage: check-title-under-x.sh ZORBIN_PROGRAM
 set -eu
 program=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$scratch/home" "$scratch/work" "$scratch/large/work" "$scratch/home/.config/qt6ct"
+mkdir -p "$scratch/home" "$scratch/work" "$scratch/large/work" "$scratch/wayland/work" \
+    "$scratch/home/.config/qt6ct"
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" \
     XDG_CACHE_HOME="$scratch/home/.cache" XDG_DATA_HOME="$scratch/home/.local/share" \
     XDG_STATE_HOME="$scratch/home/.local/state" XDG_RUNTIME_DIR="$scratch/runtime"
@@ -49,11 +50,39 @@ xdotool key --window "$window" alt+x
 wait
 EOS
 chmod +x "$scratch/session.sh"
+
+# A start on a headless Wayland compositor, logging the protocol, until the window names itself.
+cat >"$scratch/wayland.sh" <<'EOS'
+#!/bin/sh
+# Usage: wayland.sh PROGRAM WORKING_FOLDER RESULT_PREFIX
+weston --backend=headless-backend.so --socket=zorbin-test --idle-time=0 >"$3.weston" 2>&1 &
+compositor=$!
+for attempt in $(seq 50); do
+    [ -S "$XDG_RUNTIME_DIR/zorbin-test" ] && break
+    sleep 0.1
+done
+cd "$2"
+WAYLAND_DISPLAY=zorbin-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$1" 2>"$3.log" &
+zorbin=$!
+for attempt in $(seq 100); do
+    grep -q "set_app_id" "$3.log" && break
+    sleep 0.1
+done
+kill "$zorbin" "$compositor"
+wait
+EOS
+chmod +x "$scratch/wayland.sh"
+wayland=""
+if command -v weston >/dev/null && [ -e "$(qtpaths6 --plugin-dir 2>/dev/null)/platforms/libqwayland-generic.so" ]; then
+    wayland=yes
+fi
+
 cat >"$scratch/display.sh" <<EOS
 #!/bin/sh
 set -e
 "$scratch/session.sh" "$program" "$scratch/work" "$scratch/plain"
 QT_QPA_PLATFORMTHEME=qt6ct "$scratch/session.sh" "$program" "$scratch/large/work" "$scratch/large"
+[ -z "$wayland" ] || "$scratch/wayland.sh" "$program" "$scratch/wayland/work" "$scratch/wayland"
 EOS
 chmod +x "$scratch/display.sh"
 
@@ -91,4 +120,14 @@ written=$(cd "$scratch" && find home work -newer started ! -type d | sort | tr '
 . "$scratch/large.geometry"
 [ "$WIDTH" -ge 645 ] && [ "$HEIGHT" -ge 628 ] ||
     { echo "FAIL: at a 14-point font the window opens at ${WIDTH}x$HEIGHT" >&2; exit 1; }
-echo "title \"$title\"; icon set; ${WIDTH}x$HEIGHT at 14 points; written: $written"
+
+# On Wayland the application id is the desktop file's name, with which docks find the icon.
+if [ -n "$wayland" ]; then
+    app_id=$(sed -n 's/.*set_app_id("\([^"]*\)").*/\1/p' "$scratch/wayland.log" | head -n 1)
+    [ "$app_id" = "io.github.zorbin.Zorbin" ] ||
+        { echo "FAIL: on Wayland the application id is \"$app_id\"" >&2; exit 1; }
+else
+    app_id="not checked (no weston or no Qt Wayland plugin)"
+fi
+echo "title \"$title\"; icon set; ${WIDTH}x$HEIGHT at 14 points; Wayland app id $app_id;" \
+    "written: $written"
