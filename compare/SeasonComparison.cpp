@@ -39,11 +39,6 @@ std::optional<FileFailure> readRecords(const QString& path, std::size_t recordLe
     return reader.failure();
 }
 
-FileFailure notPresent(const QString& path) {
-    return FileFailure{QStringLiteral("read"), path, QStringLiteral("The file is missing or empty"),
-                       true};
-}
-
 } // namespace
 
 Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, ReportRows rows) {
@@ -67,10 +62,12 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (failure)
         return stop(SeasonFile::PriorTeam, std::move(*failure));
 
-    if (!Exists(files.priorPlayerFile))
-        return stop(SeasonFile::PriorPlayer, notPresent(files.priorPlayerFile));
-    if (!Exists(files.currentPlayerFile))
-        return stop(SeasonFile::CurrentPlayer, notPresent(files.currentPlayerFile));
+    // A player file that can't be reached (a folder on the way that can't be entered) is not a
+    // missing one: it stops the run with its own reason.
+    if (auto absent = presenceFailure(files.priorPlayerFile))
+        return stop(SeasonFile::PriorPlayer, std::move(*absent));
+    if (auto absent = presenceFailure(files.currentPlayerFile))
+        return stop(SeasonFile::CurrentPlayer, std::move(*absent));
 
     failure = readRecords(files.priorPlayerFile, PlayerRecord::length, WhenMissing::Fail,
                           [&tables](auto record) {

@@ -4,8 +4,9 @@
 
 #include "export/ListFileWriter.h"
 
-#include "export/ExportTarget.h"
+#include "files/CaseInsensitivePath.h"
 #include "files/FileReplacer.h"
+#include "files/WriteTarget.h"
 
 #include <cerrno>
 #include <QFile>
@@ -29,7 +30,7 @@ QByteArray fileContent(const QList<QByteArray>& lines) {
 }
 
 FileFailure writeFailure(const QString& path, const QString& reason) {
-    return FileFailure{QStringLiteral("write"), path, reason};
+    return FileFailure{QStringLiteral("write"), caseInsensitivePath::absolute(path), reason};
 }
 
 // Devices such as /dev/null or /dev/full are written in place: replacing them by renaming a
@@ -52,25 +53,21 @@ std::optional<FileFailure> listFileWriter::write(const QString& path,
                                                  const QStringList& gameFiles) {
     if (path.isEmpty())
         return writeFailure(path, QStringLiteral("No file name was given"));
-    const QString target = exportTarget::resolve(path);
-    if (auto refusal = exportTarget::refusal(path, target, gameFiles))
+    const QString target = writeTarget::resolve(path);
+    if (auto refusal = writeTarget::refusal(path, target, gameFiles))
         return refusal;
     const QByteArray content = fileContent(lines);
 
     struct stat status {};
     if (::stat(QFile::encodeName(target).constData(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
-            return writeFailure(path, qt_error_string(EISDIR));
+            return writeFailure(target, qt_error_string(EISDIR));
         if (S_ISCHR(status.st_mode))
             return writeInPlace(target, content);
         if (!S_ISREG(status.st_mode))
-            return writeFailure(path, QStringLiteral("Not a regular file"));
+            return writeFailure(target, QStringLiteral("Not a regular file"));
     }
-
-    auto failure = fileReplacer::replace(target, content);
-    if (failure)
-        failure->path = path;
-    return failure;
+    return fileReplacer::replace(target, content);
 }
 
 QString listFileWriter::confirmationText(const QString& fileName) {

@@ -16,9 +16,10 @@ namespace zorbin {
 
 // Writes a result list to a text file: each line's bytes unchanged, then CR LF. The file is
 // replaced as a whole only once everything has been written, so a failure (disk full, folder
-// missing, path is a folder) leaves any earlier file exactly as it was. The game's own data files
-// are never written, whichever name or link leads to them; `gameFiles` are those of the league in
-// use, refused under any other name too. A name matches an existing file without regard to case.
+// missing, path is a folder) leaves any earlier file exactly as it was; in a folder that takes no
+// new file, a file the user may write is rewritten in place. The game's own data files are never
+// written, whichever name or link leads to them; `gameFiles` are those of the league in use,
+// refused under any other name too. A name matches an existing file without regard to case.
 namespace listFileWriter {
 
 [[nodiscard]] std::optional<FileFailure> write(const QString& path, const QList<QByteArray>& lines,

@@ -4,9 +4,13 @@
 
 #include "files/CaseInsensitivePath.h"
 
+#include <cerrno>
+#include <dirent.h>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace zorbin {
 
@@ -32,7 +36,59 @@ QString caseBlindMatch(const QString& folder, const QString& wanted) {
     return best;
 }
 
+// The errno of looking at `path` without following a last link; 0 when it can be looked at.
+int lookupError(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? 0 : errno;
+}
+
+// The errno of reading `folder`'s entries; 0 when they can be read.
+int listingError(const QString& folder) {
+    DIR* entries = ::opendir(QFile::encodeName(folder).constData());
+    if (!entries)
+        return errno;
+    ::closedir(entries);
+    return 0;
+}
+
 } // namespace
+
+QString caseInsensitivePath::absolute(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    return resolveWholePath(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+}
+
+std::optional<FileFailure> caseInsensitivePath::lookupFailure(const QString& path,
+                                                              const QString& action) {
+    const QString found = absolute(path);
+    const auto failure = [&](int error) {
+        return FileFailure{action, found, qt_error_string(error),
+                           error == ENOENT || error == ENOTDIR};
+    };
+    if (path.isEmpty())
+        return failure(ENOENT);
+    if (path.contains(QChar(0)))
+        return failure(EINVAL);
+    struct stat status {};
+    if (::stat(QFile::encodeName(found).constData(), &status) == 0)
+        return std::nullopt;
+    const int error = errno;
+    if (error != ENOENT)
+        return failure(error);
+    // Something on the way is missing. When the nearest folder that is there could not be
+    // searched, the name may well exist in another letter case: the true reason is that folder's.
+    QString folder = QFileInfo(found).path();
+    while (lookupError(folder) == ENOENT && folder != QFileInfo(folder).path())
+        folder = QFileInfo(folder).path();
+    const int barred = lookupError(folder);
+    if (barred != 0 && barred != ENOENT)
+        return failure(barred);
+    const int unlisted = listingError(folder);
+    if (unlisted == EACCES || unlisted == EPERM)
+        return failure(unlisted);
+    return failure(ENOENT);
+}
 
 QString caseInsensitivePath::resolveWholePath(const QString& path) {
     // A NUL would cut the path short in every system call made with it.

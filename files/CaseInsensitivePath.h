@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include "files/FileFailure.h"
+
+#include <optional>
 #include <QString>
 
 // QEL and its users name files without regard to letter case ("MissDir.Txt" and "MissDir.txt" are
@@ -24,5 +27,16 @@ namespace zorbin::caseInsensitivePath {
 // was replaced; a relative path is matched below the working folder and stays relative. At most one
 // folder read per component.
 [[nodiscard]] QString resolveWholePath(const QString& path);
+
+// `path` as a message names it: absolute (a relative path is joined to the working folder), clean,
+// and spelled as on disk as far as it exists.
+[[nodiscard]] QString absolute(const QString& path);
+
+// Why `path`, found as resolveWholePath finds it, can't be looked at: nothing when it can. The
+// failure, for `action`, names the absolute path and carries the system's reason; it is marked
+// missing only when nothing of that name is there. A folder on the way that can't be entered, or
+// can't be read for the case-blind search, gives its own reason ("Permission denied"), never "No
+// such file or directory".
+[[nodiscard]] std::optional<FileFailure> lookupFailure(const QString& path, const QString& action);
 
 } // namespace zorbin::caseInsensitivePath

@@ -21,4 +21,13 @@ bool Exists(const QString& basefile) {
     return !S_ISDIR(status.st_mode) && status.st_size > 0;
 }
 
+std::optional<FileFailure> presenceFailure(const QString& basefile) {
+    if (auto failure = caseInsensitivePath::lookupFailure(basefile, QStringLiteral("read")))
+        return failure;
+    if (Exists(basefile))
+        return std::nullopt;
+    return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(basefile),
+                       QStringLiteral("The file is missing or empty"), true};
+}
+
 } // namespace zorbin

@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include "files/FileFailure.h"
+
+#include <optional>
 #include <QString>
 
 namespace zorbin {
@@ -12,5 +15,11 @@ namespace zorbin {
 // file whose length can be obtained and is not 0. A folder is never present. Every failure counts
 // as "not present"; the file is never opened.
 [[nodiscard]] bool Exists(const QString& basefile);
+
+// Why Exists(basefile) is false, for a caller that has to say so: nothing when it is true. A file
+// that is not there, is empty or is not a file with a length (a folder, a FIFO) gives a failure
+// marked missing; one that can't be looked at gives the system's reason, so a folder on the way
+// that can't be entered reads "Permission denied" and is not taken for a missing file.
+[[nodiscard]] std::optional<FileFailure> presenceFailure(const QString& basefile);
 
 } // namespace zorbin

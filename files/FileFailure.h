@@ -12,7 +12,8 @@ namespace zorbin {
 // std::optional<FileFailure>; queries return Result<T>, a value or this.
 struct FileFailure {
     QString action; // what was being done, e.g. "read" or "write"
-    QString path;   // the file as the user or the caller named it
+    QString path;   // the file by its absolute path, spelled as on disk where it exists; a text
+                    // that names no file here (a Windows path) as the user gave it
     QString reason; // the system's reason
     // Nothing of that name exists; callers that treat a missing file as empty, or name it in a
     // message of their own, tell this apart from a file that is there but unusable.

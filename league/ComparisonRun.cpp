@@ -25,17 +25,20 @@ ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvi
         return outcome;
     outcome.compared = true;
 
-    if (remembered) {
-        outcome.notRemembered = remembered->SaveFolders(request.priorFolder, request.currentFolder,
-                                                        request.masterFolder);
-    }
-
     // A typed path may be a Windows one, or differ from the disk in letter case; one that names
     // nothing here is read as typed, so that the failure names what the user wrote.
     const SeasonFiles files{leagueFiles::pathIn(request.priorFolder, TeamRecord::fileName),
                             leagueFiles::typedFile(request.priorPlayerFile, wine),
                             leagueFiles::typedFile(request.currentPlayerFile, wine),
                             leagueFiles::typedFile(request.masterPlayerFile, wine)};
+
+    // The typed files may lie outside the three folders; a remembered file must not be a second
+    // name of one of them either.
+    if (remembered) {
+        outcome.notRemembered = remembered->SaveFolders(
+            request.priorFolder, request.currentFolder, request.masterFolder,
+            {files.priorPlayerFile, files.currentPlayerFile, files.masterPlayerFile});
+    }
     outcome.lists = compareSeasons(files, rows);
     return outcome;
 }

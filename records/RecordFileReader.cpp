@@ -24,12 +24,18 @@ RecordFileReader::~RecordFileReader() {
 }
 
 std::optional<FileFailure> RecordFileReader::missing(int errorNumber) {
-    failure_ = FileFailure{QStringLiteral("read"), path_, qt_error_string(errorNumber), true};
+    // A folder that barred the case-blind search hides whether the file is there: its reason is
+    // the true one.
+    failure_ = caseInsensitivePath::lookupFailure(path_, QStringLiteral("read"));
+    if (!failure_ || failure_->missing)
+        failure_ = FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(path_),
+                               qt_error_string(errorNumber), true};
     return failure_;
 }
 
 void RecordFileReader::fail(int errorNumber) {
-    failure_ = FileFailure{QStringLiteral("read"), path_, qt_error_string(errorNumber)};
+    failure_ = FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(path_),
+                           qt_error_string(errorNumber)};
     close();
 }
 
@@ -63,7 +69,8 @@ std::optional<FileFailure> RecordFileReader::open() {
         const int descriptor = descriptor_;
         descriptor_ = -1;
         ::close(descriptor);
-        failure_ = FileFailure{QStringLiteral("read"), path_, QStringLiteral("Not a regular file")};
+        failure_ = FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(path_),
+                               QStringLiteral("Not a regular file")};
         return failure_;
     }
     const int flags = ::fcntl(descriptor_, F_GETFL);

@@ -8,6 +8,7 @@
 #include "files/Exists.h"
 #include "files/FileReplacer.h"
 #include "files/UserPath.h"
+#include "files/WriteTarget.h"
 #include "records/Windows1252.h"
 #include "settings/RememberedFieldReader.h"
 
@@ -48,12 +49,19 @@ QString RememberedFolders::entryText(const QByteArray& entry) {
 }
 
 QString RememberedFolders::pathOf(const QString& name) const {
-    return caseInsensitivePath::resolve(QDir(workingFolder_).filePath(name));
+    // Absolute at each access, so that every message names the file wherever it was started.
+    return caseInsensitivePath::resolve(
+        QDir::cleanPath(QDir(workingFolder_).absoluteFilePath(name)));
 }
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
-                                                        const QByteArray& content) const {
-    return fileReplacer::replace(pathOf(name), content);
+                                                        const QByteArray& content,
+                                                        const QStringList& gameFiles) const {
+    // A remembered file that is, or leads to, a game file would be destroyed by writing it.
+    const QString path = pathOf(name);
+    if (auto refusal = writeTarget::refusal(path, path, gameFiles))
+        return refusal;
+    return fileReplacer::replace(path, content);
 }
 
 Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
@@ -63,13 +71,15 @@ Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
     if (file.open(QIODevice::ReadOnly))
         content = file.read(largestReadBytes);
     if (file.error() != QFileDevice::NoError)
-        return FileFailure{QStringLiteral("read"), path, file.errorString()};
+        return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(path),
+                           file.errorString()};
     return content;
 }
 
 std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFolder,
                                                           const QString& currentFolder,
-                                                          const QString& masterFolder) const {
+                                                          const QString& masterFolder,
+                                                          const QStringList& gameFiles) const {
     for (const QString& folder : {priorFolder, currentFolder, masterFolder}) {
         if (!fitsAnEntry(folder))
             return FileFailure{QStringLiteral("remember"), folder,
@@ -77,9 +87,11 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
                                               "line break; the remembered folders were left as "
                                               "they were")};
     }
-    auto seasonFailure =
-        writeFile(seasonFileWriteName, entryLine(priorFolder) + entryLine(currentFolder));
-    auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder));
+    const QStringList leagueFiles =
+        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder}) + gameFiles;
+    auto seasonFailure = writeFile(seasonFileWriteName,
+                                   entryLine(priorFolder) + entryLine(currentFolder), leagueFiles);
+    auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder), leagueFiles);
     return seasonFailure ? seasonFailure : masterFailure;
 }
 
@@ -112,7 +124,7 @@ RestoredFolders RememberedFolders::RestoreFolders() const {
             }
         }
     } else {
-        (void)writeFile(seasonFileReadName, {});
+        (void)writeFile(seasonFileReadName, {}, {});
     }
 
     // Master folder.
@@ -123,7 +135,7 @@ RestoredFolders RememberedFolders::RestoreFolders() const {
                 restored.master = restoreColumn(*masterEntry);
         }
     } else {
-        (void)writeFile(masterFileReadName, {});
+        (void)writeFile(masterFileReadName, {}, {});
     }
     return restored;
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace zorbin {
 
@@ -47,10 +48,13 @@ public:
     RememberedFolders(QString workingFolder, WineEnvironment wine);
 
     // Rewrites both files. Both are attempted; the first failure is returned. A folder that the
-    // line format cannot carry leaves both files as they were and is returned as the failure.
+    // line format cannot carry leaves both files as they were and is returned as the failure. A
+    // file that is, or leads to, a game file (by name, link, or as a second name of one of the
+    // three folders' game files or of `gameFiles`) is refused and left as it was.
     [[nodiscard]] std::optional<FileFailure> SaveFolders(const QString& priorFolder,
                                                          const QString& currentFolder,
-                                                         const QString& masterFolder) const;
+                                                         const QString& masterFolder,
+                                                         const QStringList& gameFiles = {}) const;
 
     // The remembered folders, each entry (native or Windows) matched to the disk without regard to
     // case. A missing or empty file is created empty and restores nothing; a file that can't be
@@ -67,8 +71,8 @@ public:
 
 private:
     [[nodiscard]] QString pathOf(const QString& name) const;
-    [[nodiscard]] std::optional<FileFailure> writeFile(const QString& name,
-                                                       const QByteArray& content) const;
+    [[nodiscard]] std::optional<FileFailure>
+    writeFile(const QString& name, const QByteArray& content, const QStringList& gameFiles) const;
     [[nodiscard]] Result<QByteArray> readFile(const QString& name) const;
 
     QString workingFolder_;

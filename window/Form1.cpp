@@ -5,9 +5,9 @@
 #include "window/Form1.h"
 
 #include "compare/SeasonComparison.h"
-#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
 #include "files/WinePrefixes.h"
+#include "files/WriteTarget.h"
 #include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
@@ -316,11 +316,12 @@ void Form1::showMessage(const QString& text) {
 }
 
 QStringList Form1::chosenGameFiles() const {
-    QStringList files = exportTarget::gameFilesIn(
+    QStringList files = writeTarget::gameFilesIn(
         {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
+        // A typed Windows path names its file through a Wine prefix.
         if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
-            files.append(typed);
+            files.append(leagueFiles::typedFile(typed, wine_));
     }
     return files;
 }
@@ -378,23 +379,25 @@ void Form1::ExportList(QListView& list, const ReportListModel& lines) {
     lastExportFile_ = fileName;
     BusyCursor busy;
 
-    // The lines in list order from the top; the selection ends on the last one, where walking
-    // down the list would leave it (nothing repaints in between, so only the end is seen).
+    // The lines in list order from the top.
     const int count = lines.rowCount();
     QList<QByteArray> content;
     content.reserve(count);
     for (int row = 0; row < count; ++row)
         content.append(lines.line(row));
-    if (count > 0) {
-        const QModelIndex last = lines.index(count - 1);
-        list.setCurrentIndex(last);
-        list.scrollTo(last);
-    }
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
     const auto failure =
         listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles());
+    // The selection ends on the last line, where walking down the list would leave it (nothing
+    // repaints in between, so only the end is seen). A failure walked nothing: the list keeps the
+    // selection it had.
+    if (!failure && count > 0) {
+        const QModelIndex last = lines.index(count - 1);
+        list.setCurrentIndex(last);
+        list.scrollTo(last);
+    }
     busy.end();
     if (failure) {
         showMessage(failure->message());

@@ -4,11 +4,13 @@
 
 // Exports that cannot be written: each failure names the file and the reason, leaves whatever was
 // at the chosen path as it was, leaves no stray file behind, and the next export works. Every case
-// goes through the list writer and through the report tool's --gone and --new.
+// goes through the list writer and through the report tool's --gone and --new, as an ordinary user.
+// A writable file in a folder that takes no new file is the one obstacle an export overcomes.
 
 #include "export/ListFileWriter.h"
 #include "FileSizeLimit.h"
 #include "HardeningTest.h"
+#include "support/OrdinaryUser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,13 +21,25 @@ namespace {
 
 constexpr rlim_t fullDiskBytes = 4096;
 
-enum class Target { DevFull, MissingFolder, Folder, Fifo, ExistingFileOnFullDisk };
+enum class Target {
+    DevFull,
+    MissingFolder,
+    Folder,
+    Fifo,
+    ExistingFileOnFullDisk,
+    WritableFileInUnwritableFolder,
+    ReadOnlyFileInUnwritableFolder,
+    WritableFileInUnwritableFolderOnFullDisk
+};
 
 struct Scenario {
     QString path;
-    QString reason;
+    QString reason; // empty: the export replaces the file
     bool fullDisk = false;
 };
+
+constexpr QFile::Permissions unwritableFolder =
+    QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
 
 // A list several times larger than the disk allows, yet smaller than Qt's write buffer, so that
 // the failure only surfaces when the buffer is flushed.
@@ -55,8 +69,30 @@ protected:
         case Target::ExistingFileOnFullDisk:
             LeagueFolder::writeBytes(folder + "/list.txt", "an earlier list\r\n");
             return {folder + "/list.txt", qt_error_string(EFBIG), true};
+        case Target::WritableFileInUnwritableFolder:
+            return {inUnwritableFolder(QFile::ReadOwner | QFile::WriteOwner), {}};
+        case Target::ReadOnlyFileInUnwritableFolder:
+            return {inUnwritableFolder(QFile::ReadOwner), qt_error_string(EACCES)};
+        case Target::WritableFileInUnwritableFolderOnFullDisk:
+            return {inUnwritableFolder(QFile::ReadOwner | QFile::WriteOwner),
+                    qt_error_string(EFBIG), true};
         }
         return {};
+    }
+
+    // A shared folder's list: a file with `permissions`, longer than any list written here, in a
+    // folder that takes no new file.
+    QString inUnwritableFolder(QFile::Permissions permissions) {
+        const QString path = scratch.filePath("shared/list.txt");
+        EXPECT_TRUE(QDir().mkdir(scratch.filePath("shared")));
+        LeagueFolder::writeBytes(path, QByteArray(20000, 'x') + "\r\n");
+        EXPECT_TRUE(QFile::setPermissions(path, permissions));
+        EXPECT_TRUE(QFile::setPermissions(scratch.filePath("shared"), unwritableFolder));
+        return path;
+    }
+
+    void TearDown() override {
+        QFile::setPermissions(scratch.filePath("shared"), unwritableFolder | QFile::WriteOwner);
     }
 
     // Everything in the scratch folder, with the bytes of its files, and the state of the path.
@@ -64,6 +100,8 @@ protected:
         QMap<QString, QByteArray> state;
         for (const QString& name : entriesOf(scratch.path()))
             state.insert(name, contentOf(scratch.filePath(name)));
+        for (const QString& name : entriesOf(scratch.filePath("shared")))
+            state.insert("shared/" + name, contentOf(scratch.filePath("shared/" + name)));
         struct stat status {};
         state.insert("<path>", ::stat(QFile::encodeName(path).constData(), &status) == 0
                                    ? QByteArray::number(status.st_mode & S_IFMT)
@@ -73,7 +111,9 @@ protected:
 };
 
 TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
+    const OrdinaryUser ordinary;
     const Scenario scenario = arrange();
+    const bool replaced = scenario.reason.isEmpty();
     const QString expected =
         QStringLiteral("Could not write \"%1\": %2").arg(scenario.path, scenario.reason);
     const QList<QByteArray> lines = longList();
@@ -87,11 +127,17 @@ TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
         }
         failure = listFileWriter::write(scenario.path, lines);
     }
-    ASSERT_TRUE(failure.has_value()) << "the export claimed success";
-    EXPECT_EQ(failure->message(), expected);
-    EXPECT_EQ(stateOf(scenario.path), before);
+    if (replaced) {
+        EXPECT_FALSE(failure.has_value()) << failure->message().toStdString();
+        EXPECT_EQ(contentOf(scenario.path), lines.join("\r\n") + "\r\n");
+    } else {
+        ASSERT_TRUE(failure.has_value()) << "the export claimed success";
+        EXPECT_EQ(failure->message(), expected);
+        EXPECT_EQ(stateOf(scenario.path), before);
+    }
 
-    for (const char* option : {"--gone", "--new"}) {
+    for (const auto& [option, written] :
+         {std::pair{"--gone", &leftLines}, std::pair{"--new", &arrivedLines}}) {
         ReportOutcome outcome;
         {
             // The league's lists are short: only a disk that is already full refuses them.
@@ -100,6 +146,11 @@ TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
                 ASSERT_TRUE(limit.emplace(0).active());
             }
             outcome = report({option, scenario.path});
+        }
+        if (replaced) {
+            EXPECT_EQ(outcome.status, 0) << option << ": " << outcome.err.constData();
+            EXPECT_EQ(contentOf(scenario.path), written->join("\r\n") + "\r\n") << option;
+            continue;
         }
         EXPECT_EQ(outcome.status, 1) << option;
         EXPECT_EQ(QString::fromLocal8Bit(outcome.err), expected + '\n') << option;
@@ -114,7 +165,10 @@ TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(EveryTarget, ExportFailureTest,
                          ::testing::Values(Target::DevFull, Target::MissingFolder, Target::Folder,
-                                           Target::Fifo, Target::ExistingFileOnFullDisk),
+                                           Target::Fifo, Target::ExistingFileOnFullDisk,
+                                           Target::WritableFileInUnwritableFolder,
+                                           Target::ReadOnlyFileInUnwritableFolder,
+                                           Target::WritableFileInUnwritableFolderOnFullDisk),
                          [](const auto& info) {
                              switch (info.param) {
                              case Target::DevFull:
@@ -127,6 +181,12 @@ INSTANTIATE_TEST_SUITE_P(EveryTarget, ExportFailureTest,
                                  return "Fifo";
                              case Target::ExistingFileOnFullDisk:
                                  return "ExistingFileOnFullDisk";
+                             case Target::WritableFileInUnwritableFolder:
+                                 return "WritableFileInUnwritableFolderIsReplaced";
+                             case Target::ReadOnlyFileInUnwritableFolder:
+                                 return "ReadOnlyFileInUnwritableFolder";
+                             case Target::WritableFileInUnwritableFolderOnFullDisk:
+                                 return "WritableFileInUnwritableFolderOnFullDisk";
                              }
                              return "";
                          });

@@ -10,6 +10,7 @@
 #include "files/FileFailure.h"
 #include "HardeningTest.h"
 #include "LeagueFileWriter.h"
+#include "support/OrdinaryUser.h"
 
 #include <cerrno>
 #include <QDir>
@@ -66,14 +67,19 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     // What must come of it: a player file that is not a file with records is a missing one; a
     // team file that cannot be read ends the run naming it; a master file that cannot be read
     // leaves the lists without its names and is named in a notice; an empty one has no entries.
+    // A player file that can't be reached is not missing: the run ends with the system's reason.
     const QString unreadable = obstacle == Obstacle::Folder ? qt_error_string(EISDIR)
                                : obstacle == Obstacle::Fifo ? QStringLiteral("Not a regular file")
-                                                            : QString();
+                               : obstacle == Obstacle::LockedFolder ? qt_error_string(EACCES)
+                                                                    : QString();
     QString message;
     QString masterFailure;
     QList<QByteArray> left = leftLines;
     QList<QByteArray> arrived = arrivedLines;
-    if (file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers)
+    const bool playerFile = file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers;
+    if (playerFile && obstacle == Obstacle::LockedFolder)
+        message = readFailure(path, unreadable);
+    else if (playerFile)
         message = missingPlayerFileMessage;
     else if (file == GameFile::Teams && !unreadable.isEmpty())
         message = readFailure(path, unreadable);
@@ -86,6 +92,7 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     if (!message.isEmpty())
         left = arrived = {};
 
+    const OrdinaryUser ordinary;
     const ProcessOutcome result = process();
     EXPECT_EQ(result.message, message);
     EXPECT_EQ(result.leftPlayers, left);
@@ -118,13 +125,15 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
                   (message.isEmpty() ? masterFailure : message) + '\n');
     }
+    unlockObstacle(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGameFile, GameFileObstacleTest,
     ::testing::Combine(::testing::Values(GameFile::PriorPlayers, GameFile::CurrentPlayers,
                                          GameFile::Teams, GameFile::Master),
-                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile)),
+                       ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile,
+                                         Obstacle::LockedFolder)),
     [](const auto& info) {
         return std::string(gameFileName(std::get<0>(info.param))) + "Is" +
                obstacleName(std::get<1>(info.param));

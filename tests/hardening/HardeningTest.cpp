@@ -102,7 +102,22 @@ ReportOutcome HardeningTest::report(const QStringList& extra, std::FILE* out) {
     return outcome;
 }
 
+namespace {
+QString lockedFolderOf(const QString& path) {
+    return path + QStringLiteral(".locked");
+}
+} // namespace
+
 void placeObstacle(const QString& path, Obstacle obstacle) {
+    if (obstacle == Obstacle::LockedFolder) {
+        const QString locked = lockedFolderOf(path);
+        ASSERT_TRUE(QDir().mkdir(locked));
+        const QString inside = locked + QLatin1Char('/') + QFileInfo(path).fileName();
+        ASSERT_TRUE(QFile::rename(path, inside));
+        ASSERT_TRUE(QFile::link(inside, path));
+        ASSERT_TRUE(QFile::setPermissions(locked, {}));
+        return;
+    }
     QFile::remove(path);
     QDir(path).removeRecursively();
     const QByteArray name = QFile::encodeName(path);
@@ -118,7 +133,14 @@ void placeObstacle(const QString& path, Obstacle obstacle) {
     case Obstacle::EmptyFile:
         LeagueFolder::writeBytes(path, {});
         break;
+    case Obstacle::LockedFolder:
+        break;
     }
+}
+
+void unlockObstacle(const QString& path) {
+    QFile::setPermissions(lockedFolderOf(path),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 const char* obstacleName(Obstacle obstacle) {
@@ -129,6 +151,8 @@ const char* obstacleName(Obstacle obstacle) {
         return "Fifo";
     case Obstacle::EmptyFile:
         return "EmptyFile";
+    case Obstacle::LockedFolder:
+        return "BehindALockedFolder";
     }
     return "";
 }

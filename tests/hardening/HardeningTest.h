@@ -52,9 +52,12 @@ protected:
     QTemporaryDir scratch;
 };
 
-// Replaces whatever is at `path` with a folder, a FIFO or an empty file.
-enum class Obstacle { Folder, Fifo, EmptyFile };
+// Replaces whatever is at `path` with a folder, a FIFO or an empty file, or moves it into a folder
+// that can't be entered (as one left by "sudo wine") and leaves a link to it in its place: only an
+// ordinary user is barred (see OrdinaryUser), and unlockObstacle lets everyone in again.
+enum class Obstacle { Folder, Fifo, EmptyFile, LockedFolder };
 void placeObstacle(const QString& path, Obstacle obstacle);
+void unlockObstacle(const QString& path);
 [[nodiscard]] const char* obstacleName(Obstacle obstacle);
 
 // The names in a folder, to show that a failure left nothing behind.

@@ -7,6 +7,7 @@
 #include "support/CommandOutput.h"
 #include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
+#include "support/OrdinaryUser.h"
 #include "ZorbinVersion.h"
 
 #include <cstdio>
@@ -249,6 +250,27 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     captured = report({league.priorFolder(), league.root() + "/nowhere", league.masterFolder()});
     EXPECT_EQ(captured.status, ReportCommand::failure);
     EXPECT_TRUE(captured.err.contains("nowhere"));
+
+    // A season folder inside a folder the user can't enter (as one left by "sudo wine") is there,
+    // but barred.
+    ASSERT_TRUE(QFile::setPermissions(league.root(), {}));
+    {
+        const test::OrdinaryUser ordinary;
+        captured = report(folders());
+    }
+    ASSERT_TRUE(QFile::setPermissions(league.root(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_EQ(QString::fromLocal8Bit(captured.err),
+              QStringLiteral("Could not read folder \"%1\": %2\n")
+                  .arg(league.priorFolder(), qt_error_string(EACCES)));
+
+    // A relative name is named from the working folder.
+    captured = report(folders() + QStringList{"--gone", "no such folder/gone.txt"});
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_EQ(QString::fromLocal8Bit(captured.err),
+              QStringLiteral("Could not write \"%1/no such folder/gone.txt\": %2\n")
+                  .arg(QDir::currentPath(), qt_error_string(ENOENT)));
 
     captured = report(folders() + QStringList{"--gone", "/dev/full"});
     EXPECT_EQ(captured.status, ReportCommand::failure);

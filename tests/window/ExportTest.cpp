@@ -198,10 +198,14 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
         {linkToPlayers, "QEL data file"},
         {secondName, "QEL data file"},
     };
+    // A failure leaves the list's selection where the user had it.
+    auto* list = control<QListView>("List2");
+    list->setCurrentIndex(list->model()->index(0, 0));
     for (const Case& failing : cases) {
         dialogs_.messages.clear();
         dialogs_.exportAnswers = {failing.path};
         click("cmdFile2");
+        EXPECT_EQ(list->currentIndex().row(), 0) << failing.path.toStdString();
         ASSERT_EQ(dialogs_.messages.size(), 1) << failing.path.toStdString();
         const QString& message = dialogs_.messages[0];
         EXPECT_FALSE(message.contains("was written")) << message.toStdString();

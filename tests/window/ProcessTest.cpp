@@ -6,6 +6,7 @@
 #include "compare/SeasonComparison.h"
 #include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
+#include "support/OrdinaryUser.h"
 #include "window/ReportListModel.h"
 #include "WindowFixture.h"
 
@@ -250,6 +251,24 @@ TEST_F(ProcessTest, AMissingSeasonFileShowsTheMessageAndEmptiesAnEarlierResult) 
     EXPECT_TRUE(dialogs_.messages[1].contains(masterSlip)) << dialogs_.messages[1].toStdString();
     EXPECT_EQ(lines("List1").size(), 2);
     EXPECT_TRUE(enabled("cmdFile"));
+
+    // One behind a folder the user can't enter (as one left by "sudo wine") is there, not missing.
+    const QString locked = league_.root() + "/locked";
+    ASSERT_TRUE(QDir().mkpath(locked + "/season"));
+    ASSERT_TRUE(QFile::copy(league_.currentPlayerFile(), locked + "/season/qelplyr.dat"));
+    ASSERT_TRUE(QFile::setPermissions(locked, {}));
+    control<QLineEdit>("Text2")->setText(locked + "/season/qelplyr.dat");
+    dialogs_.messages.clear();
+    {
+        const OrdinaryUser ordinary;
+        clickProcess();
+    }
+    ASSERT_TRUE(
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(dialogs_.messages,
+              QStringList{QStringLiteral("Could not read \"%1\": %2")
+                              .arg(locked + "/season/qelplyr.dat", qt_error_string(EACCES))});
+    EXPECT_TRUE(lines("List2").isEmpty());
 }
 
 TEST_F(ProcessTest, AnEmptyPathBoxRunsNothingAndWritesNothing) {
@@ -279,6 +298,18 @@ TEST_F(ProcessTest, FoldersThatCannotBeRememberedAreReportedOnceAndTheRunGoesOn)
     // Said once: the same failure at every run would only nag.
     clickProcess();
     EXPECT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_EQ(lines("List1").size(), 2);
+
+    // A season-folders file that leads to a game file is not written through: clickProcess()
+    // checks that the league keeps its bytes.
+    ASSERT_TRUE(QDir().rmdir(RememberedFolders::seasonFileReadName));
+    ASSERT_TRUE(QFile::link(league_.priorPlayerFile(), RememberedFolders::seasonFileReadName));
+    clickProcess();
+    ASSERT_EQ(dialogs_.messages.size(), 2);
+    EXPECT_TRUE(dialogs_.messages[1].startsWith(
+        QStringLiteral("Could not write \"%1/%2\": This leads to the QEL data file")
+            .arg(workingFolder(), RememberedFolders::seasonFileReadName)))
+        << dialogs_.messages[1].toStdString();
     EXPECT_EQ(lines("List1").size(), 2);
 }
 

@@ -5,10 +5,11 @@
 #include "ReportCommand.h"
 
 #include "compare/SeasonComparison.h"
-#include "export/ExportTarget.h"
 #include "export/ListFileWriter.h"
+#include "files/CaseInsensitivePath.h"
 #include "files/UserPath.h"
 #include "files/WinePrefixes.h"
+#include "files/WriteTarget.h"
 #include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
@@ -175,15 +176,20 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
             print(err, folder.failure().message() + QLatin1Char('\n'));
             return failure;
         }
-        if (!QFileInfo(*folder).isDir()) {
+        // A folder inside one that can't be entered is there, but barred: its reason is the
+        // true one.
+        QString reason;
+        if (const auto barred = caseInsensitivePath::lookupFailure(*folder, {}))
+            reason = barred->reason;
+        else if (!QFileInfo(*folder).isDir())
+            reason = qt_error_string(ENOTDIR);
+        if (!reason.isEmpty()) {
             // A Windows path also names the folder it was read as.
             const QString named =
                 userPath::isWindowsPath(given)
                     ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, *folder)
-                    : QStringLiteral("\"%1\"").arg(given);
-            print(err, QStringLiteral("Could not read folder %1: %2\n")
-                           .arg(named, QFileInfo::exists(*folder) ? qt_error_string(ENOTDIR)
-                                                                  : qt_error_string(ENOENT)));
+                    : QStringLiteral("\"%1\"").arg(*folder);
+            print(err, QStringLiteral("Could not read folder %1: %2\n").arg(named, reason));
             return failure;
         }
         folders.append(*folder);
@@ -227,7 +233,7 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
         return success;
     }
     const QStringList gameFiles =
-        exportTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
+        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
     for (const auto& [file, lines] : {std::pair{options->goneFile, &result.leftPlayers},
                                       std::pair{options->newFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())

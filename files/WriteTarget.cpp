@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "export/ExportTarget.h"
+#include "files/WriteTarget.h"
 
 #include "files/CaseInsensitivePath.h"
 #include "files/GameFiles.h"
@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <sys/stat.h>
 
-namespace zorbin::exportTarget {
+namespace zorbin::writeTarget {
 
 namespace {
 
@@ -23,8 +23,20 @@ bool namesAGameFile(const QString& path) {
     return gameFiles::isGameFileName(QFileInfo(path).fileName());
 }
 
-// Where writing `path` ends up once every symbolic link is followed. A link that leads nowhere is
-// followed as far as it goes, since writing through it would create the file it names.
+std::optional<struct stat> statusOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return status;
+}
+
+FileFailure refused(const QString& target, const QString& reason) {
+    return FileFailure{QStringLiteral("write"), caseInsensitivePath::absolute(target),
+                       reason + QStringLiteral("; Zorbin never changes the game's files")};
+}
+
+} // namespace
+
 QString finalTarget(const QString& path) {
     const QFileInfo info(path);
     if (info.exists())
@@ -35,20 +47,6 @@ QString finalTarget(const QString& path) {
     return current;
 }
 
-std::optional<struct stat> statusOf(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return std::nullopt;
-    return status;
-}
-
-FileFailure refused(const QString& chosen, const QString& reason) {
-    return FileFailure{QStringLiteral("write"), chosen,
-                       reason + QStringLiteral("; Zorbin never changes the game's files")};
-}
-
-} // namespace
-
 QString resolve(const QString& chosen) {
     return caseInsensitivePath::resolve(chosen);
 }
@@ -56,10 +54,10 @@ QString resolve(const QString& chosen) {
 std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
                                    const QStringList& leagueFiles) {
     if (namesAGameFile(chosen) || namesAGameFile(target))
-        return refused(chosen, QStringLiteral("This is a QEL data file"));
+        return refused(target, QStringLiteral("This is a QEL data file"));
     const QString reached = finalTarget(target);
     if (namesAGameFile(reached))
-        return refused(chosen,
+        return refused(target,
                        QStringLiteral("This leads to the QEL data file \"%1\"").arg(reached));
 
     const auto written = statusOf(target);
@@ -68,7 +66,7 @@ std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
     for (const QString& gameFile : leagueFiles) {
         const auto game = statusOf(gameFile);
         if (game && game->st_dev == written->st_dev && game->st_ino == written->st_ino)
-            return refused(chosen,
+            return refused(target,
                            QStringLiteral("This is the QEL data file \"%1\" under another name")
                                .arg(gameFile));
     }
@@ -89,4 +87,4 @@ QStringList gameFilesIn(const QStringList& folders) {
     return files;
 }
 
-} // namespace zorbin::exportTarget
+} // namespace zorbin::writeTarget
