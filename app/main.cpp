@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 namespace {
 
@@ -49,10 +51,21 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // No display name: the platform would append it to the window's caption.
     QApplication::setApplicationName(QStringLiteral("zorbin"));
+    // The desktop file's name is the application's id on Wayland, with which docks and task bars
+    // find Zorbin's menu entry and icon.
+    const QString applicationId = QStringLiteral("io.github.zorbin.Zorbin");
+    QGuiApplication::setDesktopFileName(applicationId);
 
     zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     zorbin::DesktopDialogs dialogs;
     zorbin::Form1 window(dialogs, zorbin::WineEnvironment::ofProcess());
     window.show();
+    // The window's own icon, which X's task bars show: the icon theme's, else the built-in one.
+    // Looking it up in the theme takes longer than the rest of showing the window, so the window
+    // takes it as soon as it is up.
+    QTimer::singleShot(0, &window, [&applicationId] {
+        QApplication::setWindowIcon(QIcon::fromTheme(
+            applicationId, QIcon(QStringLiteral(":/icons/io.github.zorbin.Zorbin.svg"))));
+    });
     return QApplication::exec();
 }

@@ -18,8 +18,8 @@ namespace zorbin::bench {
 
 // The largest league the game can hold: two season files of 100,000 player records each, every
 // identity from 10000 to 32767 in exactly one of the two seasons (so all 22,768 end up listed), a
-// master record for each of them and 1,000 full teams. Written once per process to a scratch
-// folder.
+// master record for each of them and 1,000 full teams in each season, every player on a team of
+// another name in the current one. Written once per process to a scratch folder.
 class LargestLeague {
 public:
     static constexpr int firstIdentity = 10000;
@@ -37,8 +37,10 @@ public:
     }
     [[nodiscard]] SeasonFiles seasonFiles() const {
         return SeasonFiles{folder("prior") + "/qelteam.dat", folder("prior") + "/qelplyr.dat",
-                           folder("current") + "/qelplyr.dat", folder("master") + "/Mastplyr.dat"};
+                           folder("current") + "/qelplyr.dat", folder("master") + "/Mastplyr.dat",
+                           folder("current") + "/qelteam.dat"};
     }
+    // The four files a run without the moved list reads.
     [[nodiscard]] std::vector<QString> files() const {
         const SeasonFiles in = seasonFiles();
         return {in.priorTeamFile, in.priorPlayerFile, in.currentPlayerFile, in.masterPlayerFile};
@@ -62,21 +64,26 @@ private:
             prior.push_back(entry(firstIdentity + 2 * (i % span)));
             current.push_back(entry(firstIdentity + 1 + 2 * (i % span)));
         }
-        std::vector<league::TeamEntry> teamEntries;
-        for (int team = 0; team < teams; ++team) {
-            league::TeamEntry entry;
-            entry.nameFirstPart = "City " + QByteArray::number(team);
-            entry.nameSecondPart = "Rovers";
-            for (int slot = 0; slot < 80; ++slot)
-                entry.roster.push_back(static_cast<std::int16_t>(
-                    firstIdentity + (team * 80 + slot) % (lastIdentity - firstIdentity + 1)));
-            teamEntries.push_back(entry);
-        }
         const SeasonFiles in = seasonFiles();
-        write(in.priorTeamFile, league::LeagueFileWriter::teamFile(teamEntries));
+        write(in.priorTeamFile, league::LeagueFileWriter::teamFile(teamsNamed("Rovers")));
+        write(in.currentTeamFile, league::LeagueFileWriter::teamFile(teamsNamed("Rangers")));
         write(in.priorPlayerFile, league::LeagueFileWriter::playerFile(prior));
         write(in.currentPlayerFile, league::LeagueFileWriter::playerFile(current));
         write(in.masterPlayerFile, league::LeagueFileWriter::masterFile(master));
+    }
+
+    static std::vector<league::TeamEntry> teamsNamed(const QByteArray& secondPart) {
+        std::vector<league::TeamEntry> entries;
+        for (int team = 0; team < teams; ++team) {
+            league::TeamEntry entry;
+            entry.nameFirstPart = "City " + QByteArray::number(team);
+            entry.nameSecondPart = secondPart;
+            for (int slot = 0; slot < 80; ++slot)
+                entry.roster.push_back(static_cast<std::int16_t>(
+                    firstIdentity + (team * 80 + slot) % (lastIdentity - firstIdentity + 1)));
+            entries.push_back(entry);
+        }
+        return entries;
     }
 
     static league::PlayerEntry entry(int identity) {

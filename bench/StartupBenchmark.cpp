@@ -4,8 +4,9 @@
 
 // Start-up with Wine prefixes to discover, against the same start with none: the window built,
 // restored and shown inside this process, and (on an X display) the real program from process start
-// until its window is mapped. The arguments are the number of prefixes in the home folder and the
-// number of Steam libraries they are spread over (none: over the launchers).
+// until its window is mapped, against a bare Qt window with as many controls. The arguments are the
+// number of prefixes in the home folder and the number of Steam libraries they are spread over
+// (none: over the launchers).
 #include "files/WinePrefixes.h"
 #include "SilentDialogs.h"
 #include "window/DesktopDialogs.h"
@@ -14,12 +15,19 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <sys/resource.h>
@@ -147,9 +155,34 @@ void wineDiscovery(benchmark::State& state) {
 }
 BENCHMARK(wineDiscovery)->Apply(homes)->Unit(benchmark::kMicrosecond);
 
+// The yardstick for the real program: a bare Qt window with as many controls of the same kinds,
+// shown by this benchmark program started again with this option.
+constexpr char bareWindowOption[] = "--bare-window";
+
+int showBareWindow(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("bare"));
+    for (int column = 0; column < 3; ++column) {
+        new QLabel(QStringLiteral("Point to a Path"), &window);
+        new QComboBox(&window);
+        new QListWidget(&window);
+        new QListWidget(&window);
+        new QLineEdit(&window);
+    }
+    new QListView(&window);
+    new QListView(&window);
+    for (int button = 0; button < 4; ++button)
+        new QPushButton(QStringLiteral("Button"), &window);
+    window.resize(zorbin::Form1::designClientSize);
+    window.show();
+    return QApplication::exec();
+}
+
 #ifdef ZORBIN_HAVE_XCB
-// The real program on the X display: from starting the process to its window being mapped.
-void processStartUp(benchmark::State& state) {
+// A program on the X display: from starting the process to its window being mapped.
+void timeToMappedWindow(benchmark::State& state, const QString& program,
+                        const QStringList& arguments) {
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(connection)) {
@@ -177,11 +210,11 @@ void processStartUp(benchmark::State& state) {
     };
     const double childBefore = childSeconds();
     for (auto _ : state) {
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(prepared.working.path());
+        QProcess started;
+        started.setProcessEnvironment(environment);
+        started.setWorkingDirectory(prepared.working.path());
         const auto start = std::chrono::steady_clock::now();
-        program.start(QStringLiteral(ZORBIN_PROGRAM), {});
+        started.start(program, arguments);
         bool mapped = false;
         while (!mapped) {
             xcb_generic_event_t* event = xcb_wait_for_event(connection);
@@ -195,8 +228,8 @@ void processStartUp(benchmark::State& state) {
         }
         const auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-        program.kill();
-        program.waitForFinished();
+        started.kill();
+        started.waitForFinished();
         if (!mapped) {
             state.SkipWithError("the X connection ended before the window was mapped");
             break;
@@ -206,12 +239,26 @@ void processStartUp(benchmark::State& state) {
                                                           static_cast<double>(state.iterations()));
     xcb_disconnect(connection);
 }
+
+// The real program, with as many prefixes to discover as the argument says.
+void processStartUp(benchmark::State& state) {
+    timeToMappedWindow(state, QStringLiteral(ZORBIN_PROGRAM), {});
+}
 BENCHMARK(processStartUp)->Apply(homes)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// The bare window in the same conditions, the least any Qt window of this size takes.
+void bareWindowStartUp(benchmark::State& state) {
+    timeToMappedWindow(state, QCoreApplication::applicationFilePath(),
+                       {QString::fromLatin1(bareWindowOption)});
+}
+BENCHMARK(bareWindowStartUp)->Args({0, 0})->Unit(benchmark::kMillisecond)->UseManualTime();
 #endif
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], bareWindowOption) == 0)
+        return showBareWindow(argc, argv);
     // Offscreen unless the caller chose a platform (xcb under xvfb-run, for the mapped window).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

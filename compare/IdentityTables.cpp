@@ -11,7 +11,6 @@ namespace zorbin {
 
 namespace {
 constexpr std::size_t tableSize = IdentityTables::lastIdentity - IdentityTables::firstIdentity + 1;
-constexpr std::int32_t noTeam = -1;
 } // namespace
 
 IdentityTables::IdentityTables()
@@ -34,9 +33,17 @@ int IdentityTables::addTeam(QByteArray displayName) {
     return static_cast<int>(teamNames_.size() - 1);
 }
 
-QByteArrayView IdentityTables::teamOf(int identity) const {
-    const std::int32_t team = teamOf_[index(identity)];
-    return team == noTeam ? QByteArrayView() : QByteArrayView(teamNames_[team]);
+const QByteArray& IdentityTables::teamName(std::int32_t team) const {
+    static const QByteArray none;
+    return team == noTeam ? none : teamNames_[team];
+}
+
+const QByteArray& IdentityTables::teamOf(int identity) const {
+    return teamName(teamOf_[index(identity)]);
+}
+
+const QByteArray& IdentityTables::currentTeamOf(int identity) const {
+    return teamName(currentTeamOf_.empty() ? noTeam : currentTeamOf_[index(identity)]);
 }
 
 std::optional<DisplayNameParts> IdentityTables::reportName(int identity) const {

@@ -36,22 +36,35 @@ public:
         return identity >= firstIdentity && identity <= lastIdentity;
     }
 
-    // Teams are numbered in the order they are added; a later assignment overwrites an earlier one.
+    // Teams of both seasons are numbered in the order they are added; a later assignment overwrites
+    // an earlier one.
     [[nodiscard]] int addTeam(QByteArray displayName);
     // These run once a record and are kept inline for that reason.
     void assignTeam(int identity, int team) {
         if (inRange(identity))
             teamOf_[index(identity)] = team;
     }
+    void assignCurrentTeam(int identity, int team) {
+        if (!inRange(identity))
+            return;
+        // Only the moved list reads it, so only its runs pay for the table.
+        if (currentTeamOf_.empty())
+            currentTeamOf_.assign(teamOf_.size(), noTeam);
+        currentTeamOf_[index(identity)] = team;
+    }
     void markPrior(int identity) {
         if (inRange(identity))
             inPrior_[index(identity)] = 1;
     }
+    // With the master names already read, a current-season name that one of them would hide is
+    // not kept: most players have a master name, and their records are most of the file.
     void markCurrent(const PlayerRecord& player) {
         if (!inRange(player.identity))
             return;
-        inCurrent_[index(player.identity)] = 1;
-        currentName_.set(index(player.identity), player.nameFields());
+        const std::size_t at = index(player.identity);
+        inCurrent_[at] = 1;
+        if (!masterName_.present[at])
+            currentName_.set(at, player.nameFields());
     }
     void setMasterName(const MasterPlayerRecord& player) {
         if (inRange(player.identity))
@@ -64,8 +77,11 @@ public:
 
     [[nodiscard]] bool inPrior(int identity) const { return inPrior_[index(identity)] != 0; }
     [[nodiscard]] bool inCurrent(int identity) const { return inCurrent_[index(identity)] != 0; }
-    // The team that held the identity in the prior season; empty when none did.
-    [[nodiscard]] QByteArrayView teamOf(int identity) const;
+    // The team that held the identity in the prior season; empty when none did. A copy shares the
+    // name's bytes, so a team's many rows take no allocation each.
+    [[nodiscard]] const QByteArray& teamOf(int identity) const;
+    // The team that holds the identity in the current season; empty when none does.
+    [[nodiscard]] const QByteArray& currentTeamOf(int identity) const;
     // The master name when there is one, else the current season's name, else none. A master name
     // is never empty once set: a display name always holds its comma.
     [[nodiscard]] std::optional<DisplayNameParts> reportName(int identity) const;
@@ -73,8 +89,10 @@ public:
 private:
     // The first-name and last-name fields as they lie in both player layouts: side by side.
     struct NameFields {
-        static constexpr std::size_t firstNameWidth = 14;
-        static constexpr std::size_t lastNameWidth = 16;
+        static constexpr std::size_t firstNameWidth = PlayerRecord::firstNameField.width;
+        static constexpr std::size_t lastNameWidth = PlayerRecord::lastNameField.width;
+        static_assert(firstNameWidth == MasterPlayerRecord::firstNameField.width &&
+                      lastNameWidth == MasterPlayerRecord::lastNameField.width);
         std::array<std::uint8_t, firstNameWidth + lastNameWidth> bytes;
 
         // `fields` is a record's first-name field followed by its last-name field.
@@ -103,8 +121,13 @@ private:
         return static_cast<std::size_t>(identity - firstIdentity);
     }
 
+    static constexpr std::int32_t noTeam = -1;
+
+    [[nodiscard]] const QByteArray& teamName(std::int32_t team) const;
+
     QList<QByteArray> teamNames_;
     std::vector<std::int32_t> teamOf_;
+    std::vector<std::int32_t> currentTeamOf_; // empty until a current team is assigned
     std::vector<std::uint8_t> inPrior_;
     std::vector<std::uint8_t> inCurrent_;
     NameTable masterName_;

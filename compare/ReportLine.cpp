@@ -10,10 +10,6 @@
 
 namespace zorbin {
 
-namespace {
-constexpr qsizetype nameColumnWidth = 21;
-}
-
 QByteArray displayName(const DisplayNameParts& name) {
     QByteArray text;
     text.reserve(name.lastName.size() + 1 + name.firstName.size());
@@ -21,7 +17,7 @@ QByteArray displayName(const DisplayNameParts& name) {
     return text;
 }
 
-QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
+void appendReportLine(QByteArray& out, const std::optional<DisplayNameParts>& name, int identity,
                       QByteArrayView team) {
     char digits[16];
     const auto [digitsEnd, error] = std::to_chars(digits, digits + sizeof digits, identity);
@@ -29,27 +25,27 @@ QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
     const qsizetype nameSize = name ? name->lastName.size() + 1 + name->firstName.size() : 0;
 
     // Filled in place: this runs once per listed player, up to 22,768 times a run.
-    const qsizetype paddedNameSize = std::max(nameSize, nameColumnWidth);
-    QByteArray line(paddedNameSize + 3 + digitCount + team.size(), Qt::Uninitialized);
-    char* out = line.data();
-    const auto put = [&out](QByteArrayView bytes) {
+    const qsizetype spaces = reportLayout::spacesAfterName(nameSize);
+    const qsizetype start = out.size();
+    out.resize(start + nameSize + spaces + digitCount + 1 + team.size());
+    char* at = out.data() + start;
+    const auto put = [&at](QByteArrayView bytes) {
         // An empty team is a null view: memcpy from a null pointer is undefined even for 0 bytes.
         if (bytes.isEmpty())
             return;
-        std::memcpy(out, bytes.data(), static_cast<std::size_t>(bytes.size()));
-        out += bytes.size();
+        std::memcpy(at, bytes.data(), static_cast<std::size_t>(bytes.size()));
+        at += bytes.size();
     };
     if (name) {
         put(name->lastName);
-        *out++ = ',';
+        *at++ = ',';
         put(name->firstName);
     }
-    std::memset(out, ' ', static_cast<std::size_t>(paddedNameSize - nameSize + 2));
-    out += paddedNameSize - nameSize + 2;
+    std::memset(at, ' ', static_cast<std::size_t>(spaces));
+    at += spaces;
     put(QByteArrayView(digits, digitCount));
-    *out++ = ' ';
+    *at++ = reportLayout::afterIdentity;
     put(team);
-    return line;
 }
 
 } // namespace zorbin

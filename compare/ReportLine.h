@@ -4,11 +4,24 @@
 
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <QByteArray>
 #include <QByteArrayView>
 
 namespace zorbin {
+
+// The layout of a report line, wherever one is shown or written: the name left-aligned in a column
+// of 21 characters (a longer name is kept whole and widens its line), two spaces, the identity in
+// decimal, one space, the team.
+namespace reportLayout {
+inline constexpr qsizetype nameColumnWidth = 21;
+// The spaces between a name of `nameSize` characters and the identity.
+[[nodiscard]] constexpr qsizetype spacesAfterName(qsizetype nameSize) {
+    return std::max(nameColumnWidth - nameSize, qsizetype{0}) + 2;
+}
+inline constexpr char afterIdentity = ' ';
+} // namespace reportLayout
 
 // A display name still in its two parts ("Last" and "First"), so that a line can be built in one
 // allocation without an intermediate name string.
@@ -26,11 +39,13 @@ struct ReportRow {
     int identity = 0;
     QByteArray name; // "Last,First"; empty when no file names the player
     QByteArray team; // empty when no team had the player in the prior season
+    // Filled only with the moved list: the team that has the player now, empty when none has.
+    QByteArray currentTeam = {};
 };
 
-// The name ("Last,First", or nothing) padded with spaces to 21 characters (a longer name is kept
-// whole and widens its line), two spaces, the identity, one space, the team name.
-[[nodiscard]] QByteArray reportLine(const std::optional<DisplayNameParts>& name, int identity,
-                                    QByteArrayView team);
+// Appends the report line of a player to `out`: the name ("Last,First", or nothing), the identity
+// and the team name, laid out as reportLayout says.
+void appendReportLine(QByteArray& out, const std::optional<DisplayNameParts>& name, int identity,
+                      QByteArrayView team);
 
 } // namespace zorbin

@@ -6,6 +6,7 @@
 
 #include "compare/IdentityTables.h"
 #include "compare/ReportLine.h"
+#include "compare/ReportLineBlock.h"
 #include "files/Exists.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
@@ -39,26 +40,36 @@ std::optional<FileFailure> readRecords(const QString& path, std::size_t recordLe
     return reader.failure();
 }
 
+// Reads a team file's accepted records, handing `assign` each used roster slot's identity and the
+// team's number in `tables`. A missing file reads as empty.
+template <typename Assign>
+std::optional<FileFailure> readTeams(const QString& path, IdentityTables& tables, Assign assign) {
+    return readRecords(path, TeamRecord::length, WhenMissing::ReadAsEmpty,
+                       [&tables, &assign](auto record) {
+                           const TeamRecord team = TeamRecord::decode(record);
+                           if (!team.accepted())
+                               return;
+                           const int teamNumber = tables.addTeam(team.displayName());
+                           // Slots below 10000 fall outside the tables and are ignored.
+                           for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
+                               if (const int identity = team.rosterSlot(slot); identity >= 0)
+                                   assign(identity, teamNumber);
+                           }
+                       });
+}
+
 } // namespace
 
-Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, ReportRows rows) {
+Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, ReportRows rows,
+                                                      MovedRows moved) {
     const auto stop = [](SeasonFile file, FileFailure cause) {
         return ComparisonFailure{file, std::move(cause)};
     };
 
     IdentityTables tables;
-    auto failure = readRecords(
-        files.priorTeamFile, TeamRecord::length, WhenMissing::ReadAsEmpty, [&tables](auto record) {
-            const TeamRecord team = TeamRecord::decode(record);
-            if (!team.accepted())
-                return;
-            const int teamNumber = tables.addTeam(team.displayName());
-            // Slots below 10000 fall outside the tables and are ignored.
-            for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
-                if (const int identity = team.rosterSlot(slot); identity >= 0)
-                    tables.assignTeam(identity, teamNumber);
-            }
-        });
+    auto failure = readTeams(files.priorTeamFile, tables, [&tables](int identity, int team) {
+        tables.assignTeam(identity, team);
+    });
     if (failure)
         return stop(SeasonFile::PriorTeam, std::move(*failure));
 
@@ -78,15 +89,6 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (failure)
         return stop(SeasonFile::PriorPlayer, std::move(*failure));
 
-    failure = readRecords(files.currentPlayerFile, PlayerRecord::length, WhenMissing::Fail,
-                          [&tables](auto record) {
-                              const PlayerRecord player = PlayerRecord::decode(record);
-                              if (player.accepted())
-                                  tables.markCurrent(player);
-                          });
-    if (failure)
-        return stop(SeasonFile::CurrentPlayer, std::move(*failure));
-
     // Names are a courtesy of the master file: without it the lists still hold every player, under
     // his current-season name, and the caller says so.
     SeasonLists lists;
@@ -100,34 +102,69 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (lists.masterUnread)
         tables.forgetMasterNames();
 
+    // After the master file, so that the names it gives need not be kept from this one too; its
+    // failures never stop the comparison, so the order changes no outcome.
+    failure = readRecords(files.currentPlayerFile, PlayerRecord::length, WhenMissing::Fail,
+                          [&tables](auto record) {
+                              const PlayerRecord player = PlayerRecord::decode(record);
+                              if (player.accepted())
+                                  tables.markCurrent(player);
+                          });
+    if (failure)
+        return stop(SeasonFile::CurrentPlayer, std::move(*failure));
+
+    const bool withMoved = moved == MovedRows::Included;
+    if (withMoved) {
+        failure = readTeams(files.currentTeamFile, tables, [&tables](int identity, int team) {
+            tables.assignCurrentTeam(identity, team);
+        });
+        if (failure)
+            return stop(SeasonFile::CurrentTeam, std::move(*failure));
+    }
+    // A team is known by its name: the files hold nothing else that could follow it.
+    const auto hasMoved = [&tables](int identity) {
+        return tables.teamOf(identity) != tables.currentTeamOf(identity);
+    };
+
     // Counted first so that each list is allocated once.
     qsizetype leftCount = 0;
     qsizetype arrivedCount = 0;
+    qsizetype movedCount = 0;
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior != tables.inCurrent(identity))
             ++(inPrior ? leftCount : arrivedCount);
+        else if (withMoved && inPrior && hasMoved(identity))
+            ++movedCount;
     }
-    lists.leftPlayers.reserve(leftCount);
-    lists.arrivedPlayers.reserve(arrivedCount);
+    ReportLineBlock leftLines(leftCount);
+    ReportLineBlock arrivedLines(arrivedCount);
     if (rows == ReportRows::Included) {
         lists.leftRows.reserve(leftCount);
         lists.arrivedRows.reserve(arrivedCount);
     }
+    lists.movedRows.reserve(movedCount);
+
+    const auto rowOf = [&tables, withMoved](int identity,
+                                            const std::optional<DisplayNameParts>& name) {
+        return ReportRow{identity, name ? displayName(*name) : QByteArray(),
+                         tables.teamOf(identity),
+                         withMoved ? tables.currentTeamOf(identity) : QByteArray()};
+    };
     for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
         const bool inPrior = tables.inPrior(identity);
-        if (inPrior == tables.inCurrent(identity))
+        if (inPrior == tables.inCurrent(identity)) {
+            if (withMoved && inPrior && hasMoved(identity))
+                lists.movedRows.append(rowOf(identity, tables.reportName(identity)));
             continue;
-        const std::optional<DisplayNameParts> name = tables.reportName(identity);
-        const QByteArrayView team = tables.teamOf(identity);
-        QByteArray line = reportLine(name, identity, team);
-        (inPrior ? lists.leftPlayers : lists.arrivedPlayers).append(std::move(line));
-        if (rows == ReportRows::Included) {
-            (inPrior ? lists.leftRows : lists.arrivedRows)
-                .append(ReportRow{identity, name ? displayName(*name) : QByteArray(),
-                                  team.toByteArray()});
         }
+        const std::optional<DisplayNameParts> name = tables.reportName(identity);
+        (inPrior ? leftLines : arrivedLines).append(name, identity, tables.teamOf(identity));
+        if (rows == ReportRows::Included)
+            (inPrior ? lists.leftRows : lists.arrivedRows).append(rowOf(identity, name));
     }
+    lists.leftPlayers = leftLines.takeLines();
+    lists.arrivedPlayers = arrivedLines.takeLines();
     return lists;
 }
 

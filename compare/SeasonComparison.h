@@ -15,12 +15,14 @@
 
 namespace zorbin {
 
-// The four game files a comparison reads, already found on disk.
+// The game files a comparison reads, already found on disk. The current season's team file is read
+// only for the moved list.
 struct SeasonFiles {
     QString priorTeamFile;
     QString priorPlayerFile;
     QString currentPlayerFile;
     QString masterPlayerFile;
+    QString currentTeamFile = {};
 };
 
 struct SeasonLists {
@@ -28,6 +30,8 @@ struct SeasonLists {
     QList<QByteArray> arrivedPlayers; // in the current season, absent from the prior one
     QList<ReportRow> leftRows;        // leftPlayers field by field, with ReportRows::Included
     QList<ReportRow> arrivedRows;     // arrivedPlayers field by field, with ReportRows::Included
+    // With MovedRows::Included: in both seasons, on a team of another name (or on none) now.
+    QList<ReportRow> movedRows;
     // Why the master file gave no names, when it is absent or can't be read: the lists then carry
     // the current season's names only, which the user should be told.
     std::optional<FileFailure> masterUnread;
@@ -37,7 +41,11 @@ struct SeasonLists {
 // fifth to every run of the window.
 enum class ReportRows { Omitted, Included };
 
-enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer };
+// The moved list, and every row's current team, read from the current season's team file. A team
+// is known by its name alone, so a renamed team's whole roster counts as moved.
+enum class MovedRows { Omitted, Included };
+
+enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer, CurrentTeam };
 
 // What the user is told, word for word, when either season has no player file.
 inline const QString missingPlayerFileMessage =
@@ -62,10 +70,12 @@ struct ComparisonFailure {
 
 // Lists the identities found in one season's player file but not the other's, in ascending order,
 // each as a report line with the name (master file first, else the current season) and the team
-// that held the player in the prior season. Reads the four files and writes nothing: a missing team
-// file reads as empty, a master file that is missing or can't be read as empty with `masterUnread`
-// set; a player file that is missing or empty stops the comparison.
+// that held the player in the prior season. Reads the four files (five with the moved list) and
+// writes nothing: a missing team file reads as empty, a master file that is missing or can't be
+// read as empty with `masterUnread` set; a player file that is missing or empty stops the
+// comparison.
 [[nodiscard]] Result<SeasonLists, ComparisonFailure>
-compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted);
+compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted,
+               MovedRows moved = MovedRows::Omitted);
 
 } // namespace zorbin

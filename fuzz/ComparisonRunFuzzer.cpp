@@ -105,7 +105,7 @@ void checkList(const QList<QByteArray>& lines, const QList<ExpectedLine>& expect
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Scratch& folders = scratch();
     const QList<QByteArray> blobs = FuzzBlobs::split(
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), 4);
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), 5);
     const auto blob = [&blobs](qsizetype i) {
         return i < blobs.size() ? std::optional<QByteArray>(blobs[i]) : std::nullopt;
     };
@@ -115,17 +115,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     input.priorPlayerFile = folders.prior + "/qelplyr.dat";
     input.currentPlayerFile = folders.current + "/qelplyr.dat";
     input.masterPlayerFile = folders.master + "/Mastplyr.dat";
+    input.currentTeamFile = folders.current + "/qelteam.dat";
     const QList<std::pair<QString, std::optional<QByteArray>>> files = {
         {input.priorTeamFile, blob(0)},
         {input.priorPlayerFile, blob(1)},
         {input.currentPlayerFile, blob(2)},
-        {input.masterPlayerFile, blob(3)}};
+        {input.masterPlayerFile, blob(3)},
+        {input.currentTeamFile, blob(4)}};
     for (const auto& [path, content] : files)
         place(path, content);
 
     const auto compared = compareSeasons(input);
+    // With the moved list too, the lines must not change.
+    const auto withMoved = compareSeasons(input, ReportRows::Included, MovedRows::Included);
     const ExpectedComparison expected =
-        ReferenceComparison::expected(blob(0), blob(1), blob(2), blob(3));
+        ReferenceComparison::expected(blob(0), blob(1), blob(2), blob(3), blob(4));
 
     // Game files are only read: the same files with the same bytes, and nothing added.
     for (const auto& [path, content] : files)
@@ -146,7 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ZORBIN_FUZZ_CHECK(present == placed, "the league folders gained or lost files");
 
     if (expected.missingPlayerFile) {
-        ZORBIN_FUZZ_CHECK(!compared && compared.failure().missingPlayerFile(),
+        ZORBIN_FUZZ_CHECK(!compared && compared.failure().missingPlayerFile() && !withMoved &&
+                              withMoved.failure().missingPlayerFile(),
                           "the comparison did not stop for the missing player file");
         return 0;
     }
@@ -155,5 +160,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QSet<int> listed;
     checkList(compared->leftPlayers, expected.left, listed, "List1");
     checkList(compared->arrivedPlayers, expected.arrived, listed, "List2");
+
+    ZORBIN_FUZZ_CHECK(withMoved.ok() && withMoved->leftPlayers == compared->leftPlayers &&
+                          withMoved->arrivedPlayers == compared->arrivedPlayers,
+                      "the moved list changed the other two");
+    const auto checkRows = [](const QList<ReportRow>& rows, const QList<ExpectedLine>& lines,
+                              const char* which) {
+        ZORBIN_FUZZ_CHECK(rows.size() == lines.size(), "%s holds %lld rows, expected %lld", which,
+                          static_cast<long long>(rows.size()),
+                          static_cast<long long>(lines.size()));
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            ZORBIN_FUZZ_CHECK(rows[i].identity == lines[i].identity &&
+                                  rows[i].name == lines[i].name && rows[i].team == lines[i].team &&
+                                  rows[i].currentTeam == lines[i].currentTeam,
+                              "%s row %lld differs", which, static_cast<long long>(i));
+        }
+    };
+    checkRows(withMoved->leftRows, expected.left, "left rows");
+    checkRows(withMoved->arrivedRows, expected.arrived, "arrived rows");
+    checkRows(withMoved->movedRows, expected.moved, "moved rows");
     return 0;
 }

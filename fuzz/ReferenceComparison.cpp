@@ -35,18 +35,8 @@ QByteArray text(const QByteArray& record, qsizetype offset, qsizetype width) {
     return nul < 0 ? field : field.left(nul);
 }
 
-} // namespace
-
-ExpectedComparison ReferenceComparison::expected(const std::optional<QByteArray>& teamFile,
-                                                 const std::optional<QByteArray>& priorFile,
-                                                 const std::optional<QByteArray>& currentFile,
-                                                 const std::optional<QByteArray>& masterFile) {
-    ExpectedComparison expected;
-    if (!priorFile || priorFile->isEmpty() || !currentFile || currentFile->isEmpty()) {
-        expected.missingPlayerFile = true;
-        return expected;
-    }
-
+// Every identity on an accepted team's roster, with the last such team's name.
+std::map<int, QByteArray> teamsOf(const std::optional<QByteArray>& teamFile) {
     std::map<int, QByteArray> teamOf;
     for (const QByteArray& record : recordsOf(teamFile.value_or(QByteArray()), 746)) {
         if (word(record, 0) != 0 || word(record, 2) < 0 || word(record, 6) < 1)
@@ -55,6 +45,29 @@ ExpectedComparison ReferenceComparison::expected(const std::optional<QByteArray>
         for (int slot = 0; slot < 80; ++slot)
             teamOf[word(record, 258 + 2 * slot)] = name;
     }
+    return teamOf;
+}
+
+QByteArray found(const std::map<int, QByteArray>& map, int identity) {
+    const auto entry = map.find(identity);
+    return entry == map.end() ? QByteArray() : entry->second;
+}
+
+} // namespace
+
+ExpectedComparison ReferenceComparison::expected(const std::optional<QByteArray>& teamFile,
+                                                 const std::optional<QByteArray>& priorFile,
+                                                 const std::optional<QByteArray>& currentFile,
+                                                 const std::optional<QByteArray>& masterFile,
+                                                 const std::optional<QByteArray>& currentTeamFile) {
+    ExpectedComparison expected;
+    if (!priorFile || priorFile->isEmpty() || !currentFile || currentFile->isEmpty()) {
+        expected.missingPlayerFile = true;
+        return expected;
+    }
+
+    const std::map<int, QByteArray> teamOf = teamsOf(teamFile);
+    const std::map<int, QByteArray> currentTeamOf = teamsOf(currentTeamFile);
 
     std::set<int> prior;
     for (const QByteArray& record : recordsOf(*priorFile, 656)) {
@@ -75,12 +88,12 @@ ExpectedComparison ReferenceComparison::expected(const std::optional<QByteArray>
     const auto lineOf = [&](int identity) {
         ExpectedLine line;
         line.identity = identity;
-        if (const auto found = master.find(identity); found != master.end())
-            line.name = found->second;
+        if (const auto masterName = master.find(identity); masterName != master.end())
+            line.name = masterName->second;
         else if (const auto name = current.find(identity); name != current.end())
             line.name = name->second;
-        if (const auto found = teamOf.find(identity); found != teamOf.end())
-            line.team = found->second;
+        line.team = found(teamOf, identity);
+        line.currentTeam = found(currentTeamOf, identity);
         return line;
     };
     std::set<int> identities = prior;
@@ -95,6 +108,8 @@ ExpectedComparison ReferenceComparison::expected(const std::optional<QByteArray>
             expected.left.append(lineOf(identity));
         else if (inCurrent && !inPrior)
             expected.arrived.append(lineOf(identity));
+        else if (found(teamOf, identity) != found(currentTeamOf, identity))
+            expected.moved.append(lineOf(identity));
     }
     return expected;
 }

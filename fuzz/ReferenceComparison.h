@@ -14,12 +14,14 @@ struct ExpectedLine {
     int identity = 0;
     QByteArray name;
     QByteArray team;
+    QByteArray currentTeam;
 };
 
 struct ExpectedComparison {
     bool missingPlayerFile = false;
     QList<ExpectedLine> left;
     QList<ExpectedLine> arrived;
+    QList<ExpectedLine> moved; // in both seasons, on a team of another name (or none) now
 };
 
 // A deliberately plain model of what "Process" must list, written straight from the file layouts
@@ -27,10 +29,11 @@ struct ExpectedComparison {
 // line. A file that is not there is an empty optional.
 class ReferenceComparison {
 public:
-    [[nodiscard]] static ExpectedComparison expected(const std::optional<QByteArray>& teamFile,
-                                                     const std::optional<QByteArray>& priorFile,
-                                                     const std::optional<QByteArray>& currentFile,
-                                                     const std::optional<QByteArray>& masterFile);
+    [[nodiscard]] static ExpectedComparison
+    expected(const std::optional<QByteArray>& teamFile, const std::optional<QByteArray>& priorFile,
+             const std::optional<QByteArray>& currentFile,
+             const std::optional<QByteArray>& masterFile,
+             const std::optional<QByteArray>& currentTeamFile = std::nullopt);
 };
 
 } // namespace zorbin::fuzz

@@ -61,6 +61,11 @@ void writeComparisonSeeds(const QDir& folder) {
     write(folder.filePath("no-master-file"), FuzzBlobs::join({teams, prior, current}));
     write(folder.filePath("no-current-file"), FuzzBlobs::join({teams, prior}));
     write(folder.filePath("empty-prior-file"), FuzzBlobs::join({teams, {}, current, master}));
+    // The current season's teams: a trade, a release, a signing and a renamed team.
+    const QByteArray currentTeams = LeagueFileWriter::teamFile(
+        {team("Lake City", "Comets", {10003, 10006}), team("Harbor", "Terns", {10007, 10008})});
+    write(folder.filePath("moved-players"),
+          FuzzBlobs::join({teams, prior, current, master, currentTeams}));
 
     // Bounds and oddities: identities at the acceptance limits, skipped statuses, fields without
     // NUL, a rejected team, a player on two rosters and a truncated last record.

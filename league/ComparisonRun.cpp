@@ -18,7 +18,8 @@ QString ComparisonOutcome::masterNotice() const {
 }
 
 ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvironment& wine,
-                                const RememberedFolders* remembered, ReportRows rows) {
+                                const RememberedFolders* remembered, ReportRows rows,
+                                MovedRows moved) {
     ComparisonOutcome outcome;
     if (request.priorPlayerFile.isEmpty() || request.currentPlayerFile.isEmpty() ||
         request.masterPlayerFile.isEmpty())
@@ -30,7 +31,10 @@ ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvi
     const SeasonFiles files{leagueFiles::pathIn(request.priorFolder, TeamRecord::fileName),
                             leagueFiles::typedFile(request.priorPlayerFile, wine),
                             leagueFiles::typedFile(request.currentPlayerFile, wine),
-                            leagueFiles::typedFile(request.masterPlayerFile, wine)};
+                            leagueFiles::typedFile(request.masterPlayerFile, wine),
+                            moved == MovedRows::Included
+                                ? leagueFiles::pathIn(request.currentFolder, TeamRecord::fileName)
+                                : QString()};
 
     // The typed files may lie outside the three folders; a remembered file must not be a second
     // name of one of them either.
@@ -39,7 +43,7 @@ ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvi
             request.priorFolder, request.currentFolder, request.masterFolder,
             {files.priorPlayerFile, files.currentPlayerFile, files.masterPlayerFile});
     }
-    outcome.lists = compareSeasons(files, rows);
+    outcome.lists = compareSeasons(files, rows, moved);
     return outcome;
 }
 

@@ -41,11 +41,13 @@ struct ComparisonOutcome {
 
 // The comparison run behind "Process", the same for the window, the report tool and the tests.
 // Typed and Windows paths (read through the prefixes of `wine`) are found on disk without regard to
-// letter case; the team file is the one in the prior column's folder. Unless a path box is empty,
-// the folders are saved to `remembered` first (skipped when null), then the seasons are compared.
+// letter case; the team file is the one in the prior column's folder (with the moved list, the
+// current season's is the one in the current column's). Unless a path box is empty, the folders
+// are saved to `remembered` first (skipped when null), then the seasons are compared.
 [[nodiscard]] ComparisonOutcome runComparison(const ComparisonRequest& request,
                                               const WineEnvironment& wine,
                                               const RememberedFolders* remembered,
-                                              ReportRows rows = ReportRows::Omitted);
+                                              ReportRows rows = ReportRows::Omitted,
+                                              MovedRows moved = MovedRows::Omitted);
 
 } // namespace zorbin

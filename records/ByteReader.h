@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "records/RecordField.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +33,9 @@ public:
         if (offset >= bytes_.size())
             return {};
         return bytes_.subspan(offset, std::min(width, bytes_.size() - offset));
+    }
+    [[nodiscard]] std::span<const std::uint8_t> field(RecordField where) const {
+        return field(where.offset, where.width);
     }
 
 private:

@@ -9,22 +9,12 @@
 
 namespace zorbin {
 
-namespace {
-constexpr std::size_t firstNameOffset = 4;
-constexpr std::size_t lastNameOffset = 18;
-} // namespace
-
 std::span<const std::uint8_t> MasterPlayerRecord::firstName() const {
-    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);
+    return ByteReader(bytes_).field(firstNameField);
 }
 
 std::span<const std::uint8_t> MasterPlayerRecord::lastName() const {
-    return ByteReader(bytes_).field(lastNameOffset, lastNameWidth);
-}
-
-std::span<const std::uint8_t> MasterPlayerRecord::nameFields() const {
-    static_assert(firstNameOffset + firstNameWidth == lastNameOffset);
-    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth + lastNameWidth);
+    return ByteReader(bytes_).field(lastNameField);
 }
 
 QByteArray MasterPlayerRecord::displayName() const {

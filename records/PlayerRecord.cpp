@@ -9,22 +9,12 @@
 
 namespace zorbin {
 
-namespace {
-constexpr std::size_t firstNameOffset = 18;
-constexpr std::size_t lastNameOffset = 32;
-} // namespace
-
 std::span<const std::uint8_t> PlayerRecord::firstName() const {
-    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth);
+    return ByteReader(bytes_).field(firstNameField);
 }
 
 std::span<const std::uint8_t> PlayerRecord::lastName() const {
-    return ByteReader(bytes_).field(lastNameOffset, lastNameWidth);
-}
-
-std::span<const std::uint8_t> PlayerRecord::nameFields() const {
-    static_assert(firstNameOffset + firstNameWidth == lastNameOffset);
-    return ByteReader(bytes_).field(firstNameOffset, firstNameWidth + lastNameWidth);
+    return ByteReader(bytes_).field(lastNameField);
 }
 
 QByteArray PlayerRecord::displayName() const {

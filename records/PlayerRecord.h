@@ -6,6 +6,7 @@
 
 #include "files/GameFiles.h"
 #include "records/ByteReader.h"
+#include "records/RecordField.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,15 +21,18 @@ class PlayerRecord {
 public:
     static inline const QString& fileName = gameFiles::player;
     static constexpr std::size_t length = 656;
-    static constexpr std::size_t firstNameWidth = 14;
-    static constexpr std::size_t lastNameWidth = 16;
+    // The fields the system reads: two words and the two names' text.
+    static constexpr RecordField statusField{0, 2};
+    static constexpr RecordField identityField{6, 2};
+    static constexpr RecordField firstNameField{18, 14};
+    static constexpr RecordField lastNameField{32, 16};
 
     // Inline: it runs once for each of up to 100,000 records a file.
     [[nodiscard]] static PlayerRecord decode(std::span<const std::uint8_t> record) {
         const ByteReader reader(record);
         PlayerRecord player;
-        player.status = reader.readS16Le(0);
-        player.identity = reader.readS16Le(6);
+        player.status = reader.readS16Le(statusField.offset);
+        player.identity = reader.readS16Le(identityField.offset);
         player.bytes_ = record;
         return player;
     }
@@ -42,7 +46,12 @@ public:
     // lie side by side, first name then last name, so `nameFields` is both in one span.
     [[nodiscard]] std::span<const std::uint8_t> firstName() const;
     [[nodiscard]] std::span<const std::uint8_t> lastName() const;
-    [[nodiscard]] std::span<const std::uint8_t> nameFields() const;
+    // Inline, like decode().
+    [[nodiscard]] std::span<const std::uint8_t> nameFields() const {
+        static_assert(firstNameField.end() == lastNameField.offset);
+        return ByteReader(bytes_).field(firstNameField.offset,
+                                        firstNameField.width + lastNameField.width);
+    }
 
     std::int16_t status = 0;
     std::int16_t identity = 0;

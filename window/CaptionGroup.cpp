@@ -6,19 +6,13 @@
 
 namespace zorbin {
 
-QFont CaptionGroup::font() const {
-    QFont smallest;
-    bool first = true;
+bool CaptionGroup::allWhole() const {
     for (const QPointer<QWidget>& member : members_) {
         const auto* caption = dynamic_cast<const FittingCaption*>(member.data());
-        if (!caption)
-            continue;
-        const QFont fitting = caption->ownFittingFont();
-        if (first || fitting.pointSizeF() < smallest.pointSizeF())
-            smallest = fitting;
-        first = false;
+        if (caption && !caption->showsWhole())
+            return false;
     }
-    return smallest;
+    return true;
 }
 
 } // namespace zorbin

@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include <QFont>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,18 +11,16 @@
 
 namespace zorbin {
 
-// A caption that may have to shrink to fit its box.
+// A caption drawn in the platform's font, which must have room to show whole.
 class FittingCaption {
 public:
     virtual ~FittingCaption() = default;
 
-    // The largest font, at most the widget's own, at which its caption fits its box as it is now.
-    [[nodiscard]] virtual QFont ownFittingFont() const = 0;
+    // Whether the caption shows whole in its box as the box is now.
+    [[nodiscard]] virtual bool showsWhole() const = 0;
 };
 
-// Captions of one kind (the labels, the buttons) read as a set only when they share one size: the
-// size at which the longest of them still fits, which is the platform's own while all fit.
-// Members and group may go in either order.
+// The window's captions, for which it makes room. Members and group may go in either order.
 class CaptionGroup final : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +29,7 @@ public:
     // `caption` is a widget that is a FittingCaption.
     void add(QWidget* caption) { members_.append(caption); }
 
-    [[nodiscard]] QFont font() const;
+    [[nodiscard]] bool allWhole() const;
 
 private:
     QList<QPointer<QWidget>> members_;

@@ -4,9 +4,12 @@
 
 #include "window/FileList.h"
 
+#include <QStyle>
+#include <QStyleOptionViewItem>
+
 namespace zorbin {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {
+FileList::FileList(QWidget* parent) : FramedList(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
 }
@@ -19,6 +22,15 @@ void FileList::showFiles(const QStringList& names) {
 QString FileList::selectedFileName() const {
     const auto selected = selectedItems();
     return selected.isEmpty() ? QString() : selected.constFirst()->text();
+}
+
+bool FileList::showsRowWhole() const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.text = QStringLiteral("Xg");
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    const QSize row = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    return row.height() <= contentsRect().height() - frameMargin;
 }
 
 } // namespace zorbin

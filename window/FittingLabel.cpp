@@ -6,27 +6,27 @@
 
 #include "window/FittingText.h"
 
-#include <QPainter>
-#include <QStyle>
+#include <QHelpEvent>
 
 namespace zorbin {
 
 FittingLabel::FittingLabel(const QString& caption, QWidget* parent, CaptionGroup* group)
-    : QLabel(caption, parent), group_(group) {
+    : QLabel(caption, parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (group_)
-        group_->add(this);
+    setWordWrap(true);
+    if (group)
+        group->add(this);
 }
 
-QFont FittingLabel::ownFittingFont() const {
-    return fittingText::fittingFont(font(), contentsRect(), int(alignment()), text());
+bool FittingLabel::showsWhole() const {
+    return fittingText::fits(font(), contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
 }
 
-void FittingLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setFont(captionFont());
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(),
-                          text(), foregroundRole());
+bool FittingLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return fittingText::showCutText(static_cast<QHelpEvent*>(event), this, !showsWhole(),
+                                        text());
+    return QLabel::event(event);
 }
 
 } // namespace zorbin

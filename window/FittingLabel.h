@@ -10,23 +10,18 @@
 
 namespace zorbin {
 
-// A label whose caption stays on one line, in a smaller font when the platform's would not fit
-// its box. In a group it takes the group's size instead. text() stays the caption as given.
+// A label whose caption wraps at word boundaries within its box, in the platform's font. When the
+// box is too small for it all the same, the caption's full text shows as a tooltip.
 class FittingLabel final : public QLabel, public FittingCaption {
     Q_OBJECT
 public:
     explicit FittingLabel(const QString& caption, QWidget* parent = nullptr,
                           CaptionGroup* group = nullptr);
 
-    [[nodiscard]] QFont ownFittingFont() const override;
-    // The font the caption is drawn in.
-    [[nodiscard]] QFont captionFont() const { return group_ ? group_->font() : ownFittingFont(); }
+    [[nodiscard]] bool showsWhole() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPointer<CaptionGroup> group_;
+    bool event(QEvent* event) override;
 };
 
 } // namespace zorbin

@@ -5,20 +5,23 @@
 #include "window/FittingText.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
 
 namespace zorbin {
 
-QFont fittingText::fittingFont(const QFont& preferred, const QRect& area, int flags,
-                               const QString& text) {
-    QFont candidate = preferred;
-    // A font given in pixels has no point size to step down from.
-    while (candidate.pointSizeF() > smallestPointSize) {
-        const QRect needed = QFontMetrics(candidate).boundingRect(area, flags, text);
-        if (needed.width() <= area.width() && needed.height() <= area.height())
-            break;
-        candidate.setPointSizeF(std::max(candidate.pointSizeF() - 0.5, smallestPointSize));
-    }
-    return candidate;
+bool fittingText::fits(const QFont& font, const QRect& area, int flags, const QString& text) {
+    const QRect needed = QFontMetrics(font).boundingRect(area, flags, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+bool fittingText::showCutText(QHelpEvent* event, QWidget* control, bool cut, const QString& text) {
+    if (cut)
+        QToolTip::showText(event->globalPos(), text, control);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 } // namespace zorbin

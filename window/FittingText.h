@@ -8,18 +8,23 @@
 #include <QRect>
 #include <QString>
 
+class QHelpEvent;
+class QWidget;
+
 namespace zorbin {
 
-// The window's captions stand in boxes sized for a small design font. A caption keeps the
-// platform font when it fits its box and otherwise gets the largest smaller size at which it does,
-// so no caption is cut off.
+// The window's captions stand in boxes laid out for a small design font. A caption always keeps
+// the platform's font, never a smaller one: the window opens large enough for every caption to
+// show whole, and a caption that is cut all the same (on a screen too small for that) tells its
+// full text in a tooltip.
 namespace fittingText {
 
-inline constexpr qreal smallestPointSize = 6.0;
+// Whether `text`, drawn in `font` with `flags` (alignment and wrapping), shows whole in `area`.
+[[nodiscard]] bool fits(const QFont& font, const QRect& area, int flags, const QString& text);
 
-// `flags` are the alignment and wrapping flags the caption is drawn with.
-[[nodiscard]] QFont fittingFont(const QFont& preferred, const QRect& area, int flags,
-                                const QString& text);
+// Answers a tooltip request on `control` with `text` when `cut`, else with none. Returns true:
+// the event is handled either way.
+bool showCutText(QHelpEvent* event, QWidget* control, bool cut, const QString& text);
 
 } // namespace fittingText
 

@@ -6,9 +6,12 @@
 
 #include "league/FolderListing.h"
 
+#include <algorithm>
 #include <QDir>
+#include <QHelpEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace zorbin {
 
@@ -19,7 +22,7 @@ constexpr int stepIndent = 8;
 // Shows the chain by indentation alone: each row moves right by its depth.
 class IndentingDelegate final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit IndentingDelegate(FolderList* list) : QStyledItemDelegate(list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -33,16 +36,19 @@ public:
         return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
     }
 
-private:
-    static int indent(const QModelIndex& index) {
-        return stepIndent * index.data(FolderList::depthRole).toInt();
+    [[nodiscard]] int indent(const QModelIndex& index) const {
+        return list_->indentOf(index.data(FolderList::depthRole).toInt());
     }
+
+private:
+    FolderList* list_;
 };
 
 } // namespace
 
-FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
+FolderList::FolderList(QWidget* parent) : FramedList(parent) {
     setItemDelegate(new IndentingDelegate(this));
+    setTextElideMode(Qt::ElideMiddle);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -76,9 +82,47 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
         subfolder->setData(pathRole, prefix + subfolder->text());
         subfolder->setData(depthRole, depth);
     }
+    deepest_ = subfolders.isEmpty() ? std::max(depth - 1, 0) : depth;
     setCurrentItem(current);
     scrollToItem(current, QAbstractItemView::PositionAtTop);
     setUpdatesEnabled(true);
+}
+
+int FolderList::indentOf(int depth) const {
+    // A deep folder, such as a league inside a Steam prefix, would otherwise push its own name out
+    // of the narrow list: the steps shrink so that the deepest row moves at most a third across.
+    const int room = viewport()->width() / 3;
+    const int step = deepest_ > 0 ? std::clamp(room / deepest_, 1, stepIndent) : stepIndent;
+    return step * depth;
+}
+
+bool FolderList::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // A row whose name is cut tells the whole of it; the chain's rows tell their full path.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid()) {
+            QString tip = index.data(Qt::ToolTipRole).toString();
+            if (tip.isEmpty() && nameIsCut(index))
+                tip = index.data(Qt::DisplayRole).toString();
+            if (!tip.isEmpty()) {
+                QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QListWidget::viewportEvent(event);
+}
+
+bool FolderList::nameIsCut(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    const QSize needed = itemDelegate()->sizeHint(option, index);
+    return option.rect.left() + needed.width() > viewport()->width();
 }
 
 QListWidgetItem* FolderList::itemFor(const QString& path) const {

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "window/FramedList.h"
+
 #include <QListWidget>
 #include <QStringList>
 
@@ -13,7 +15,7 @@ namespace zorbin {
 // then the current folder's subfolders, each row indented by its depth. Double-click or Enter
 // opens a folder. A flat list rather than a tree: every row is always open anyway, and a tree
 // shows screen readers a column header that means nothing here.
-class FolderList final : public QListWidget {
+class FolderList final : public FramedList<QListWidget> {
     Q_OBJECT
 public:
     static constexpr int pathRole = Qt::UserRole;
@@ -29,11 +31,20 @@ public:
     // The row of the folder with full path `path`, or null.
     [[nodiscard]] QListWidgetItem* itemFor(const QString& path) const;
 
+    // How far a row at `depth` is indented.
+    [[nodiscard]] int indentOf(int depth) const;
+
 signals:
     void folderChosen(const QString& path);
 
+protected:
+    bool viewportEvent(QEvent* event) override;
+
 private:
+    [[nodiscard]] bool nameIsCut(const QModelIndex& index) const;
+
     QString currentFolder_;
+    int deepest_ = 0; // the depth of the deepest row
 };
 
 } // namespace zorbin

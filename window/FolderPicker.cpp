@@ -25,6 +25,8 @@ FolderPicker::FolderPicker(QWidget* window, const ControlNames& names, QString f
     folderList_->setObjectName(names.folderList);
     fileList_->setObjectName(names.fileList);
     pathBox_->setObjectName(names.pathBox);
+    // A deep league's path is longer than the box; its tooltip holds all of it.
+    connect(pathBox_, &QLineEdit::textChanged, pathBox_, &QWidget::setToolTip);
 
     connect(driveList_, &DriveList::volumeChosen, this,
             [this](const QString& root) { reportToUser(changeDrive(root)); });

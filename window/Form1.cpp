@@ -19,6 +19,7 @@
 #include "window/FittingLabel.h"
 #include "window/FolderList.h"
 #include "window/FolderPicker.h"
+#include "window/FramedList.h"
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
@@ -26,12 +27,14 @@
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
+#include <algorithm>
 #include <array>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 
 namespace zorbin {
 
@@ -64,6 +67,27 @@ constexpr std::array tabOrder{"Drive1", "Dir1",  "fleOld", "cmdProcess", "Drive2
                               "fleNew", "Text1", "Text2",  "List1",      "cmdExit", "Drive3",
                               "Dir3",   "File1", "Text3",  "cmdFile",    "List2",   "cmdFile2"};
 
+// The design fits its platform's 8-point sans-serif at 96 dots per inch, whose dialog base units
+// (a letter's average width and a line's height) are 6 by 13 pixels.
+constexpr qreal designLetterWidth = 6.0;
+constexpr qreal designLineHeight = 13.0;
+// Room for the window manager's frame and title bar, which are not known before the window shows.
+constexpr QSize frameAllowance{16, 48};
+
+// How much larger than the design's font `font` is, across and down, as dialog units measure it
+// on the platform the design came from; never less than 1.
+QSizeF fontGrowth(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const qreal letterWidth = metrics.horizontalAdvance(letters) / qreal(letters.size());
+    return {std::max(1.0, letterWidth / designLetterWidth),
+            std::max(1.0, metrics.height() / designLineHeight)};
+}
+
+QSize scaled(QSize size, qreal across, qreal down) {
+    return {qRound(size.width() * across), qRound(size.height() * down)};
+}
+
 QFont reportFont() {
     QFont font(QStringLiteral("Courier New"));
     // Where that family is missing, any fixed-pitch face keeps the columns aligned.
@@ -90,7 +114,7 @@ QPushButton* createButton(QWidget* window, const char* name, const QString& capt
 
 QListView* createList(QWidget* window, const char* name, const QString& accessibleName,
                       ReportListModel* lines) {
-    auto* list = new QListView(window);
+    auto* list = new FramedList<QListView>(window);
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessibleName);
     list->setModel(lines);
@@ -126,28 +150,25 @@ Form1::Form1(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
     placeControls();
     orderTabs();
     resizer_ = new ProportionalResizer(this, designClientSize);
-    resize(designClientSize);
-    // Below half the design size the lists and captions would no longer be legible.
-    setMinimumSize(designClientSize / 2);
+    fitToFont();
     startUp();
 }
 
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-    labelCaptions_ = new CaptionGroup(this);
-    buttonCaptions_ = new CaptionGroup(this);
-    createLabel(this, "Label3", QStringLiteral("Point to QEL Path"), *labelCaptions_);
+    captions_ = new CaptionGroup(this);
+    createLabel(this, "Label3", QStringLiteral("Point to QEL Path"), *captions_);
     masterColumn_ = new FolderPicker(this,
                                      {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
                                       QStringLiteral("File1"), QStringLiteral("Text3")},
                                      MasterPlayerRecord::fileName, dialogs_, wine_);
-    createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"), *labelCaptions_);
+    createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"), *captions_);
     priorColumn_ = new FolderPicker(this,
                                     {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
                                      QStringLiteral("fleOld"), QStringLiteral("Text1")},
                                     PlayerRecord::fileName, dialogs_, wine_);
-    createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"), *labelCaptions_);
+    createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"), *captions_);
     currentColumn_ = new FolderPicker(this,
                                       {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
                                        QStringLiteral("fleNew"), QStringLiteral("Text2")},
@@ -161,12 +182,12 @@ void Form1::createControls() {
     list1_ = createList(this, "List1", leftPlayersName, leftLines_);
     list2_ = createList(this, "List2", arrivedPlayersName, arrivedLines_);
 
-    cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *buttonCaptions_);
+    cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *captions_);
     cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"),
-                            *buttonCaptions_);
+                            *captions_);
     cmdFile2_ = createButton(this, "cmdFile2", QStringLiteral("Put Current Season Names in a File"),
-                             *buttonCaptions_);
-    cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *buttonCaptions_);
+                             *captions_);
+    cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *captions_);
     connect(cmdProcess_, &QPushButton::clicked, this, &Form1::Process);
     connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_, *leftLines_); });
     connect(cmdFile2_, &QPushButton::clicked, this,
@@ -189,6 +210,40 @@ void Form1::placeControls() {
         control->setGeometry(place.left / twipsPerPixel, place.top / twipsPerPixel,
                              place.width / twipsPerPixel, place.height / twipsPerPixel);
     }
+}
+
+void Form1::fitToFont() {
+    // The controls keep the platform's font at every size, so it is the window that grows with the
+    // font, as dialogs measured in dialog units do, and at least as far as its texts need.
+    qreal whole = 0.75;
+    while (whole < 4 && !showsWholeAt(scaled(designClientSize, whole, whole)))
+        whole += 1.0 / 16;
+    const QSizeF growth = fontGrowth(font());
+    QSize opening =
+        scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
+    QSize smallest = scaled(designClientSize, whole, whole);
+    if (const QScreen* shownOn = screen()) {
+        const QSize available = shownOn->availableSize() - frameAllowance;
+        opening = opening.boundedTo(available);
+        smallest = smallest.boundedTo(available);
+    }
+    // Smaller, captions in the platform's font would be cut.
+    setMinimumSize(smallest);
+    resize(opening);
+    resizer_->scaleTo(opening);
+}
+
+bool Form1::showsWholeAt(QSize clientSize) {
+    resizer_->scaleTo(clientSize);
+    if (!captions_->allWhole())
+        return false;
+    for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
+        const QLineEdit* pathBox = column->pathBox();
+        if (!column->fileList()->showsRowWhole() ||
+            pathBox->height() < pathBox->minimumSizeHint().height())
+            return false;
+    }
+    return true;
 }
 
 void Form1::orderTabs() {
@@ -276,8 +331,9 @@ QStringList Form1::chosenGameFiles() const {
     QStringList files = writeTarget::gameFilesIn(
         {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
+        // A typed Windows path names its file through a Wine prefix.
         if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
-            files.append(typed);
+            files.append(leagueFiles::typedFile(typed, wine_));
     }
     return files;
 }

@@ -61,6 +61,11 @@ public:
 private:
     void createControls();
     void placeControls();
+    // Opens the window at the design size grown with the platform's font, capped to the screen.
+    void fitToFont();
+    // Places the controls for `clientSize` and tells whether every caption, file row and path box
+    // shows whole there.
+    [[nodiscard]] bool showsWholeAt(QSize clientSize);
     void orderTabs();
     void startUp();
     void restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored);
@@ -71,8 +76,7 @@ private:
 
     UserDialogs& dialogs_;
     const WineEnvironment wine_;
-    CaptionGroup* labelCaptions_ = nullptr;
-    CaptionGroup* buttonCaptions_ = nullptr;
+    CaptionGroup* captions_ = nullptr;
     RememberedFolders rememberedFolders_;
 
     FolderPicker* priorColumn_ = nullptr;

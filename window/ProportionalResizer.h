@@ -15,8 +15,8 @@ class QWidget;
 namespace zorbin {
 
 // Keeps a window's controls in proportion to its design client size. The design geometry of each
-// child is recorded once, so repeated resizing never accumulates rounding errors. Fonts keep their
-// size.
+// child is recorded once, so repeated resizing never accumulates rounding errors. Edges fall on
+// whole device pixels, also at fractional scales. Fonts keep their size.
 class ProportionalResizer final : public QObject {
     Q_OBJECT
 public:

@@ -6,16 +6,18 @@
 
 #include "window/FittingText.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace zorbin {
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent, CaptionGroup* group)
-    : QPushButton(caption, parent), group_(group) {
-    if (group_)
-        group_->add(this);
+    : QPushButton(caption, parent) {
+    if (group)
+        group->add(this);
 }
 
 int WrappingButton::captionFlags(const QStyleOptionButton& option) const {
@@ -29,10 +31,10 @@ QRect WrappingButton::captionArea(const QStyleOptionButton& option) const {
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
-QFont WrappingButton::ownFittingFont() const {
+bool WrappingButton::showsWhole() const {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return fittingText::fittingFont(font(), captionArea(option), captionFlags(option), text());
+    return fittingText::fits(font(), captionArea(option), captionFlags(option), text());
 }
 
 void WrappingButton::paintEvent(QPaintEvent*) {
@@ -42,7 +44,6 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    painter.setFont(captionFont());
     style()->drawItemText(&painter, captionArea(option), captionFlags(option), palette(),
                           isEnabled(), text(), QPalette::ButtonText);
 }
@@ -57,6 +58,17 @@ void WrappingButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+bool WrappingButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // The tooltip shows the caption as read, without the access key's marker.
+        QString caption = text();
+        caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        return fittingText::showCutText(static_cast<QHelpEvent*>(event), this, !showsWhole(),
+                                        caption);
+    }
+    return QPushButton::event(event);
 }
 
 } // namespace zorbin

@@ -212,5 +212,30 @@ TEST_F(SeasonComparisonTest, UnwritableRememberedFoldersGiveANoticeAndTheRunGoes
     EXPECT_EQ(result.leftPlayers.size(), 1);
 }
 
+// The lines of a list share one buffer; each must still behave as a string of its own.
+TEST(SeasonComparisonLinesTest, EachLineOutlivesTheRunEndsInNulAndChangesAlone) {
+    const LeagueFolder league;
+    league.writePriorPlayers({player(12345, "Ortega", "Luis"), player(12500, "Gone", "Too")});
+    league.writeCurrentPlayers({player(20000, "Neu", "Ling")});
+    QList<QByteArray> left;
+    {
+        const auto lists =
+            compareSeasons(SeasonFiles{league.teamFile(), league.priorPlayerFile(),
+                                       league.currentPlayerFile(), league.masterPlayerFile()});
+        ASSERT_TRUE(lists);
+        for (const QByteArray& line : lists->leftPlayers + lists->arrivedPlayers)
+            EXPECT_EQ(line.constData()[line.size()], '\0') << line.toStdString();
+        left = lists->leftPlayers;
+    }
+    ASSERT_EQ(left.size(), 2);
+    left[0][0] = 'X';
+    left[0].append(" and more");
+    EXPECT_EQ(left[1], "                       12500 ");
+    left[1].append("Team");
+    // Without a master file, a player who left has no name.
+    EXPECT_EQ(left[0], "X                      12345  and more");
+    EXPECT_EQ(left[1], "                       12500 Team");
+}
+
 } // namespace
 } // namespace zorbin

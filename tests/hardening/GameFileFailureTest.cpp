@@ -21,7 +21,7 @@
 namespace zorbin::test {
 namespace {
 
-enum class GameFile { PriorPlayers, CurrentPlayers, Teams, Master };
+enum class GameFile { PriorPlayers, CurrentPlayers, Teams, Master, CurrentTeams };
 
 const char* gameFileName(GameFile file) {
     switch (file) {
@@ -33,6 +33,8 @@ const char* gameFileName(GameFile file) {
         return "Teams";
     case GameFile::Master:
         return "Master";
+    case GameFile::CurrentTeams:
+        return "CurrentTeams";
     }
     return "";
 }
@@ -54,6 +56,8 @@ protected:
             return league.teamFile();
         case GameFile::Master:
             return league.masterPlayerFile();
+        case GameFile::CurrentTeams:
+            return league.currentFolder() + "/qelteam.dat";
         }
         return {};
     }
@@ -62,6 +66,9 @@ protected:
 TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     const auto [file, obstacle] = GetParam();
     const QString path = pathOf(file);
+    if (file == GameFile::CurrentTeams)
+        LeagueFolder::writeBytes(
+            path, league::LeagueFileWriter::teamFile({team("Lake City", "Comets", {12400})}));
     placeObstacle(path, obstacle);
 
     // What must come of it: a player file that is not a file with records is a missing one; a
@@ -85,7 +92,7 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         message = readFailure(path, unreadable);
     else if (file == GameFile::Teams)
         left = {"Ortega,Luis            12345 ", "                       12500 "};
-    else
+    else if (file == GameFile::Master)
         left = {"                       12345 Lake City Comets", leftLines[1]};
     if (file == GameFile::Master && !unreadable.isEmpty())
         masterFailure = readFailure(path, unreadable);
@@ -125,13 +132,35 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
                   (message.isEmpty() ? masterFailure : message) + '\n');
     }
+
+    // The current season's team file is read only for the moved list, and then like the prior
+    // season's: one that can't be read ends the run naming it, an empty one has no teams.
+    if (file == GameFile::CurrentTeams) {
+        const auto withMoved =
+            compareSeasons({league.teamFile(), league.priorPlayerFile(), league.currentPlayerFile(),
+                            league.masterPlayerFile(), path},
+                           ReportRows::Included, MovedRows::Included);
+        const ReportOutcome moved = report({"--moved"});
+        if (unreadable.isEmpty()) {
+            EXPECT_TRUE(withMoved.ok());
+            EXPECT_EQ(moved.status, 0) << moved.err.constData();
+            EXPECT_TRUE(moved.out.endsWith("Players who changed teams (1):\n"
+                                           "Kept,One               12400 Lake City Comets -> \n"))
+                << moved.out.constData();
+        } else {
+            ASSERT_FALSE(withMoved.ok());
+            EXPECT_EQ(withMoved.failure().file, SeasonFile::CurrentTeam);
+            EXPECT_EQ(moved.status, 1);
+            EXPECT_EQ(QString::fromLocal8Bit(moved.err), readFailure(path, unreadable) + '\n');
+        }
+    }
     unlockObstacle(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGameFile, GameFileObstacleTest,
     ::testing::Combine(::testing::Values(GameFile::PriorPlayers, GameFile::CurrentPlayers,
-                                         GameFile::Teams, GameFile::Master),
+                                         GameFile::Teams, GameFile::Master, GameFile::CurrentTeams),
                        ::testing::Values(Obstacle::Folder, Obstacle::Fifo, Obstacle::EmptyFile,
                                          Obstacle::LockedFolder)),
     [](const auto& info) {

@@ -42,7 +42,7 @@ changelog_version=$(zcat "$root/usr/share/doc/zorbin/changelog.gz" |
     fail "the changelog's latest entry is for version '$changelog_version', the package is $version"
 if [ -x "$root/usr/bin/zorbin" ]; then
     # The window needs Qt's platform plugins, which Qt's own packages only recommend.
-    for needed in libqt6widgets6 qt6-qpa-plugins; do
+    for needed in libqt6widgets6 qt6-qpa-plugins qt6-wayland fonts-dejavu-core; do
         echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed"
     done
 fi

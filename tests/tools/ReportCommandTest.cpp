@@ -10,6 +10,7 @@
 #include "support/OrdinaryUser.h"
 #include "ZorbinVersion.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <optional>
@@ -47,12 +48,14 @@ struct ReportedRow {
     int identity = 0;
     QString name;
     QString team;
+    QString currentTeam = {}; // only with --moved
     bool operator==(const ReportedRow&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& stream, const ReportedRow& row) {
     return stream << row.list.toStdString() << ' ' << row.identity << " [" << row.name.toStdString()
-                  << "] [" << row.team.toStdString() << ']';
+                  << "] [" << row.team.toStdString() << "] [" << row.currentTeam.toStdString()
+                  << ']';
 }
 
 // RFC 4180 read strictly: every record ends in CR LF, a quoted field ends at its closing quote,
@@ -103,43 +106,52 @@ std::optional<QList<QStringList>> csvRecords(const QString& text) {
     return records;
 }
 
-QList<ReportedRow> rowsOfCsv(const QString& text) {
+// Without --moved, four columns; with it, five.
+QList<ReportedRow> rowsOfCsv(const QString& text, bool moved) {
     const std::optional<QList<QStringList>> records = csvRecords(text);
-    if (!records || records->isEmpty() ||
-        records->front() != QStringList{"list", "identity", "name", "team"}) {
+    const QStringList header = QStringList{"list", "identity", "name", "team"} +
+                               (moved ? QStringList{"currentTeam"} : QStringList{});
+    if (!records || records->isEmpty() || records->front() != header) {
         ADD_FAILURE() << "not RFC 4180 with the header row";
         return {};
     }
     QList<ReportedRow> rows;
     for (const QStringList& record : records->sliced(1)) {
-        if (record.size() != 4) {
+        if (record.size() != header.size()) {
             ADD_FAILURE() << "a row of " << record.size() << " fields";
             return {};
         }
-        rows.append({record[0], record[1].toInt(), record[2], record[3]});
+        rows.append({record[0], record[1].toInt(), record[2], record[3], record.value(4)});
     }
     return rows;
 }
 
-QList<ReportedRow> rowsOfJson(const QString& text) {
+// Without --moved, two lists of rows of three fields; with it, three lists of four.
+QList<ReportedRow> rowsOfJson(const QString& text, bool moved) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    const QStringList lists =
+        moved ? QStringList{"gone", "new", "moved"} : QStringList{"gone", "new"};
+    // Keys come back sorted.
+    const QStringList keys = moved ? QStringList{"gone", "moved", "new"} : lists;
+    const QStringList fields = moved ? QStringList{"currentTeam", "identity", "name", "team"}
+                                     : QStringList{"identity", "name", "team"};
     if (error.error != QJsonParseError::NoError || !document.isObject() ||
-        document.object().keys() != QStringList{"gone", "new"}) {
-        ADD_FAILURE() << "not one object of two lists: " << error.errorString().toStdString();
+        document.object().keys() != keys) {
+        ADD_FAILURE() << "not one object of the lists: " << error.errorString().toStdString();
         return {};
     }
     QList<ReportedRow> rows;
-    for (const QString& list : {u"gone"_s, u"new"_s}) {
+    for (const QString& list : lists) {
         for (const QJsonValue value : document[list].toArray()) {
             const QJsonObject row = value.toObject();
-            if (row.keys() != QStringList{"identity", "name", "team"} ||
-                !row["identity"].isDouble() || !row["name"].isString() || !row["team"].isString()) {
-                ADD_FAILURE() << "a row not of a number and two strings";
+            if (row.keys() != fields || !row["identity"].isDouble() || !row["name"].isString() ||
+                !row["team"].isString() || (moved && !row["currentTeam"].isString())) {
+                ADD_FAILURE() << "a row not of a number and strings";
                 return {};
             }
-            rows.append(
-                {list, row["identity"].toInt(), row["name"].toString(), row["team"].toString()});
+            rows.append({list, row["identity"].toInt(), row["name"].toString(),
+                         row["team"].toString(), row["currentTeam"].toString()});
         }
     }
     return rows;
@@ -209,9 +221,12 @@ TEST_F(ReportCommandTest, WritesEachListAsAnExportWould) {
 
 // The exact text of each field, read back by a real parser of each format.
 TEST_F(ReportCommandTest, CsvAndJsonHoldEveryFieldExactlyForAParser) {
+    // A backslash left bare would make the JSON invalid.
+    league.writeMasterPlayers(
+        {player(12345, "Ortega", "Luis"), player(12500, "Back\\slash\\", "\\u0041")});
     const QList<ReportedRow> expected = {
         {"gone", 12345, u"Ortega,Luis"_s, u"Lake City Comets"_s},
-        {"gone", 12500, {}, {}},
+        {"gone", 12500, u"Back\\slash\\,\\u0041"_s, {}},
         {"gone", 12600, {}, u"M\u00FCnchen L\u00F6wen"_s},
         {"new", 20000, u"Ib\u00E1\u00F1ez,Jos\u00E9"_s, u"Lake City Comets"_s},
         {"new", 21000, u"Abcdefghijklmnop,Qrstuvwxyzabcd"_s, {}},
@@ -225,8 +240,91 @@ TEST_F(ReportCommandTest, CsvAndJsonHoldEveryFieldExactlyForAParser) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = utf8(captured.out);
         EXPECT_FALSE(utf8.hasError()) << format << ": not UTF-8";
-        EXPECT_EQ(read(text), expected) << format << ":\n" << captured.out.toStdString();
+        EXPECT_EQ(read(text, false), expected) << format << ":\n" << captured.out.toStdString();
     }
+}
+
+// Who changed teams, and where each player is now, in every format. The current team file is found
+// in any letter case.
+TEST_F(ReportCommandTest, MovedListsTradesReleasesSigningsAndRenamedTeamsInEveryFormat) {
+    const struct {
+        int identity;
+        QByteArray lastName;
+        QByteArray priorTeam; // first part of a "... Owls" team; empty for none
+        QByteArray currentTeam;
+        QString list; // empty when in no list
+    } players[] = {
+        {13000, "Stays", "Bay", "Bay", {}},        {13001, "Traded", "Bay", "Lake", "moved"},
+        {13002, "Released", "Bay", {}, "moved"},   {13003, "Signed", {}, "Lake", "moved"},
+        {13004, "Renamed", "Old", "New", "moved"}, {13005, "Unsigned", {}, {}, {}},
+        {13006, "Left", "Bay", "Lake", "gone"},    {13007, "Arrived", {}, "Lake", "new"},
+    };
+    std::vector<league::TeamEntry> priorTeams;
+    std::vector<league::TeamEntry> currentTeams;
+    std::vector<league::PlayerEntry> priorPlayers;
+    std::vector<league::PlayerEntry> currentPlayers;
+    QList<ReportedRow> expected;
+    QByteArray expectedText;
+    const auto teamName = [](const QByteArray& part) {
+        return part.isEmpty() ? QByteArray() : part + " Owls";
+    };
+    for (const auto& row : players) {
+        for (const auto& [part, teams] :
+             {std::pair{row.priorTeam, &priorTeams}, std::pair{row.currentTeam, &currentTeams}}) {
+            if (!part.isEmpty())
+                teams->push_back(team(part, "Owls", {static_cast<std::int16_t>(row.identity)}));
+        }
+        if (row.list != "new")
+            priorPlayers.push_back(player(row.identity, row.lastName, "A"));
+        if (row.list != "gone")
+            currentPlayers.push_back(player(row.identity, row.lastName, "A"));
+        if (!row.list.isEmpty()) {
+            // A player who left has no name without a master file.
+            const QByteArray name = row.list == "gone" ? QByteArray() : row.lastName + ",A";
+            expected.append({row.list, row.identity, QString::fromLatin1(name),
+                             QString::fromLatin1(teamName(row.priorTeam)),
+                             QString::fromLatin1(teamName(row.currentTeam))});
+        }
+    }
+    league.writeTeams(priorTeams);
+    LeagueFolder::writeBytes(league.currentFolder() + "/QELTEAM.DAT",
+                             league::LeagueFileWriter::teamFile(currentTeams));
+    league.writePriorPlayers(priorPlayers);
+    league.writeCurrentPlayers(currentPlayers);
+    league.writeMasterPlayers({});
+    // Gone and new first, then moved, each in identity order.
+    std::stable_partition(expected.begin(), expected.end(),
+                          [](const ReportedRow& row) { return row.list == "gone"; });
+    std::stable_partition(expected.begin(), expected.end(),
+                          [](const ReportedRow& row) { return row.list != "moved"; });
+
+    for (const auto& [format, read] :
+         {std::pair{"csv", &rowsOfCsv}, std::pair{"json", &rowsOfJson}}) {
+        const test::CommandOutput captured =
+            report(folders() + QStringList{"--moved", "--format", format});
+        EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
+        EXPECT_EQ(read(QString::fromUtf8(captured.out), true), expected) << format;
+    }
+    const test::CommandOutput text = report(folders() + QStringList{"--moved"});
+    EXPECT_EQ(text.out, QByteArray("Players of the prior season missing from the current one (1):\n"
+                                   "                       13006 Bay Owls\n"
+                                   "Players of the current season missing from the prior one (1):\n"
+                                   "Arrived,A              13007 \n"
+                                   "Players who changed teams (4):\n"
+                                   "Traded,A               13001 Bay Owls -> Lake Owls\n"
+                                   "Released,A             13002 Bay Owls -> \n"
+                                   "Signed,A               13003  -> Lake Owls\n"
+                                   "Renamed,A              13004 Old Owls -> New Owls\n"));
+
+    // Without --moved nothing of it shows; without the current team file everyone is unsigned.
+    EXPECT_FALSE(report(folders()).out.contains("changed teams"));
+    QFile::remove(league.currentFolder() + "/QELTEAM.DAT");
+    EXPECT_TRUE(report(folders() + QStringList{"--moved"})
+                    .out.endsWith("Players who changed teams (4):\n"
+                                  "Stays,A                13000 Bay Owls -> \n"
+                                  "Traded,A               13001 Bay Owls -> \n"
+                                  "Released,A             13002 Bay Owls -> \n"
+                                  "Renamed,A              13004 Old Owls -> \n"));
 }
 
 TEST_F(ReportCommandTest, FolderWithoutPlayerFileGivesTheMessageAndWritesNothing) {
@@ -246,6 +344,15 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     EXPECT_TRUE(captured.err.contains("qelteam.dat")) << captured.err.toStdString();
     EXPECT_TRUE(captured.err.contains(qt_error_string(EISDIR).toUtf8()));
     QDir().rmdir(league.teamFile());
+
+    // The current season's, read only for --moved, likewise.
+    const QString currentTeamFile = league.currentFolder() + "/qelteam.dat";
+    QDir().mkpath(currentTeamFile);
+    EXPECT_EQ(report(folders()).status, ReportCommand::success);
+    captured = report(folders() + QStringList{"--moved"});
+    EXPECT_EQ(captured.status, ReportCommand::failure);
+    EXPECT_TRUE(captured.err.contains(currentTeamFile.toUtf8())) << captured.err.toStdString();
+    QDir().rmdir(currentTeamFile);
 
     captured = report({league.priorFolder(), league.root() + "/nowhere", league.masterFolder()});
     EXPECT_EQ(captured.status, ReportCommand::failure);
@@ -371,7 +478,8 @@ TEST_F(ReportCommandTest, BadUsageExitsTwoAndHelpExitsZero) {
          {QStringList{}, QStringList{"one", "two"}, folders() + QStringList{"extra"},
           folders() + QStringList{"--gone"}, folders() + QStringList{"--bogus"},
           folders() + QStringList{"--format", "xml"}, folders() + QStringList{"--format=CSV"},
-          folders() + QStringList{"--format"}}) {
+          folders() + QStringList{"--format"}, folders() + QStringList{"--moved", "--new=x"},
+          folders() + QStringList{"-x"}}) {
         const test::CommandOutput captured = report(arguments);
         EXPECT_EQ(captured.status, ReportCommand::badUsage) << arguments.join(' ').toStdString();
         EXPECT_TRUE(captured.err.contains("Usage: zorbin-report"));

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ using league::PlayerEntry;
 
 QByteArray filesOf(const SampleLeague& league) {
     return LeagueFileWriter::teamFile(league.priorTeams()) +
+           LeagueFileWriter::teamFile(league.currentTeams()) +
            LeagueFileWriter::playerFile(league.priorPlayers()) +
            LeagueFileWriter::playerFile(league.currentPlayers()) +
            LeagueFileWriter::masterFile(league.masterPlayers());
@@ -97,6 +99,41 @@ TEST(SampleLeagueTest, LooksLikeARealLeagueForEverySeed) {
             EXPECT_GT(identity, 10000);
             EXPECT_LE(identity, 35000) << "beyond the comparison's scan";
         }
+
+        // Between the seasons' team files: at least one trade, release and signing, and a renamed
+        // team, among the players of both seasons.
+        const auto teamsOf = [](const std::vector<league::TeamEntry>& teams) {
+            QHash<int, QByteArray> teamOf;
+            for (const league::TeamEntry& team : teams) {
+                EXPECT_LE(team.roster.size(), 80u);
+                for (const int identity : team.roster) {
+                    if (team.status == 0)
+                        teamOf[identity] = team.nameFirstPart + ' ' + team.nameSecondPart;
+                }
+            }
+            return teamOf;
+        };
+        const QHash<int, QByteArray> priorTeamOf = teamsOf(league.priorTeams());
+        const QHash<int, QByteArray> currentTeamOf = teamsOf(league.currentTeams());
+        int trades = 0, releases = 0, signings = 0, renamed = 0;
+        const QSet<int> inBoth =
+            QSet<int>(prior).intersect(liveIdentities(league.currentPlayers()));
+        for (const int identity : inBoth) {
+            const QByteArray before = priorTeamOf.value(identity);
+            const QByteArray now = currentTeamOf.value(identity);
+            if (before == now)
+                continue;
+            const bool sameCity =
+                before.left(before.lastIndexOf(' ')) == now.left(now.lastIndexOf(' '));
+            ++(before.isEmpty() ? signings
+               : now.isEmpty()  ? releases
+               : sameCity       ? renamed
+                                : trades);
+        }
+        EXPECT_GE(trades, 1);
+        EXPECT_GE(releases, 1);
+        EXPECT_GE(signings, 1);
+        EXPECT_GE(renamed, 15) << "a whole roster";
 
         EXPECT_GE(staleCount(league.priorTeams()), 1);
         EXPECT_GE(staleCount(league.priorPlayers()), 1);

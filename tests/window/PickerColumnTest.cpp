@@ -10,9 +10,12 @@
 #include "window/FolderPicker.h"
 #include "WindowFixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QStorageInfo>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace zorbin::test {
@@ -85,6 +88,31 @@ TEST_F(PickerColumnTest, OpeningAFolderWithTheFileFillsOnlyThatColumnsPathBox) {
     EXPECT_EQ(text("Text1"), "");
     EXPECT_EQ(prior.fileList()->count(), 0);
     EXPECT_TRUE(dialogs_.messages.isEmpty());
+}
+
+// A league inside a Steam prefix lies some fifteen folders down; its folder's name stays in view
+// in the narrow list, and the path box's tooltip holds the path its box cuts.
+TEST_F(PickerColumnTest, AFolderAtSteamDepthKeepsItsNameInView) {
+    Form1& form = openWindow();
+    const QString deep = workingFolder() +
+                         "/.local/share/Steam/steamapps/compatdata/22380/pfx/drive_c/"
+                         "Program Files (x86)/QEL/Leagues/Pro League/2009";
+    ASSERT_TRUE(QDir().mkpath(deep));
+    touch(deep + "/qelplyr.dat");
+    FolderPicker& prior = form.picker(PickerColumn::Prior);
+    ASSERT_FALSE(prior.changeFolder(deep));
+    QApplication::processEvents();
+
+    FolderList* folders = prior.folderList();
+    QStyleOptionViewItem option;
+    option.initFrom(folders->viewport());
+    const int icon = folders->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    option.decorationSize = QSize(icon, icon);
+    option.rect = folders->visualRect(folders->currentIndex());
+    EXPECT_LE(option.rect.left() +
+                  folders->itemDelegate()->sizeHint(option, folders->currentIndex()).width(),
+              folders->viewport()->width());
+    EXPECT_EQ(prior.pathBox()->toolTip(), deep + "/qelplyr.dat");
 }
 
 TEST_F(PickerColumnTest, EachColumnLooksForItsOwnFileWithoutRegardToCase) {

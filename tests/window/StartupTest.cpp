@@ -28,6 +28,7 @@ struct Place {
 };
 
 TEST_F(StartupTest, ControlsStandWhereTheDesignPutsThemWithTheirCaptions) {
+    useFontSize(designFontSize);
     Form1& form = openWindow();
     EXPECT_EQ(form.objectName(), "Form1");
     EXPECT_EQ(form.windowTitle(), "ZORBIN for QEL V10 (1/4/2011)");
@@ -83,8 +84,12 @@ TEST_F(StartupTest, FocusStartsOnDrive1AndTabsInTheDesignOrder) {
     control<QPushButton>("cmdFile2")->setEnabled(true);
     QStringList visited = {QApplication::focusWidget()->objectName()};
     for (qsizetype step = 1; step < expected.size(); ++step) {
+        // Each control shows that it has the focus, an empty list too.
+        auto* next = control<QWidget>(qPrintable(expected[step]));
+        const QImage unfocused = next->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
+        EXPECT_NE(next->grab().toImage(), unfocused) << expected[step].toStdString();
     }
     EXPECT_EQ(visited, expected);
     for (const char* label : {"Label1", "Label2", "Label3"})

@@ -3,17 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Leaving the program, resizing the window, and how list lines are shown.
+#include "window/FileList.h"
 #include "window/FittingLabel.h"
 #include "window/ProportionalResizer.h"
-#include "window/WrappingButton.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
-#include <set>
 
 namespace zorbin::test {
 namespace {
@@ -47,6 +47,7 @@ TEST_F(WindowBehaviourTest, AltXPressesExit) {
 }
 
 TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
+    useFontSize(designFontSize);
     Form1& form = openWindow();
     QMap<QString, QRect> design;
     for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -65,7 +66,7 @@ TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
     }
 
     // Shrinking and growing back leaves no rounding behind.
-    form.resize(331, 250);
+    form.resize(391, 380);
     QApplication::processEvents();
     form.resize(Form1::designClientSize);
     QApplication::processEvents();
@@ -74,26 +75,50 @@ TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
             << it.key().toStdString();
 }
 
-TEST_F(WindowBehaviourTest, LabelsShareOneCaptionSizeAndButtonsAnother) {
-    Form1& form = openWindow();
-    const auto sizes = [&form]() {
-        std::set<qreal> labels;
-        std::set<qreal> buttons;
-        for (const auto* label : form.findChildren<FittingLabel*>())
-            labels.insert(label->captionFont().pointSizeF());
-        for (const auto* button : form.findChildren<WrappingButton*>())
-            buttons.insert(button->captionFont().pointSizeF());
-        return std::pair{labels, buttons};
+// Captions keep the platform's font at every size; the window grows with that font instead, as far
+// as the screen has room, and opens no smaller than its texts need.
+TEST_F(WindowBehaviourTest, TheWindowGrowsWithThePlatformFontAndShowsItsTextsWhole) {
+    const QSize design = Form1::designClientSize;
+    const struct {
+        qreal pointSize;
+        qreal leastGrowth; // of the design size, where the screen has room for it
+        bool roomForAll;   // whether the test's screen has room for the size the texts need
+    } rows[] = {
+        {designFontSize, 1.0, true},
+        {designFontSize + 1, 1.05, true},
+        {14, 1.3, false},
     };
-    const auto [labels, buttons] = sizes();
-    EXPECT_EQ(labels.size(), 1u);
-    EXPECT_EQ(buttons.size(), 1u);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pointSize);
+        useFontSize(row.pointSize);
+        Form1& form = openWindow();
+        const QSize room = form.screen()->availableSize();
+        EXPECT_GE(form.width(),
+                  std::min(qRound(design.width() * row.leastGrowth), room.width() * 9 / 10));
+        EXPECT_GE(form.height(),
+                  std::min(qRound(design.height() * row.leastGrowth), room.height() * 9 / 10));
+        EXPECT_TRUE(form.frameGeometry().size().boundedTo(room) == form.frameGeometry().size());
+        if (!row.roomForAll)
+            continue;
 
-    // With room for every caption, each is in the platform's size.
-    form.resize(3 * Form1::designClientSize);
-    QApplication::processEvents();
-    const qreal platform = form.font().pointSizeF();
-    EXPECT_EQ(sizes(), (std::pair{std::set{platform}, std::set{platform}}));
+        // Whole as opened, and still whole at the smallest size the window can be made.
+        for (const QSize size : {form.size(), form.minimumSize()}) {
+            form.resize(size);
+            QApplication::processEvents();
+            for (const QWidget* control : form.findChildren<QWidget*>()) {
+                const auto* caption = dynamic_cast<const FittingCaption*>(control);
+                EXPECT_TRUE(!caption || caption->showsWhole())
+                    << control->objectName().toStdString();
+                EXPECT_EQ(control->font().pointSizeF(), row.pointSize);
+            }
+            for (const auto* fileList : form.findChildren<FileList*>())
+                EXPECT_TRUE(fileList->showsRowWhole()) << fileList->objectName().toStdString();
+            for (const auto* pathBox : form.findChildren<QLineEdit*>())
+                EXPECT_GE(pathBox->height(), pathBox->minimumSizeHint().height())
+                    << pathBox->objectName().toStdString();
+        }
+        EXPECT_GE(form.minimumSize().width(), design.width() * 3 / 4);
+    }
 }
 
 TEST_F(WindowBehaviourTest, EnterPressesTheFocusedButtonAndNothingElse) {

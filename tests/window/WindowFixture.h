@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QTemporaryDir>
 
 // Readable strings in failure messages.
@@ -36,10 +38,20 @@ protected:
 
     void TearDown() override {
         form_.reset();
+        QApplication::setFont(platformFont_);
         QDir::setCurrent(previousFolder_);
     }
 
     [[nodiscard]] QString workingFolder() const { return QDir::currentPath(); }
+
+    // The platform's font at `pointSize` for the windows opened afterwards; designFontSize is one
+    // the design fits, where the window opens at its design size.
+    static constexpr qreal designFontSize = 7;
+    void useFontSize(qreal pointSize) const {
+        QFont font = platformFont_;
+        font.setPointSizeF(pointSize);
+        QApplication::setFont(font);
+    }
 
     // Runs the start-up and shows the window.
     Form1& openWindow() {
@@ -67,6 +79,7 @@ protected:
 private:
     QTemporaryDir workingFolder_;
     QString previousFolder_;
+    QFont platformFont_ = QApplication::font();
 };
 
 } // namespace zorbin::test

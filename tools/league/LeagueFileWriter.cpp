@@ -4,6 +4,10 @@
 
 #include "LeagueFileWriter.h"
 
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
+#include "records/TeamRecord.h"
+
 #include <algorithm>
 #include <QFile>
 
@@ -11,14 +15,25 @@ namespace zorbin::league {
 
 namespace {
 
-void putS16Le(QByteArray& record, qsizetype offset, std::int16_t value) {
+void putS16Le(QByteArray& record, std::size_t offset, std::int16_t value) {
     const auto bits = static_cast<std::uint16_t>(value);
-    record[offset] = static_cast<char>(bits & 0xFF);
-    record[offset + 1] = static_cast<char>(bits >> 8);
+    const auto at = static_cast<qsizetype>(offset);
+    record[at] = static_cast<char>(bits & 0xFF);
+    record[at + 1] = static_cast<char>(bits >> 8);
 }
 
-void putText(QByteArray& record, qsizetype offset, qsizetype width, const QByteArray& text) {
-    std::copy_n(text.constData(), std::min(text.size(), width), record.data() + offset);
+void putS16Le(QByteArray& record, RecordField field, std::int16_t value) {
+    putS16Le(record, field.offset, value);
+}
+
+// Longer text is cut to the field; the rest of the field stays NUL.
+void putText(QByteArray& record, RecordField field, const QByteArray& text) {
+    std::copy_n(text.constData(), std::min(text.size(), static_cast<qsizetype>(field.width)),
+                record.data() + field.offset);
+}
+
+QByteArray blankRecord(std::size_t length) {
+    return QByteArray(static_cast<qsizetype>(length), '\0');
 }
 
 template <typename Entry, typename Encode>
@@ -32,36 +47,35 @@ QByteArray fileOf(const std::vector<Entry>& entries, Encode encode) {
 } // namespace
 
 QByteArray LeagueFileWriter::teamRecord(const TeamEntry& team) {
-    QByteArray record(746, '\0');
-    putS16Le(record, 0, team.status);
-    putS16Le(record, 2, team.word2);
-    putS16Le(record, 6, team.word6);
-    putText(record, 15, 16, team.nameFirstPart);
-    putText(record, 31, 16, team.nameSecondPart);
-    for (qsizetype slot = 0; slot < 80; ++slot) {
-        const auto identity = slot < static_cast<qsizetype>(team.roster.size())
-                                  ? team.roster[static_cast<std::size_t>(slot)]
-                                  : std::int16_t{-1};
-        putS16Le(record, 258 + 2 * slot, identity);
+    QByteArray record = blankRecord(TeamRecord::length);
+    putS16Le(record, TeamRecord::statusField, team.status);
+    putS16Le(record, TeamRecord::word2Field, team.word2);
+    putS16Le(record, TeamRecord::word6Field, team.word6);
+    putText(record, TeamRecord::nameFirstPartField, team.nameFirstPart);
+    putText(record, TeamRecord::nameSecondPartField, team.nameSecondPart);
+    for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
+        const auto at = static_cast<std::size_t>(slot);
+        const auto identity = at < team.roster.size() ? team.roster[at] : std::int16_t{-1};
+        putS16Le(record, TeamRecord::rosterField.offset + 2 * at, identity);
     }
     return record;
 }
 
 QByteArray LeagueFileWriter::playerRecord(const PlayerEntry& player) {
-    QByteArray record(656, '\0');
-    putS16Le(record, 0, player.status);
-    putS16Le(record, 6, player.identity);
-    putText(record, 18, 14, player.firstName);
-    putText(record, 32, 16, player.lastName);
+    QByteArray record = blankRecord(PlayerRecord::length);
+    putS16Le(record, PlayerRecord::statusField, player.status);
+    putS16Le(record, PlayerRecord::identityField, player.identity);
+    putText(record, PlayerRecord::firstNameField, player.firstName);
+    putText(record, PlayerRecord::lastNameField, player.lastName);
     return record;
 }
 
 QByteArray LeagueFileWriter::masterRecord(const PlayerEntry& player) {
-    QByteArray record(94, '\0');
-    putS16Le(record, 0, player.status);
-    putS16Le(record, 2, player.identity);
-    putText(record, 4, 14, player.firstName);
-    putText(record, 18, 16, player.lastName);
+    QByteArray record = blankRecord(MasterPlayerRecord::length);
+    putS16Le(record, MasterPlayerRecord::statusField, player.status);
+    putS16Le(record, MasterPlayerRecord::identityField, player.identity);
+    putText(record, MasterPlayerRecord::firstNameField, player.firstName);
+    putText(record, MasterPlayerRecord::lastNameField, player.lastName);
     return record;
 }
 

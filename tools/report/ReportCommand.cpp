@@ -4,6 +4,7 @@
 
 #include "ReportCommand.h"
 
+#include "CommandLine.h"
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
 #include "files/CaseInsensitivePath.h"
@@ -17,7 +18,6 @@
 #include "ReportFormat.h"
 #include "ZorbinVersion.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <QDir>
@@ -28,72 +28,58 @@ namespace zorbin {
 
 namespace {
 
+using commandLine::print;
+
 struct Options {
     QStringList folders;
-    QString goneFile;
-    QString newFile;
+    QString leftFile;
+    QString arrivedFile;
     reportformat::Format format = reportformat::Format::Text;
+    MovedRows moved = MovedRows::Omitted;
     bool help = false;
     bool version = false;
 };
 
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
 std::optional<Options> parse(const QStringList& arguments, QString* problem) {
-    Options options;
-    QString formatName = QStringLiteral("text");
-    const struct {
-        QString name;
-        QString* value;
-        const char* needed;
-    } valueOptions[] = {{QStringLiteral("--gone"), &options.goneFile, "a file name"},
-                        {QStringLiteral("--new"), &options.newFile, "a file name"},
-                        {QStringLiteral("--format"), &formatName, "text, csv or json"}};
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-            continue;
-        }
-        if (argument == QLatin1String("--version")) {
-            options.version = true;
-            continue;
-        }
-        const auto option =
-            std::find_if(std::begin(valueOptions), std::end(valueOptions), [&](const auto& o) {
-                return argument == o.name || argument.startsWith(o.name + QLatin1Char('='));
-            });
-        if (option != std::end(valueOptions)) {
-            QString value;
-            if (argument.size() > option->name.size()) {
-                value = argument.mid(option->name.size() + 1);
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            }
-            if (value.isEmpty()) {
-                *problem =
-                    QStringLiteral("%1 needs %2").arg(option->name, QLatin1String(option->needed));
-                return std::nullopt;
-            }
-            *option->value = value;
-            continue;
-        }
-        if (argument.startsWith(QLatin1String("--")) && argument != QLatin1String("--")) {
-            *problem = QStringLiteral("unknown option %1").arg(argument);
-            return std::nullopt;
-        }
-        options.folders.append(argument);
+    const QCommandLineOption help = commandLine::helpOption();
+    const QCommandLineOption version = commandLine::versionOption();
+    const QCommandLineOption leftFile =
+        commandLine::valueOption(QStringLiteral("gone"), QStringLiteral("a file name"));
+    const QCommandLineOption arrivedFile =
+        commandLine::valueOption(QStringLiteral("new"), QStringLiteral("a file name"));
+    const QCommandLineOption format =
+        commandLine::valueOption(QStringLiteral("format"), QStringLiteral("text, csv or json"));
+    const QCommandLineOption moved(QStringLiteral("moved"));
+    QCommandLineParser parser;
+    if (auto parseProblem = commandLine::parse(
+            parser, {help, version, leftFile, arrivedFile, format, moved}, arguments)) {
+        *problem = std::move(*parseProblem);
+        return std::nullopt;
     }
-    const std::optional<reportformat::Format> format = reportformat::named(formatName);
-    if (!format) {
+
+    Options options;
+    options.folders = parser.positionalArguments();
+    options.leftFile = parser.value(leftFile);
+    options.arrivedFile = parser.value(arrivedFile);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    const QString formatName = parser.isSet(format) ? parser.value(format) : QStringLiteral("text");
+    const std::optional<reportformat::Format> named = reportformat::named(formatName);
+    if (!named) {
         *problem = QStringLiteral("unknown format \"%1\" for --format: use text, csv or json")
                        .arg(formatName);
         return std::nullopt;
     }
-    options.format = *format;
+    options.format = *named;
+    if (parser.isSet(moved)) {
+        // The files hold the export's two lists only; a third list silently dropped would mislead.
+        if (parser.isSet(leftFile) || parser.isSet(arrivedFile)) {
+            *problem = QStringLiteral("--moved prints a third list, so it goes without --gone and "
+                                      "--new");
+            return std::nullopt;
+        }
+        options.moved = MovedRows::Included;
+    }
     if (!options.help && !options.version && options.folders.size() != 3) {
         *problem = QStringLiteral("three folders are needed, %1 given").arg(options.folders.size());
         return std::nullopt;
@@ -106,17 +92,18 @@ std::optional<Options> parse(const QStringList& arguments, QString* problem) {
 QString ReportCommand::usage() {
     return QStringLiteral(
         "Usage: zorbin-report PRIOR_FOLDER CURRENT_FOLDER MASTER_FOLDER [--format FORMAT]\n"
-        "                     [--gone FILE] [--new FILE]\n"
+        "                     [--gone FILE] [--new FILE] [--moved]\n"
         "\n"
         "Lists the players of the prior QEL season missing from the current one, and the players\n"
         "of the current season missing from the prior one, as Zorbin's \"Process\" does.\n"
         "\n"
         "  PRIOR_FOLDER     the prior season's folder (qelplyr.dat, qelteam.dat)\n"
-        "  CURRENT_FOLDER   the current season's folder (qelplyr.dat)\n"
+        "  CURRENT_FOLDER   the current season's folder (qelplyr.dat; qelteam.dat with --moved)\n"
         "  MASTER_FOLDER    the master folder (Mastplyr.dat)\n"
         "  --format FORMAT  print the lists as text (the default), csv or json\n"
         "  --gone FILE      write the prior season's missing players to FILE\n"
         "  --new FILE       write the current season's new players to FILE\n"
+        "  --moved          also print the players who changed teams\n"
         "  --help           show this text\n"
         "  --version        show the program's name and version\n"
         "\n"
@@ -135,10 +122,24 @@ QString ReportCommand::usage() {
         "            ],\n"
         "            \"new\": []\n"
         "          }\n"
+        "With --moved a third list follows: the players of both seasons whose team changed (a\n"
+        "trade, a signing or a release), and every row also gives the player's current team:\n"
+        "  text  under \"Players who changed teams (N):\", the prior team, \" -> \" and the\n"
+        "        current one:\n"
+        "          Dubé,Zoé               10135 Örebro Owls -> Lake City Comets\n"
+        "  csv   a fifth column, currentTeam (list,identity,name,team,currentTeam); the third\n"
+        "        list's rows are marked moved\n"
+        "  json  \"currentTeam\" in every row, and a third key, \"moved\"\n"
+        "Teams are known by name alone: a renamed team's whole roster shows as moved.\n"
+        "\n"
         "For instance, the names of the players who arrived:\n"
         "  zorbin-report PRIOR CURRENT MASTER --format json | jq -r '.new[].name'\n"
         "and a CSV file that a spreadsheet opens as a table:\n"
         "  zorbin-report PRIOR CURRENT MASTER --format csv > lists.csv\n"
+        "and the trades (a team in both seasons), one a line:\n"
+        "  zorbin-report PRIOR CURRENT MASTER --moved --format json |\n"
+        "    jq -r '.moved[] | select(.team != \"\" and .currentTeam != \"\")\n"
+        "           | \"\\(.name): \\(.team) -> \\(.currentTeam)\"'\n"
         "\n"
         "A folder may also be a Windows path (C:\\Games\\QEL\\... or Z:\\home\\...), read through\n"
         "the Wine prefix in $WINEPREFIX (which must be one), else ~/.wine when it holds the path,\n"
@@ -146,8 +147,8 @@ QString ReportCommand::usage() {
         "letter case need not match the disk.\n"
         "\n"
         "--gone and --new write a list as the window's export does (Windows-1252, CR LF),\n"
-        "whatever --format says. Nothing in the three folders is changed, and the remembered\n"
-        "folders of the window are not touched.\n"
+        "whatever --format says; --moved goes without them. Nothing in the three folders is\n"
+        "changed, and the remembered folders of the window are not touched.\n"
         "Exit status: 0 done, 1 a folder or file could not be used, 2 bad usage.\n");
 }
 
@@ -204,13 +205,13 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
     const QString& priorFolder = folders[0];
     const QString& currentFolder = folders[1];
     const QString& masterFolder = folders[2];
-    const bool printing = options->goneFile.isEmpty() && options->newFile.isEmpty();
-    const ComparisonOutcome outcome =
-        runComparison({leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
-                       leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
-                       leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName), priorFolder,
-                       currentFolder, masterFolder},
-                      wine, nullptr, printing ? ReportRows::Included : ReportRows::Omitted);
+    const bool printing = options->leftFile.isEmpty() && options->arrivedFile.isEmpty();
+    const ComparisonOutcome outcome = runComparison(
+        {leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
+         leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
+         leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName), priorFolder,
+         currentFolder, masterFolder},
+        wine, nullptr, printing ? ReportRows::Included : ReportRows::Omitted, options->moved);
     if (!outcome.lists) {
         print(err, outcome.lists.failure().message() + QLatin1Char('\n'));
         return failure;
@@ -224,8 +225,7 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
     }
 
     if (printing) {
-        const QByteArray printed =
-            reportformat::format(options->format, result.leftRows, result.arrivedRows);
+        const QByteArray printed = reportformat::format(options->format, result, options->moved);
         errno = 0;
         std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
         if (std::fflush(out) != 0 || std::ferror(out)) {
@@ -238,8 +238,8 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
     }
     const QStringList gameFiles =
         writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
-    for (const auto& [file, lines] : {std::pair{options->goneFile, &result.leftPlayers},
-                                      std::pair{options->newFile, &result.arrivedPlayers}}) {
+    for (const auto& [file, lines] : {std::pair{options->leftFile, &result.leftPlayers},
+                                      std::pair{options->arrivedFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
             continue;
         if (const auto writeFailure = listFileWriter::write(file, *lines, gameFiles)) {

@@ -4,11 +4,10 @@
 
 #pragma once
 
-#include "compare/ReportLine.h"
+#include "compare/SeasonComparison.h"
 
 #include <optional>
 #include <QByteArray>
-#include <QList>
 #include <QStringView>
 
 namespace zorbin {
@@ -22,10 +21,11 @@ enum class Format { Text, Csv, Json };
 // The format called `name` on the command line ("text", "csv" or "json"), nothing for another.
 [[nodiscard]] std::optional<Format> named(QStringView name);
 
-// `gone` are the prior season's players missing from the current one, `arrived` the reverse.
-// Text is in the locale's encoding, CSV and JSON in UTF-8.
-[[nodiscard]] QByteArray format(Format format, const QList<ReportRow>& gone,
-                                const QList<ReportRow>& arrived);
+// The rows of `lists`: the players who left, those who arrived and, with MovedRows::Included, those
+// who changed teams, each row then with its current team. Text is in the locale's encoding, CSV and
+// JSON in UTF-8.
+[[nodiscard]] QByteArray format(Format format, const SeasonLists& lists,
+                                MovedRows moved = MovedRows::Omitted);
 
 } // namespace reportformat
 

@@ -166,6 +166,10 @@ constexpr int prospectCount = 2; // arrivals already on a prior-season roster
 constexpr int retiredCount = 5;  // players of earlier seasons: in the master file only
 constexpr int missingFromMasterEach = 3;
 constexpr std::int16_t staleStatus = 1;
+// The off season's moves between the two team files.
+constexpr int tradeCount = 3;
+constexpr int releaseCount = 2;
+constexpr int unsignedArrivalCount = 3;
 
 struct Name {
     QByteArray first;
@@ -335,6 +339,44 @@ SampleLeague::SampleLeague(std::uint32_t seed) : seed_(seed) {
             masterPlayers_.push_back(PlayerEntry{id, old.first, old.last, staleStatus});
         }
     }
+
+    // Current season's teams, drawn last so that the other files stay what they were: the prior
+    // rosters without the leavers, then an off season's moves.
+    for (const TeamEntry& team : priorTeams_) {
+        if (team.status != 0)
+            continue;
+        TeamEntry entry = team;
+        std::erase_if(entry.roster, [&leaving](std::int16_t id) { return leaving.contains(id); });
+        currentTeams_.push_back(std::move(entry));
+    }
+    const int lastTeam = static_cast<int>(currentTeams_.size()) - 1;
+    const auto anyTeam = [&]() -> TeamEntry& {
+        return currentTeams_[static_cast<std::size_t>(draw.between(0, lastTeam))];
+    };
+    const auto anySeat = [&](const TeamEntry& team) {
+        return static_cast<std::size_t>(draw.between(0, static_cast<int>(team.roster.size()) - 1));
+    };
+    for (int trade = 0; trade < tradeCount; ++trade) {
+        TeamEntry& one = anyTeam();
+        TeamEntry& other = anyTeam();
+        std::swap(one.roster[anySeat(one)], other.roster[anySeat(other)]);
+    }
+    for (int release = 0; release < releaseCount; ++release) {
+        TeamEntry& team = anyTeam();
+        team.roster.erase(team.roster.begin() + static_cast<std::ptrdiff_t>(anySeat(team)));
+    }
+    // Free agents who stayed are signed, and so are most arrivals who were no prospects.
+    std::vector<std::int16_t> signings;
+    for (const std::int16_t id : freeAgents) {
+        if (!leaving.contains(id))
+            signings.push_back(id);
+    }
+    signings.insert(signings.end(), arrivals.begin() + prospectCount,
+                    arrivals.end() - unsignedArrivalCount);
+    for (const std::int16_t id : signings)
+        anyTeam().roster.push_back(id);
+    // A renamed team: the files know a team only by its name, so its whole roster shows as moved.
+    currentTeams_.back().nameSecondPart = windows1252("Dragons");
 }
 
 QString SampleLeague::priorFolder(const QString& root) {
@@ -358,9 +400,11 @@ std::optional<FileFailure> SampleLeague::writeTo(const QString& root) const {
                                QString::fromStdString(error.message())};
         }
     }
-    const std::array<std::pair<QString, QByteArray>, 4> files{{
+    const std::array<std::pair<QString, QByteArray>, 5> files{{
         {QDir(priorFolder(root)).filePath(TeamRecord::fileName),
          LeagueFileWriter::teamFile(priorTeams_)},
+        {QDir(currentFolder(root)).filePath(TeamRecord::fileName),
+         LeagueFileWriter::teamFile(currentTeams_)},
         {QDir(priorFolder(root)).filePath(PlayerRecord::fileName),
          LeagueFileWriter::playerFile(priorPlayers_)},
         {QDir(currentFolder(root)).filePath(PlayerRecord::fileName),

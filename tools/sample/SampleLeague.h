@@ -18,7 +18,8 @@ namespace zorbin::sample {
 // about one player in eight leaving and one in eight arriving. It also holds what real leagues
 // hold and a comparison must cope with: players missing from the master file, players on no
 // roster, stale records (status not 0) in every file, and a display name longer than the 21
-// characters of the name column. The same seed always gives the same league, byte for byte.
+// characters of the name column. Between the two team files, players are traded, released and
+// signed, and one team is renamed. The same seed always gives the same league, byte for byte.
 class SampleLeague {
 public:
     static constexpr std::uint32_t defaultSeed = 2011;
@@ -38,14 +39,17 @@ public:
     [[nodiscard]] const std::vector<league::PlayerEntry>& masterPlayers() const {
         return masterPlayers_;
     }
+    [[nodiscard]] const std::vector<league::TeamEntry>& currentTeams() const {
+        return currentTeams_;
+    }
 
     // Where writeTo() puts the three QEL folders under `root`.
     [[nodiscard]] static QString priorFolder(const QString& root);
     [[nodiscard]] static QString currentFolder(const QString& root);
     [[nodiscard]] static QString masterFolder(const QString& root);
 
-    // Writes root/prior/{qelteam.dat,qelplyr.dat}, root/current/qelplyr.dat and
-    // root/master/Mastplyr.dat, creating the folders and replacing those four files. Returns what
+    // Writes root/prior/{qelteam.dat,qelplyr.dat}, root/current/{qelteam.dat,qelplyr.dat} and
+    // root/master/Mastplyr.dat, creating the folders and replacing those five files. Returns what
     // failed and why, or nothing.
     [[nodiscard]] std::optional<FileFailure> writeTo(const QString& root) const;
 
@@ -55,6 +59,7 @@ private:
     std::vector<league::PlayerEntry> priorPlayers_;
     std::vector<league::PlayerEntry> currentPlayers_;
     std::vector<league::PlayerEntry> masterPlayers_;
+    std::vector<league::TeamEntry> currentTeams_;
 };
 
 } // namespace zorbin::sample

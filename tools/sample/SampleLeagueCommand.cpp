@@ -4,6 +4,7 @@
 
 #include "SampleLeagueCommand.h"
 
+#include "CommandLine.h"
 #include "SampleLeague.h"
 #include "settings/RememberedFolders.h"
 #include "ZorbinVersion.h"
@@ -25,43 +26,34 @@ struct Options {
     bool version = false;
 };
 
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
+using commandLine::print;
 
 std::optional<Options> parse(const QStringList& arguments, QString* problem) {
+    const QCommandLineOption help = commandLine::helpOption();
+    const QCommandLineOption version = commandLine::versionOption();
+    const QCommandLineOption remember(QStringLiteral("remember"));
+    const QCommandLineOption seed = commandLine::valueOption(
+        QStringLiteral("seed"), QStringLiteral("a whole number from 0 to 4294967295"));
+    QCommandLineParser parser;
+    if (auto parseProblem =
+            commandLine::parse(parser, {help, version, remember, seed}, arguments)) {
+        *problem = std::move(*parseProblem);
+        return std::nullopt;
+    }
+
     Options options;
-    QStringList folders;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else if (argument == QLatin1String("--version")) {
-            options.version = true;
-        } else if (argument == QLatin1String("--remember")) {
-            options.remember = true;
-        } else if (argument == QLatin1String("--seed") ||
-                   argument.startsWith(QLatin1String("--seed="))) {
-            QString value;
-            if (argument.contains(QLatin1Char('=')))
-                value = argument.section(QLatin1Char('='), 1);
-            else if (i + 1 < arguments.size())
-                value = arguments[++i];
-            bool ok = false;
-            const uint seed = value.toUInt(&ok, 10);
-            if (!ok) {
-                *problem = QStringLiteral("--seed needs a whole number from 0 to 4294967295");
-                return std::nullopt;
-            }
-            options.seed = seed;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            *problem = QStringLiteral("unknown option %1").arg(argument);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.remember = parser.isSet(remember);
+    if (parser.isSet(seed)) {
+        bool ok = false;
+        options.seed = parser.value(seed).toUInt(&ok, 10);
+        if (!ok) {
+            *problem = QStringLiteral("--seed needs %1").arg(seed.description());
             return std::nullopt;
-        } else {
-            folders.append(argument);
         }
     }
+    const QStringList folders = parser.positionalArguments();
     if (!options.help && !options.version && folders.size() != 1) {
         *problem = QStringLiteral("one output folder is needed, %1 given").arg(folders.size());
         return std::nullopt;
@@ -101,7 +93,7 @@ QString SampleLeagueCommand::usage() {
                "\n"
                "Writes a made-up QEL league of two seasons to try Zorbin on:\n"
                "  OUTPUT_FOLDER/prior/qelteam.dat and qelplyr.dat   the prior season\n"
-               "  OUTPUT_FOLDER/current/qelplyr.dat                 the current season\n"
+               "  OUTPUT_FOLDER/current/qelteam.dat and qelplyr.dat the current season\n"
                "  OUTPUT_FOLDER/master/Mastplyr.dat                 the master players\n"
                "\n"
                "  --seed N     another league (0 to 4294967295; default %1); a seed always gives "
@@ -161,13 +153,14 @@ int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::
     print(out,
           QStringLiteral("Sample league (seed %1) written to %2\n"
                          "  prior season    %3: %4 teams, %5 players\n"
-                         "  current season  %6: %7 players\n"
-                         "  master          %8: %9 players\n")
+                         "  current season  %6: %7 teams, %8 players\n"
+                         "  master          %9: %10 players\n")
               .arg(QString::number(options->seed), root, prior)
               .arg(std::count_if(league.priorTeams().begin(), league.priorTeams().end(),
                                  [](const league::TeamEntry& team) { return team.status == 0; }))
               .arg(liveRecords(league.priorPlayers()))
               .arg(current)
+              .arg(league.currentTeams().size())
               .arg(liveRecords(league.currentPlayers()))
               .arg(master)
               .arg(liveRecords(league.masterPlayers())));

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "window/FocusOutline.h"
+
+class QWidget;
+
+namespace zorbin {
+
+// A list (any item view) whose frame stays whole at every scale and that shows the keyboard focus
+// on its whole box.
+template <typename ItemView> class FramedList : public ItemView {
+public:
+    // At a fractional scale such as 1.25 the list's contents round outward onto the right and
+    // bottom lines of its frame; a pixel of margin there keeps those lines clear.
+    static constexpr int frameMargin = 1;
+
+    explicit FramedList(QWidget* parent = nullptr) : ItemView(parent) {
+        this->setViewportMargins(0, 0, frameMargin, frameMargin);
+        new FocusOutline(this);
+    }
+};
+
+} // namespace zorbin
