@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorbin {
 
@@ -124,6 +125,29 @@ QList<LauncherFolder> launcherFolders(const QString& home) {
         {home + QStringLiteral("/.local/share/wineprefixes"), WineLauncher::Winetricks},
         {home + QStringLiteral("/.PlayOnLinux/wineprefix"), WineLauncher::PlayOnLinux},
     };
+}
+
+// The canonical folder the drive link `link` leads to. Wine's own links, "../drive_c" and absolute
+// ones such as "/", are followed without resolving the prefix's long path once more, which would be
+// most of the time discovery takes; any other is resolved whole.
+QString driveRoot(const QString& link, const QString& canonicalFolder, bool dosdevicesIsLink) {
+    char target[4096];
+    const ssize_t length = ::readlink(QFile::encodeName(link).constData(), target, sizeof target);
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof target) {
+        const QByteArray text(target, length);
+        if (text.startsWith('/'))
+            return QFileInfo(QFile::decodeName(text)).canonicalFilePath();
+        // "../x" from dosdevices is x in the prefix, unless dosdevices is itself a link.
+        const QByteArray inPrefix = text.mid(3);
+        if (!dosdevicesIsLink && text.startsWith("../") && !inPrefix.isEmpty() &&
+            !inPrefix.contains('/') && inPrefix != "." && inPrefix != "..") {
+            const QString folder = canonicalFolder + QLatin1Char('/') + QFile::decodeName(inPrefix);
+            const QFileInfo info(folder);
+            if (!info.isSymLink())
+                return info.isDir() ? folder : QString();
+        }
+    }
+    return QFileInfo(link).canonicalFilePath();
 }
 
 bool isPrefixFolder(const QString& folder) {
@@ -385,7 +409,8 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
         const QChar letter = entry[0].toUpper();
         if (letter < QLatin1Char('A') || letter > QLatin1Char('Z'))
             continue;
-        const QString root = QFileInfo(dosdevices + QLatin1Char('/') + entry).canonicalFilePath();
+        const QString root = driveRoot(dosdevices + QLatin1Char('/') + entry, prefix.folder,
+                                       dosdevicesInfo.isSymLink());
         if (root.isEmpty() || !QFileInfo(root).isDir())
             continue;
         if (prefix.drive(letter))

@@ -68,6 +68,11 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     home.makePrefix("Games/epic");
     home.makePrefix("Games/Heroic/Prefixes/default/Hades");
     home.makePrefix(".local/share/wineprefixes/qel2");
+    // A drive_c moved to another disk and linked back: C: is where it now is.
+    const QString moved = home.makePrefix(".local/share/wineprefixes/moved");
+    ASSERT_TRUE(QDir().mkpath(h + "/disk2"));
+    ASSERT_TRUE(QDir(moved).rename("drive_c", h + "/disk2/drive_c"));
+    ASSERT_TRUE(QFile::link(h + "/disk2/drive_c", moved + "/drive_c"));
     home.makePrefix(".wine-qel");
     home.makePrefix(".PlayOnLinux/wineprefix/qel");
     // A prefix Wine made without dosdevices still has C:.
@@ -107,6 +112,7 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     // Root reads every folder whatever its permissions.
     if (::geteuid() == 0)
         expected.append("C: (locked) " + h + "/Games/locked/drive_c");
+    expected.append("C: (moved) " + h + "/disk2/drive_c");
     expected.append("C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
     expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
     expected.append("C: (Steam 22380) " + h + "/" + steam +
