@@ -21,8 +21,8 @@ namespace userPath {
 struct Resolved {
     QString path;      // the path on this machine
     QString driveRoot; // a Windows path's Wine drive root; empty for a native path
-    QString
-        prefixFolder; // the Wine prefix a Windows path was read through; empty for a native path
+    // The Wine prefix a Windows path was read through; empty for a native path.
+    QString prefixFolder;
     // Which prefix a Windows path was read through, when that was not ~/.wine, for a user who may
     // keep copies of a league in several: empty otherwise.
     QString note;

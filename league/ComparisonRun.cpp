@@ -4,9 +4,12 @@
 
 #include "league/ComparisonRun.h"
 
+#include "files/UserPath.h"
 #include "league/LeagueFiles.h"
 #include "records/TeamRecord.h"
 #include "settings/RememberedFolders.h"
+
+#include <utility>
 
 namespace zorbin {
 
@@ -26,12 +29,23 @@ ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvi
         return outcome;
     outcome.compared = true;
 
-    // A typed path may be a Windows one, or differ from the disk in letter case; one that names
-    // nothing here is read as typed, so that the failure names what the user wrote.
+    // A typed path may be a Windows one, or differ from the disk in letter case. A Windows path
+    // that no Wine prefix holds keeps the reason, which says where prefixes were looked for; any
+    // other path that names nothing here is read as typed, so that the failure names what the
+    // user wrote.
+    std::optional<FileFailure> unresolved[3];
+    const auto typed = [&wine](const QString& text, std::optional<FileFailure>& reason) {
+        const Result<userPath::Resolved> resolved = userPath::resolve(text, wine);
+        if (resolved)
+            return resolved->path;
+        if (userPath::isWindowsPath(text))
+            reason = resolved.failure();
+        return text;
+    };
     const SeasonFiles files{leagueFiles::pathIn(request.priorFolder, TeamRecord::fileName),
-                            leagueFiles::typedFile(request.priorPlayerFile, wine),
-                            leagueFiles::typedFile(request.currentPlayerFile, wine),
-                            leagueFiles::typedFile(request.masterPlayerFile, wine),
+                            typed(request.priorPlayerFile, unresolved[0]),
+                            typed(request.currentPlayerFile, unresolved[1]),
+                            typed(request.masterPlayerFile, unresolved[2]),
                             moved == MovedRows::Included
                                 ? leagueFiles::pathIn(request.currentFolder, TeamRecord::fileName)
                                 : QString()};
@@ -43,7 +57,16 @@ ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvi
             request.priorFolder, request.currentFolder, request.masterFolder,
             {files.priorPlayerFile, files.currentPlayerFile, files.masterPlayerFile});
     }
+    for (const auto& [reason, file] : {std::pair{&unresolved[0], SeasonFile::PriorPlayer},
+                                       std::pair{&unresolved[1], SeasonFile::CurrentPlayer}}) {
+        if (*reason) {
+            outcome.lists = ComparisonFailure{file, **reason};
+            return outcome;
+        }
+    }
     outcome.lists = compareSeasons(files, rows, moved);
+    if (outcome.lists && unresolved[2])
+        outcome.lists.value().masterUnread = unresolved[2];
     return outcome;
 }
 

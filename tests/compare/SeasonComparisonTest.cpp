@@ -188,6 +188,17 @@ TEST_F(SeasonComparisonTest, AnUnreadableTeamFileEndsTheRunAndAMasterFileOnlyLos
         EXPECT_TRUE(result.masterNotice.contains(master)) << result.masterNotice.toStdString();
         EXPECT_TRUE(result.masterNotice.contains("current season only"));
     }
+
+    // A typed Windows path that no Wine prefix holds says where prefixes were looked for, rather
+    // than that a file by that odd name is missing.
+    ComparisonRequest windowsPaths = input();
+    windowsPaths.masterPlayerFile = R"(C:\QEL\Mastplyr.dat)";
+    result = run(windowsPaths);
+    EXPECT_TRUE(result.masterNotice.contains("Wine prefix")) << result.masterNotice.toStdString();
+    windowsPaths.currentPlayerFile = R"(C:\QEL\S11\qelplyr.dat)";
+    result = run(windowsPaths);
+    EXPECT_TRUE(result.message.contains("Wine prefix")) << result.message.toStdString();
+    EXPECT_TRUE(result.arrivedPlayers.isEmpty());
 }
 
 TEST_F(SeasonComparisonTest, FilesAreFoundWithoutRegardToLetterCase) {
