@@ -22,10 +22,11 @@ bool Exists(const QString& basefile) {
 }
 
 std::optional<FileFailure> presenceFailure(const QString& basefile) {
-    if (auto failure = caseInsensitivePath::lookupFailure(basefile, QStringLiteral("read")))
-        return failure;
+    // The usual answer first: the reason is looked for only when there is something to explain.
     if (Exists(basefile))
         return std::nullopt;
+    if (auto failure = caseInsensitivePath::lookupFailure(basefile, QStringLiteral("read")))
+        return failure;
     return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(basefile),
                        QStringLiteral("The file is missing or empty"), true};
 }
