@@ -4,7 +4,7 @@
 
 #include "files/WinePrefixes.h"
 #include "window/DesktopDialogs.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "ZorbinVersion.h"
 
 #include <cstdio>
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
 
     zorbin::DesktopDialogs::keepQtSettingsUnwritten();
     zorbin::DesktopDialogs dialogs;
-    zorbin::Form1 window(dialogs, zorbin::WineEnvironment::ofProcess());
+    zorbin::MainWindow window(dialogs, zorbin::WineEnvironment::ofProcess());
     window.show();
     // The window's own icon, which X's task bars show: the icon theme's, else the built-in one.
     // Looking it up in the theme takes longer than the rest of showing the window, so the window

@@ -10,7 +10,7 @@
 #include "files/WinePrefixes.h"
 #include "SilentDialogs.h"
 #include "window/DesktopDialogs.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -130,7 +130,7 @@ void windowStartUp(benchmark::State& state) {
     SilentDialogs dialogs;
     inPreparedHome(prepared, [&] {
         for (auto _ : state) {
-            auto form = std::make_unique<zorbin::Form1>(
+            auto form = std::make_unique<zorbin::MainWindow>(
                 dialogs, zorbin::WineEnvironment{prepared.home.path(), {}});
             form->show();
             while (!form->windowHandle() || !form->windowHandle()->isExposed())
@@ -174,7 +174,7 @@ int showBareWindow(int argc, char** argv) {
     new QListView(&window);
     for (int button = 0; button < 4; ++button)
         new QPushButton(QStringLiteral("Button"), &window);
-    window.resize(zorbin::Form1::designClientSize);
+    window.resize(zorbin::MainWindow::designClientSize);
     window.show();
     return QApplication::exec();
 }

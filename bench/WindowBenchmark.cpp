@@ -8,7 +8,7 @@
 #include "settings/RememberedFolders.h"
 #include "SilentDialogs.h"
 #include "window/DesktopDialogs.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 #include "window/ReportListModel.h"
 
 #include <benchmark/benchmark.h>
@@ -26,7 +26,7 @@ using zorbin::bench::SilentDialogs;
 
 struct OpenWindow {
     SilentDialogs dialogs;
-    zorbin::Form1 form{dialogs, zorbin::WineEnvironment{}};
+    zorbin::MainWindow form{dialogs, zorbin::WineEnvironment{}};
     QListView* list1 = form.findChild<QListView*>(QStringLiteral("List1"));
     QListView* list2 = form.findChild<QListView*>(QStringLiteral("List2"));
     QPushButton* process = form.findChild<QPushButton*>(QStringLiteral("cmdProcess"));
@@ -88,7 +88,7 @@ void engineRun(benchmark::State& state) {
     const LargestLeague& league = LargestLeague::instance();
     const zorbin::SeasonFiles files = league.seasonFiles();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(remembered.SaveFolders(
+        benchmark::DoNotOptimize(remembered.saveFolders(
             league.folder("prior"), league.folder("current"), league.folder("master")));
         benchmark::DoNotOptimize(zorbin::compareSeasons(files));
     }

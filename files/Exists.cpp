@@ -11,7 +11,7 @@
 
 namespace zorbin {
 
-bool Exists(const QString& basefile) {
+bool exists(const QString& basefile) {
     if (basefile.isEmpty())
         return false;
     const QByteArray name = QFile::encodeName(caseInsensitivePath::resolve(basefile));
@@ -23,7 +23,7 @@ bool Exists(const QString& basefile) {
 
 std::optional<FileFailure> presenceFailure(const QString& basefile) {
     // The usual answer first: the reason is looked for only when there is something to explain.
-    if (Exists(basefile))
+    if (exists(basefile))
         return std::nullopt;
     if (auto failure = caseInsensitivePath::lookupFailure(basefile, QStringLiteral("read")))
         return failure;

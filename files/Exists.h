@@ -14,9 +14,9 @@ namespace zorbin {
 // The presence test: true exactly when the named file (found without regard to letter case) is a
 // file whose length can be obtained and is not 0. A folder is never present. Every failure counts
 // as "not present"; the file is never opened.
-[[nodiscard]] bool Exists(const QString& basefile);
+[[nodiscard]] bool exists(const QString& basefile);
 
-// Why Exists(basefile) is false, for a caller that has to say so: nothing when it is true. A file
+// Why exists(basefile) is false, for a caller that has to say so: nothing when it is true. A file
 // that is not there, is empty or is not a file with a length (a folder, a FIFO) gives a failure
 // marked missing; one that can't be looked at gives the system's reason, so a folder on the way
 // that can't be entered reads "Permission denied" and is not taken for a missing file.

@@ -126,7 +126,7 @@ void restoreFromDisk(const QByteArray& content, bool otherCase) {
                           "cannot write %s", qPrintable(path));
     }
     const RestoredFolders restored =
-        RememberedFolders(working.path(), WineEnvironment{}).RestoreFolders();
+        RememberedFolders(working.path(), WineEnvironment{}).restoreFolders();
     const QStringList restoredCalls = calls(Column::Prior, restored.prior) +
                                       calls(Column::Current, restored.current) +
                                       calls(Column::Master, restored.master);

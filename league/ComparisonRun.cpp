@@ -53,7 +53,7 @@ ComparisonOutcome runComparison(const ComparisonRequest& request, const WineEnvi
     // The typed files may lie outside the three folders; a remembered file must not be a second
     // name of one of them either.
     if (remembered) {
-        outcome.notRemembered = remembered->SaveFolders(
+        outcome.notRemembered = remembered->saveFolders(
             request.priorFolder, request.currentFolder, request.masterFolder,
             {files.priorPlayerFile, files.currentPlayerFile, files.masterPlayerFile});
     }

@@ -76,7 +76,7 @@ Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
     return content;
 }
 
-std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFolder,
+std::optional<FileFailure> RememberedFolders::saveFolders(const QString& priorFolder,
                                                           const QString& currentFolder,
                                                           const QString& masterFolder,
                                                           const QStringList& gameFiles) const {
@@ -95,7 +95,7 @@ std::optional<FileFailure> RememberedFolders::SaveFolders(const QString& priorFo
     return seasonFailure ? seasonFailure : masterFailure;
 }
 
-RestoredFolders RememberedFolders::RestoreFolders() const {
+RestoredFolders RememberedFolders::restoreFolders() const {
     RestoredFolders restored;
     const auto restoreColumn = [this](const QByteArray& entry) -> std::optional<RestoredColumn> {
         const QString text = entryText(entry);
@@ -121,7 +121,7 @@ RestoredFolders RememberedFolders::RestoreFolders() const {
 
     // Season folders. A file that can't be read or created restores nothing for its columns but
     // keeps nothing else from being restored.
-    if (Exists(pathOf(seasonFileReadName))) {
+    if (exists(pathOf(seasonFileReadName))) {
         if (const Result<QByteArray> content = readFile(seasonFileReadName)) {
             RememberedFieldReader reader(*content);
             if (const std::optional<QByteArray> priorEntry = reader.nextField()) {
@@ -135,7 +135,7 @@ RestoredFolders RememberedFolders::RestoreFolders() const {
     }
 
     // Master folder.
-    if (Exists(pathOf(masterFileReadName))) {
+    if (exists(pathOf(masterFileReadName))) {
         if (const Result<QByteArray> content = readFile(masterFileReadName)) {
             RememberedFieldReader reader(*content);
             if (const std::optional<QByteArray> masterEntry = reader.nextField())

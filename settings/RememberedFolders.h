@@ -52,7 +52,7 @@ public:
     // line format cannot carry leaves both files as they were and is returned as the failure. A
     // file that is, or leads to, a game file (by name, link, or as a second name of one of the
     // three folders' game files or of `gameFiles`) is refused and left as it was.
-    [[nodiscard]] std::optional<FileFailure> SaveFolders(const QString& priorFolder,
+    [[nodiscard]] std::optional<FileFailure> saveFolders(const QString& priorFolder,
                                                          const QString& currentFolder,
                                                          const QString& masterFolder,
                                                          const QStringList& gameFiles = {}) const;
@@ -61,7 +61,7 @@ public:
     // case. A missing or empty file is created empty and restores nothing; a file that can't be
     // read or created restores nothing for its columns. Every failure passes in silence, and
     // neither file keeps the other's columns from being restored.
-    [[nodiscard]] RestoredFolders RestoreFolders() const;
+    [[nodiscard]] RestoredFolders restoreFolders() const;
 
     // An entry's bytes as text: a Windows path, as the original program wrote it, in the Windows
     // code page; any other in the file-name encoding this program writes its own entries in.

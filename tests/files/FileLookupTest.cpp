@@ -33,17 +33,17 @@ TEST(Exists, TrueOnlyForAFileWithALengthAboveZero) {
     LeagueFolder league;
     LeagueFolder::writeBytes(league.priorFolder() + "/Qelplyr.DAT", "1");
     LeagueFolder::writeBytes(league.currentPlayerFile(), {});
-    EXPECT_TRUE(Exists(league.priorPlayerFile())); // found in another letter case
-    EXPECT_FALSE(Exists(league.currentPlayerFile()));
-    EXPECT_FALSE(Exists(league.masterPlayerFile()));
-    EXPECT_FALSE(Exists(league.masterFolder()));
-    EXPECT_FALSE(Exists(QString()));
-    EXPECT_FALSE(Exists(QStringLiteral("/proc/self/no such file")));
+    EXPECT_TRUE(exists(league.priorPlayerFile())); // found in another letter case
+    EXPECT_FALSE(exists(league.currentPlayerFile()));
+    EXPECT_FALSE(exists(league.masterPlayerFile()));
+    EXPECT_FALSE(exists(league.masterFolder()));
+    EXPECT_FALSE(exists(QString()));
+    EXPECT_FALSE(exists(QStringLiteral("/proc/self/no such file")));
 
     // A bare name is taken relative to the working folder at the moment of the test.
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(league.priorFolder()));
-    EXPECT_TRUE(Exists(QStringLiteral("qelplyr.dat")));
+    EXPECT_TRUE(exists(QStringLiteral("qelplyr.dat")));
     QDir::setCurrent(before);
 }
 

@@ -41,7 +41,7 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGo
     // /proc takes no new files, not even from root.
     const RememberedFolders unwritable(QStringLiteral("/proc"), WineEnvironment{});
     const std::optional<FileFailure> failure =
-        unwritable.SaveFolders(league.priorFolder(), league.currentFolder(), league.masterFolder());
+        unwritable.saveFolders(league.priorFolder(), league.currentFolder(), league.masterFolder());
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->message(), writeFailure("/proc/MissDir.Txt", qt_error_string(ENOENT)));
 
@@ -57,7 +57,7 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGo
     QStringList restored;
     {
         const HangWatchdog watchdog("Restoring from /proc", std::chrono::seconds(60));
-        restored = restoredFolders(unwritable.RestoreFolders());
+        restored = restoredFolders(unwritable.restoreFolders());
     }
     EXPECT_TRUE(restored.isEmpty());
 }
@@ -75,7 +75,7 @@ TEST_F(RememberedFolderFailureTest,
     EXPECT_EQ(contentOf(scratch.filePath("QELMdir.txt")),
               RememberedFolders::entryLine(league.masterFolder()));
 
-    (void)RememberedFolders(scratch.path(), WineEnvironment{}).RestoreFolders();
+    (void)RememberedFolders(scratch.path(), WineEnvironment{}).restoreFolders();
     EXPECT_EQ(contentOf(scratch.filePath("MissDir.txt/keep.txt")), "kept");
 }
 
@@ -85,20 +85,20 @@ TEST_F(RememberedFolderFailureTest, RememberedFilesThatAreFifosNeverBlockSavingO
     const RememberedFolders remembered(scratch.path(), WineEnvironment{});
     {
         const HangWatchdog watchdog("Restoring from FIFOs", std::chrono::seconds(60));
-        EXPECT_TRUE(restoredFolders(remembered.RestoreFolders()).isEmpty());
+        EXPECT_TRUE(restoredFolders(remembered.restoreFolders()).isEmpty());
     }
 
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Fifo);
     const ProcessOutcome result = process();
     EXPECT_TRUE(result.saveNotice.isEmpty()) << result.saveNotice.toStdString();
-    EXPECT_EQ(restoredFolders(remembered.RestoreFolders()),
+    EXPECT_EQ(restoredFolders(remembered.restoreFolders()),
               (QStringList{"0 " + league.priorFolder() + "/", "1 " + league.currentFolder() + "/",
                            "2 " + league.masterFolder() + "/"}));
 }
 
 TEST_F(RememberedFolderFailureTest, AFullDiskKeepsTheFoldersRememberedBefore) {
     const RememberedFolders remembered(scratch.path(), WineEnvironment{});
-    ASSERT_FALSE(remembered.SaveFolders("/earlier/prior", "/earlier/current", "/earlier/master"));
+    ASSERT_FALSE(remembered.saveFolders("/earlier/prior", "/earlier/current", "/earlier/master"));
     const QByteArray season = contentOf(scratch.filePath("MissDir.Txt"));
     const QByteArray master = contentOf(scratch.filePath("QELMdir.txt"));
 
@@ -106,7 +106,7 @@ TEST_F(RememberedFolderFailureTest, AFullDiskKeepsTheFoldersRememberedBefore) {
     {
         const FileSizeLimit limit(8);
         ASSERT_TRUE(limit.active());
-        failure = remembered.SaveFolders(league.priorFolder(), league.currentFolder(),
+        failure = remembered.saveFolders(league.priorFolder(), league.currentFolder(),
                                          league.masterFolder());
     }
     ASSERT_TRUE(failure.has_value()) << "saving claimed success";
@@ -180,7 +180,7 @@ TEST_F(RememberedFolderFailureTest, AFileLeadingToAGameFileIsRefusedAndTheRunGoe
 
         // Nor does the restore, which creates a missing or empty file, write through the link.
         LeagueFolder::writeBytes(other, {});
-        (void)RememberedFolders(scratch.path(), WineEnvironment{}).RestoreFolders();
+        (void)RememberedFolders(scratch.path(), WineEnvironment{}).restoreFolders();
         EXPECT_EQ(contentOf(link.target), targetBefore);
     }
 }
@@ -214,7 +214,7 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderTheUserCannotWriteToNamesTheFi
         {
             const OrdinaryUser ordinary;
             failure = RememberedFolders(QStringLiteral("."), WineEnvironment{})
-                          .SaveFolders(league.priorFolder(), league.currentFolder(),
+                          .saveFolders(league.priorFolder(), league.currentFolder(),
                                        league.masterFolder());
         }
         ASSERT_TRUE(QFile::setPermissions(scratch.path(),

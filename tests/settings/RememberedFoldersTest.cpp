@@ -76,13 +76,13 @@ protected:
 };
 
 TEST_F(RememberedFoldersTest, SaveWritesQuotedLinesWithTheSeparatorAlwaysAppended) {
-    ASSERT_FALSE(folders.SaveFolders("/League/S10", "/League/S11", "/"));
+    ASSERT_FALSE(folders.saveFolders("/League/S10", "/League/S11", "/"));
     EXPECT_EQ(read("MissDir.Txt"), QByteArray("\"/League/S10/\"\r\n\"/League/S11/\"\r\n"));
     EXPECT_EQ(read("MissDir.Txt").size(), 32);
     EXPECT_EQ(read("QELMdir.txt"), QByteArray("\"//\"\r\n"));
 
     // Saving again replaces, never appends.
-    ASSERT_FALSE(folders.SaveFolders("/a", "/b", "/c"));
+    ASSERT_FALSE(folders.saveFolders("/a", "/b", "/c"));
     EXPECT_EQ(read("MissDir.Txt"), QByteArray("\"/a/\"\r\n\"/b/\"\r\n"));
     EXPECT_EQ(files(), (QStringList{"MissDir.Txt", "QELMdir.txt"}));
 }
@@ -90,13 +90,13 @@ TEST_F(RememberedFoldersTest, SaveWritesQuotedLinesWithTheSeparatorAlwaysAppende
 TEST_F(RememberedFoldersTest, ANameInAnotherLetterCaseIsOneFileAndIsRewritten) {
     test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), "old");
     test::LeagueFolder::writeBytes(working.filePath("QELMDIR.TXT"), "old");
-    ASSERT_FALSE(folders.SaveFolders("/p", "/c", "/m"));
+    ASSERT_FALSE(folders.saveFolders("/p", "/c", "/m"));
     EXPECT_EQ(files(), (QStringList{"MissDir.txt", "QELMDIR.TXT"}));
     EXPECT_EQ(read("QELMDIR.TXT"), QByteArray("\"/m/\"\r\n"));
 }
 
 TEST_F(RememberedFoldersTest, AFolderTheLineFormatCannotCarryLeavesBothFilesAsTheyWere) {
-    ASSERT_FALSE(folders.SaveFolders("/League/S10", "/League/S11", "/Game"));
+    ASSERT_FALSE(folders.saveFolders("/League/S10", "/League/S11", "/Game"));
     const QByteArray seasons = read("MissDir.Txt");
     const QByteArray master = read("QELMdir.txt");
     for (const QString& odd :
@@ -104,7 +104,7 @@ TEST_F(RememberedFoldersTest, AFolderTheLineFormatCannotCarryLeavesBothFilesAsTh
         for (int column = 0; column < 3; ++column) {
             QStringList chosen = {"/p", "/c", "/m"};
             chosen[column] = odd;
-            const auto failure = folders.SaveFolders(chosen[0], chosen[1], chosen[2]);
+            const auto failure = folders.saveFolders(chosen[0], chosen[1], chosen[2]);
             ASSERT_TRUE(failure) << odd.toStdString();
             EXPECT_EQ(failure->path, odd);
             EXPECT_TRUE(failure->message().contains("double quote"));
@@ -116,7 +116,7 @@ TEST_F(RememberedFoldersTest, AFolderTheLineFormatCannotCarryLeavesBothFilesAsTh
 
 TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
     const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"), WineEnvironment{});
-    const auto failure = unwritable.SaveFolders("/p", "/c", "/m");
+    const auto failure = unwritable.saveFolders("/p", "/c", "/m");
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, QStringLiteral("/proc/zorbin-missing/MissDir.Txt"));
     EXPECT_FALSE(failure->reason.isEmpty());
@@ -125,8 +125,8 @@ TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
 TEST_F(RememberedFoldersTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWasSaved) {
     const QString prior = made("League/S10");
     const QString current = made("League/S11");
-    ASSERT_FALSE(folders.SaveFolders(prior, current, "/"));
-    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+    ASSERT_FALSE(folders.saveFolders(prior, current, "/"));
+    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
               (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/",
                                     "drive 1 " + current + "/", "folder 1 " + current + "/",
                                     "drive 2 //", "folder 2 //"}));
@@ -135,12 +135,12 @@ TEST_F(RememberedFoldersTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWas
     // has gone: its column stays where it stood, and the others are restored.
     QDir(prior).removeRecursively();
     const QString closed = made("League/Closed/S11");
-    ASSERT_FALSE(folders.SaveFolders(prior, closed, "/"));
+    ASSERT_FALSE(folders.saveFolders(prior, closed, "/"));
     QFile::setPermissions(working.filePath("League/Closed"), QFileDevice::ReadOwner);
     std::vector<QString> calls;
     {
         const test::OrdinaryUser refused;
-        calls = restoredCalls(folders.RestoreFolders());
+        calls = restoredCalls(folders.restoreFolders());
     }
     QFile::setPermissions(working.filePath("League/Closed"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -148,7 +148,7 @@ TEST_F(RememberedFoldersTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWas
 }
 
 TEST_F(RememberedFoldersTest, FirstStartCreatesBothFilesEmptyAndRestoresNothing) {
-    EXPECT_TRUE(restoredCalls(folders.RestoreFolders()).empty());
+    EXPECT_TRUE(restoredCalls(folders.restoreFolders()).empty());
     EXPECT_EQ(read("MissDir.txt"), QByteArray());
     EXPECT_EQ(read("QELMDir.txt"), QByteArray());
 }
@@ -156,34 +156,34 @@ TEST_F(RememberedFoldersTest, FirstStartCreatesBothFilesEmptyAndRestoresNothing)
 TEST_F(RememberedFoldersTest, EachFileIsRestoredOnItsOwnAndAShortSeasonFileRestoresWhatItHas) {
     const QByteArray master = made("master").toUtf8();
     test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
-    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
               (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
     EXPECT_EQ(read("MissDir.txt"), QByteArray()); // created empty
 
     const QByteArray prior = made("prior").toUtf8();
     test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), '"' + prior + "/\"\r\n");
     QFile::remove(working.filePath("QELMdir.txt"));
-    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
               (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/"}));
     EXPECT_EQ(read("QELMDir.txt"), QByteArray());
 }
 
 TEST_F(RememberedFoldersTest, ASeasonFileThatCannotBeReadOrCreatedStillLetsTheMasterRestore) {
     const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"), WineEnvironment{});
-    EXPECT_TRUE(restoredCalls(unwritable.RestoreFolders()).empty());
+    EXPECT_TRUE(restoredCalls(unwritable.restoreFolders()).empty());
 
     // A season-folders file that is a folder can be neither read nor created empty.
     QDir(working.path()).mkdir("MissDir.txt");
     const QByteArray master = made("master").toUtf8();
     test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
-    EXPECT_EQ(restoredCalls(folders.RestoreFolders()),
+    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
               (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
 }
 
 TEST_F(RememberedFoldersTest, BareNamesFollowTheProcessWorkingFolder) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(working.path()));
-    ASSERT_FALSE(RememberedFolders(".", WineEnvironment{}).SaveFolders("/p", "/c", "/m"));
+    ASSERT_FALSE(RememberedFolders(".", WineEnvironment{}).saveFolders("/p", "/c", "/m"));
     QDir::setCurrent(before);
     EXPECT_EQ(read("QELMdir.txt"), QByteArray("\"/m/\"\r\n"));
 }

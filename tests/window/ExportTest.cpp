@@ -45,11 +45,11 @@ protected:
     }
 
     void openOnLeague() {
-        Form1& form = openWindow();
+        MainWindow& form = openWindow();
         form.setFolder(PickerColumn::Prior, league_.priorFolder());
         form.setFolder(PickerColumn::Current, league_.currentFolder());
         form.setFolder(PickerColumn::Master, league_.masterFolder());
-        form.Process();
+        form.process();
         ASSERT_TRUE(dialogs_.messages.isEmpty());
         ASSERT_EQ(control<QListView>("List1")->model()->rowCount(), 3);
     }
@@ -230,14 +230,14 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
 TEST_F(ExportTest, AWholeSessionWritesOnlyTheListsAndTheRememberedFolders) {
     const QString home = QDir::homePath();
     const auto homeBefore = filesUnder(home);
-    const std::function<void(Form1&)> waysToLeave[] = {
-        [this](Form1&) { click("cmdExit"); },
-        [](Form1& form) {
+    const std::function<void(MainWindow&)> waysToLeave[] = {
+        [this](MainWindow&) { click("cmdExit"); },
+        [](MainWindow& form) {
             QApplication::setActiveWindow(&form);
             ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
             QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
         },
-        [](Form1& form) { form.close(); }, // as the frame's close button does
+        [](MainWindow& form) { form.close(); }, // as the frame's close button does
     };
     for (const auto& leave : waysToLeave) {
         dialogs_.exportAnswers = {output("gone.txt"), output("new.txt")};

@@ -56,7 +56,7 @@ protected:
 };
 
 TEST_F(PickerColumnTest, OpeningAFolderWithTheFileFillsOnlyThatColumnsPathBox) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     FolderPicker& prior = form.picker(PickerColumn::Prior);
     control<QLineEdit>("Text2")->setText("typed by hand");
 
@@ -93,7 +93,7 @@ TEST_F(PickerColumnTest, OpeningAFolderWithTheFileFillsOnlyThatColumnsPathBox) {
 // A league inside a Steam prefix lies some fifteen folders down; its folder's name stays in view
 // in the narrow list, and the path box's tooltip holds the path its box cuts.
 TEST_F(PickerColumnTest, AFolderAtSteamDepthKeepsItsNameInView) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     const QString deep = workingFolder() +
                          "/.local/share/Steam/steamapps/compatdata/22380/pfx/drive_c/"
                          "Program Files (x86)/QEL/Leagues/Pro League/2009";
@@ -116,7 +116,7 @@ TEST_F(PickerColumnTest, AFolderAtSteamDepthKeepsItsNameInView) {
 }
 
 TEST_F(PickerColumnTest, EachColumnLooksForItsOwnFileWithoutRegardToCase) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     form.setFolder(PickerColumn::Current, league_ + "/S11");
     // The file's name as it is on disk.
     EXPECT_EQ(text("Text2"), league_ + "/S11/QELPLYR.DAT");
@@ -131,14 +131,14 @@ TEST_F(PickerColumnTest, EachColumnLooksForItsOwnFileWithoutRegardToCase) {
 
 TEST_F(PickerColumnTest, TwoSpellingsOfTheFileListTheExactOneFirst) {
     touch("League/S11/qelplyr.dat");
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     form.setFolder(PickerColumn::Current, league_ + "/S11");
     EXPECT_EQ(form.picker(PickerColumn::Current).fileList()->count(), 2);
     EXPECT_EQ(text("Text2"), league_ + "/S11/qelplyr.dat");
 }
 
 TEST_F(PickerColumnTest, TheRootIsJoinedToTheFileNameWithoutLooking) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     form.setFolder(PickerColumn::Prior, "//");
     EXPECT_EQ(form.picker(PickerColumn::Prior).folder(), "/");
     // Nothing may be written at the root, so this checks the join with whatever the root holds.
@@ -150,7 +150,7 @@ TEST_F(PickerColumnTest, TheRootIsJoinedToTheFileNameWithoutLooking) {
 }
 
 TEST_F(PickerColumnTest, AFolderThatCannotBeOpenedIsReportedAndTheColumnStays) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     FolderPicker& prior = form.picker(PickerColumn::Prior);
     ASSERT_TRUE(QDir().mkpath("League/Gone"));
     form.setFolder(PickerColumn::Prior, league_);
@@ -188,7 +188,7 @@ protected:
 };
 
 TEST_F(DriveChangeTest, ADriveChangeReturnsToTheLastFolderShownOnThatVolume) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     FolderPicker& prior = form.picker(PickerColumn::Prior);
     const QString homeVolume = prior.driveList()->currentVolume();
     form.setFolder(PickerColumn::Prior, league_ + "/S10");
@@ -219,7 +219,7 @@ TEST_F(DriveChangeTest, ADriveChangeReturnsToTheLastFolderShownOnThatVolume) {
 }
 
 TEST_F(DriveChangeTest, AVolumeWhoseLastFolderIsGoneFallsBackToItsRoot) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     FolderPicker& prior = form.picker(PickerColumn::Prior);
     const QString homeVolume = prior.driveList()->currentVolume();
     form.setFolder(PickerColumn::Prior, otherVolume_->path() + "/Season");

@@ -43,8 +43,8 @@ protected:
             {player(10001, "Ortega", "Luis"), player(10006, "Smyth", "Tom")});
     }
 
-    Form1& openOnLeague() {
-        Form1& form = openWindow();
+    MainWindow& openOnLeague() {
+        MainWindow& form = openWindow();
         form.setFolder(PickerColumn::Prior, league_.priorFolder());
         form.setFolder(PickerColumn::Current, league_.currentFolder());
         form.setFolder(PickerColumn::Master, league_.masterFolder());
@@ -123,7 +123,7 @@ TEST_F(ProcessTest, ARunOnALeagueFillsBothListsAsTheGameWroteThem) {
 
 TEST_F(ProcessTest, ScreenReadersFindEveryControlByNameAndHearHowManyPlayersAListHolds) {
     writeLeague();
-    Form1& form = openOnLeague();
+    MainWindow& form = openOnLeague();
     const std::map<QString, QString> names = {
         {"Drive1", "Prior season drive"},
         {"Dir1", "Prior season folder"},
@@ -198,7 +198,7 @@ TEST_F(ProcessTest, EachExportButtonIsEnabledExactlyWhenItsListHoldsALine) {
     league_.writePriorPlayers({player(10001, "Ortega", "Luis"), player(10002, "Lee", "Kim")});
     league_.writeCurrentPlayers({player(10002, "Lee", "Kim")});
     league_.writeMasterPlayers({});
-    Form1& form = openOnLeague();
+    MainWindow& form = openOnLeague();
     clickProcess();
     EXPECT_EQ(lines("List1").size(), 1);
     EXPECT_TRUE(lines("List2").isEmpty());

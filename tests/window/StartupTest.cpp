@@ -29,7 +29,7 @@ struct Place {
 
 TEST_F(StartupTest, ControlsStandWhereTheDesignPutsThemWithTheirCaptions) {
     useFontSize(designFontSize);
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     EXPECT_EQ(form.objectName(), "Form1");
     EXPECT_EQ(form.windowTitle(), "ZORBIN for QEL V10 (1/4/2011)");
     EXPECT_EQ(form.size(), QSize(496, 483));
@@ -70,7 +70,7 @@ TEST_F(StartupTest, ControlsStandWhereTheDesignPutsThemWithTheirCaptions) {
 }
 
 TEST_F(StartupTest, FocusStartsOnDrive1AndTabsInTheDesignOrder) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -99,7 +99,7 @@ TEST_F(StartupTest, FocusStartsOnDrive1AndTabsInTheDesignOrder) {
 TEST_F(StartupTest, WithoutRememberedFoldersNothingIsFilledEvenWhenTheFilesAreHere) {
     touch("qelplyr.dat");
     touch("Mastplyr.dat");
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
 
     for (const char* box : {"Text1", "Text2", "Text3"})
         EXPECT_EQ(text(box), "") << box;
@@ -135,7 +135,7 @@ TEST_F(StartupTest, RememberedFoldersPointTheColumnsBackAndFillThePathBoxes) {
     league.writeCurrentPlayers({player(10002, "Lee", "Kim")});
     league.writeMasterPlayers({player(10002, "Lee", "Kim")});
     rememberFolders(league.priorFolder(), league.currentFolder(), league.masterFolder());
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
 
     EXPECT_EQ(text("Text1"), league.priorPlayerFile());
     EXPECT_EQ(text("Text2"), league.currentPlayerFile());
@@ -163,7 +163,7 @@ TEST_F(StartupTest, RememberedFoldersThatAreGoneOrNotFoldersPassInSilence) {
     touch("plain-file");
     rememberFolders(league.root() + "/vanished", workingFolder() + "/plain-file",
                     league.masterFolder());
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
 
     EXPECT_TRUE(dialogs_.messages.isEmpty());
     EXPECT_EQ(form.picker(PickerColumn::Prior).folder(), workingFolder());
@@ -177,7 +177,7 @@ TEST_F(StartupTest, RememberedFoldersThatAreGoneOrNotFoldersPassInSilence) {
 TEST_F(StartupTest, ARememberedRootIsShownAsTheRootFolder) {
     rememberFolders("/", "/", "/");
     ASSERT_EQ(RememberedFolders::entryLine("/"), QByteArray("\"//\"\r\n"));
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     EXPECT_EQ(form.picker(PickerColumn::Prior).folder(), "/");
     EXPECT_EQ(form.picker(PickerColumn::Master).folderList()->currentFolder(), "/");
     EXPECT_TRUE(dialogs_.messages.isEmpty());

@@ -29,7 +29,7 @@ QMap<QString, qint64> filesIn(const QString& folder) {
 }
 
 TEST_F(WindowBehaviourTest, ExitClosesTheWindowAndWritesNothing) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     const auto before = filesIn(workingFolder());
     QTest::mouseClick(control<QPushButton>("cmdExit"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
@@ -38,7 +38,7 @@ TEST_F(WindowBehaviourTest, ExitClosesTheWindowAndWritesNothing) {
 }
 
 TEST_F(WindowBehaviourTest, AltXPressesExit) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
@@ -48,7 +48,7 @@ TEST_F(WindowBehaviourTest, AltXPressesExit) {
 
 TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
     useFontSize(designFontSize);
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     QMap<QString, QRect> design;
     for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow())
@@ -56,7 +56,7 @@ TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
     }
     ASSERT_EQ(design.size(), 21);
 
-    form.resize(2 * Form1::designClientSize);
+    form.resize(2 * MainWindow::designClientSize);
     QApplication::processEvents();
     for (auto it = design.cbegin(); it != design.cend(); ++it) {
         const QRect& was = it.value();
@@ -68,7 +68,7 @@ TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
     // Shrinking and growing back leaves no rounding behind.
     form.resize(391, 380);
     QApplication::processEvents();
-    form.resize(Form1::designClientSize);
+    form.resize(MainWindow::designClientSize);
     QApplication::processEvents();
     for (auto it = design.cbegin(); it != design.cend(); ++it)
         EXPECT_EQ(control<QWidget>(qPrintable(it.key()))->geometry(), it.value())
@@ -78,7 +78,7 @@ TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
 // Captions keep the platform's font at every size; the window grows with that font instead, as far
 // as the screen has room, and opens no smaller than its texts need.
 TEST_F(WindowBehaviourTest, TheWindowGrowsWithThePlatformFontAndShowsItsTextsWhole) {
-    const QSize design = Form1::designClientSize;
+    const QSize design = MainWindow::designClientSize;
     const struct {
         qreal pointSize;
         qreal leastGrowth; // of the design size, where the screen has room for it
@@ -91,7 +91,7 @@ TEST_F(WindowBehaviourTest, TheWindowGrowsWithThePlatformFontAndShowsItsTextsWho
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pointSize);
         useFontSize(row.pointSize);
-        Form1& form = openWindow();
+        MainWindow& form = openWindow();
         const QSize room = form.screen()->availableSize();
         EXPECT_GE(form.width(),
                   std::min(qRound(design.width() * row.leastGrowth), room.width() * 9 / 10));
@@ -122,7 +122,7 @@ TEST_F(WindowBehaviourTest, TheWindowGrowsWithThePlatformFontAndShowsItsTextsWho
 }
 
 TEST_F(WindowBehaviourTest, EnterPressesTheFocusedButtonAndNothingElse) {
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     auto* exit = control<QPushButton>("cmdExit");

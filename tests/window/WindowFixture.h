@@ -6,7 +6,7 @@
 
 #include "FakeDialogs.h"
 #include "support/FakeHome.h"
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -54,8 +54,8 @@ protected:
     }
 
     // Runs the start-up and shows the window.
-    Form1& openWindow() {
-        form_ = std::make_unique<Form1>(dialogs_, home_.environment());
+    MainWindow& openWindow() {
+        form_ = std::make_unique<MainWindow>(dialogs_, home_.environment());
         form_->show();
         return *form_;
     }
@@ -69,12 +69,12 @@ protected:
     [[nodiscard]] QString text(const char* pathBox) const;
     // Writes a file of some bytes; a path box is only filled for a file that is really there.
     static void touch(const QString& path, const QByteArray& bytes = "x");
-    // The remembered-folder files, as RestoreFolders expects them.
+    // The remembered-folder files, as restoreFolders expects them.
     void rememberFolders(const QString& prior, const QString& current, const QString& master) const;
 
     FakeHome home_;
     FakeDialogs dialogs_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<MainWindow> form_;
 
 private:
     QTemporaryDir workingFolder_;

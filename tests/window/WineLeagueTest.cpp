@@ -48,7 +48,7 @@ TEST_F(WineLeagueTest, FoldersTheOriginalProgramRememberedRestoreTheColumns) {
     touch("MissDir.txt", "\"C:\\GAMES\\qel\\Leagues\\Pro\\SAISON \xC9\\\"\r\n"
                          "\"c:\\Games\\QEL\\leagues\\PRO\\2010\\\"\r\n");
     touch("QELMDir.txt", "\"C:\\Games\\QEL\\\"\r\n");
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
 
     EXPECT_EQ(text("Text1"), prior_ + "/qelplyr.dat");
     EXPECT_EQ(text("Text2"), current_ + "/qelplyr.dat");
@@ -62,7 +62,7 @@ TEST_F(WineLeagueTest, DriveListsOfferEachPrefixDriveAndTheHiddenFoldersLeadTher
     const QString steam = home_.makePrefix(".local/share/Steam/steamapps/compatdata/7/pfx");
     ASSERT_TRUE(QDir().mkpath(driveC_ + "/users"));
     ASSERT_TRUE(QDir().mkpath(home_.path() + "/Documents"));
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     FolderPicker& prior = form.picker(PickerColumn::Prior);
     DriveList* drives = prior.driveList();
 
@@ -115,7 +115,7 @@ TEST_F(WineLeagueTest, TheGamesPrefixIsOfferedByNameAndAWrongWineprefixIsSaidOnc
     touch(league + "/qelplyr.dat");
     touch("MissDir.txt",
           RememberedFolders::entryLine(league) + RememberedFolders::entryLine(league));
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     for (const PickerColumn column :
          {PickerColumn::Prior, PickerColumn::Current, PickerColumn::Master}) {
         const QStringList offered = itemTexts(form.picker(column).driveList());
@@ -134,7 +134,7 @@ TEST_F(WineLeagueTest, TheGamesPrefixIsOfferedByNameAndAWrongWineprefixIsSaidOnc
     WineEnvironment wrong = home_.environment();
     wrong.winePrefix = home_.path() + "/typo";
     touch("MissDir.txt", "\"C:\\Games\\QEL\\\"\r\n\"C:\\Games\\QEL\\\"\r\n");
-    form_ = std::make_unique<Form1>(dialogs_, wrong);
+    form_ = std::make_unique<MainWindow>(dialogs_, wrong);
     form_->show();
     ASSERT_EQ(dialogs_.messages.size(), 1);
     EXPECT_TRUE(dialogs_.messages[0].contains("WINEPREFIX \"" + home_.path() + "/typo\""))
@@ -152,7 +152,7 @@ TEST_F(WineLeagueTest, RememberedFoldersOnDrivesThatAreGoneLeaveTheColumnsWhereT
     for (const QByteArray& entry : entries) {
         touch("MissDir.txt", '"' + entry + "\"\r\n\"" + entry + "\"\r\n");
         touch("QELMDir.txt", RememberedFolders::entryLine(master_));
-        Form1& form = openWindow();
+        MainWindow& form = openWindow();
         for (const PickerColumn column : {PickerColumn::Prior, PickerColumn::Current}) {
             EXPECT_EQ(form.picker(column).folder(), workingFolder()) << entry.toStdString();
             EXPECT_EQ(form.picker(column).pathBox()->text(), "") << entry.toStdString();
@@ -164,7 +164,7 @@ TEST_F(WineLeagueTest, RememberedFoldersOnDrivesThatAreGoneLeaveTheColumnsWhereT
 
     // A Windows folder gone from a drive that is there: the column rests on the drive.
     touch("MissDir.txt", "\"C:\\Games\\Gone\\\"\r\n\"C:\\Games\\Gone\\\"\r\n");
-    Form1& form = openWindow();
+    MainWindow& form = openWindow();
     EXPECT_EQ(form.picker(PickerColumn::Prior).driveList()->currentText(), "C: (~/.wine)");
     EXPECT_EQ(form.picker(PickerColumn::Prior).pathBox()->text(), "");
     EXPECT_TRUE(dialogs_.messages.isEmpty());

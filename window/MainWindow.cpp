@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/Form1.h"
+#include "window/MainWindow.h"
 
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
@@ -141,7 +141,7 @@ void describeCount(QListView& list, int players) {
 
 } // namespace
 
-Form1::Form1(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
+MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), wine_(std::move(wine)),
       rememberedFolders_(QStringLiteral("."), wine_) {
     setObjectName(QStringLiteral("Form1"));
@@ -154,9 +154,9 @@ Form1::Form1(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
     startUp();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::createControls() {
+void MainWindow::createControls() {
     captions_ = new CaptionGroup(this);
     createLabel(this, "Label3", QStringLiteral("Point to QEL Path"), *captions_);
     masterColumn_ = new FolderPicker(this,
@@ -179,20 +179,21 @@ void Form1::createControls() {
 
     leftLines_ = new ReportListModel(this);
     arrivedLines_ = new ReportListModel(this);
-    list1_ = createList(this, "List1", leftPlayersName, leftLines_);
-    list2_ = createList(this, "List2", arrivedPlayersName, arrivedLines_);
+    leftList_ = createList(this, "List1", leftPlayersName, leftLines_);
+    arrivedList_ = createList(this, "List2", arrivedPlayersName, arrivedLines_);
 
-    cmdProcess_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *captions_);
-    cmdFile_ = createButton(this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"),
-                            *captions_);
-    cmdFile2_ = createButton(this, "cmdFile2", QStringLiteral("Put Current Season Names in a File"),
-                             *captions_);
-    cmdExit_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *captions_);
-    connect(cmdProcess_, &QPushButton::clicked, this, &Form1::Process);
-    connect(cmdFile_, &QPushButton::clicked, this, [this] { ExportList(*list1_, *leftLines_); });
-    connect(cmdFile2_, &QPushButton::clicked, this,
-            [this] { ExportList(*list2_, *arrivedLines_); });
-    connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+    processButton_ = createButton(this, "cmdProcess", QStringLiteral("Process"), *captions_);
+    priorExportButton_ = createButton(
+        this, "cmdFile", QStringLiteral("Put Prior Season Names in a File"), *captions_);
+    currentExportButton_ = createButton(
+        this, "cmdFile2", QStringLiteral("Put Current Season Names in a File"), *captions_);
+    exitButton_ = createButton(this, "cmdExit", QStringLiteral("E&XIT"), *captions_);
+    connect(processButton_, &QPushButton::clicked, this, &MainWindow::process);
+    connect(priorExportButton_, &QPushButton::clicked, this,
+            [this] { exportList(*leftList_, *leftLines_); });
+    connect(currentExportButton_, &QPushButton::clicked, this,
+            [this] { exportList(*arrivedList_, *arrivedLines_); });
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
 
     // One dialog serves both export buttons, so it keeps its place between them. Qt's own dialog
     // looks and behaves the same on every desktop. Its open form still takes a new file's name.
@@ -203,7 +204,7 @@ void Form1::createControls() {
     commonDialog_->setFileMode(QFileDialog::AnyFile);
 }
 
-void Form1::placeControls() {
+void MainWindow::placeControls() {
     for (const DesignPlace& place : designPlaces) {
         auto* control = findChild<QWidget*>(QLatin1String(place.name), Qt::FindDirectChildrenOnly);
         Q_ASSERT(control);
@@ -212,7 +213,7 @@ void Form1::placeControls() {
     }
 }
 
-void Form1::fitToFont() {
+void MainWindow::fitToFont() {
     // The controls keep the platform's font at every size, so it is the window that grows with the
     // font, as dialogs measured in dialog units do, and at least as far as its texts need.
     qreal whole = 0.75;
@@ -233,7 +234,7 @@ void Form1::fitToFont() {
     resizer_->scaleTo(opening);
 }
 
-bool Form1::showsWholeAt(QSize clientSize) {
+bool MainWindow::showsWholeAt(QSize clientSize) {
     resizer_->scaleTo(clientSize);
     if (!captions_->allWhole())
         return false;
@@ -246,7 +247,7 @@ bool Form1::showsWholeAt(QSize clientSize) {
     return true;
 }
 
-void Form1::orderTabs() {
+void MainWindow::orderTabs() {
     QWidget* previous = nullptr;
     for (const char* name : tabOrder) {
         auto* control = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
@@ -256,11 +257,11 @@ void Form1::orderTabs() {
     }
 }
 
-void Form1::startUp() {
+void MainWindow::startUp() {
     const QString workingFolder = QDir::currentPath();
     // Read first, so that the prefixes of the remembered folders are offered however many others
     // there are; applied below, once the columns stand and the boxes are empty.
-    const RestoredFolders restored = rememberedFolders_.RestoreFolders();
+    const RestoredFolders restored = rememberedFolders_.restoreFolders();
     WineEnvironment wine = wine_;
     for (const std::optional<RestoredColumn>& column :
          {restored.prior, restored.current, restored.master}) {
@@ -275,8 +276,8 @@ void Form1::startUp() {
         column->standAt(workingFolder);
     }
 
-    cmdFile_->setEnabled(false);
-    cmdFile2_->setEnabled(false);
+    priorExportButton_->setEnabled(false);
+    currentExportButton_->setEnabled(false);
     // Emptied before the restore, which fills the boxes of the columns it moves.
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_})
         column->pathBox()->clear();
@@ -290,7 +291,7 @@ void Form1::startUp() {
         showMessage(wrongPrefix->message());
 }
 
-void Form1::restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored) {
+void MainWindow::restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored) {
     if (!restored)
         return;
     setDrive(column, restored->drive);
@@ -298,7 +299,7 @@ void Form1::restoreColumn(PickerColumn column, const std::optional<RestoredColum
         setFolder(column, restored->folder);
 }
 
-FolderPicker& Form1::picker(PickerColumn column) const {
+FolderPicker& MainWindow::picker(PickerColumn column) const {
     switch (column) {
     case PickerColumn::Prior:
         return *priorColumn_;
@@ -310,7 +311,7 @@ FolderPicker& Form1::picker(PickerColumn column) const {
     return *masterColumn_;
 }
 
-void Form1::setDrive(PickerColumn column, const QString& entry) {
+void MainWindow::setDrive(PickerColumn column, const QString& entry) {
     // Without drive letters, the drive of a folder that is not there can't be told from a drive
     // that has gone (an unplugged stick leaves only its parent folder behind): the column stays.
     if (!QFileInfo::exists(entry))
@@ -319,15 +320,15 @@ void Form1::setDrive(PickerColumn column, const QString& entry) {
     (void)picked.changeDrive(picked.driveList()->driveHolding(entry));
 }
 
-void Form1::setFolder(PickerColumn column, const QString& folder) {
+void MainWindow::setFolder(PickerColumn column, const QString& folder) {
     (void)picker(column).changeFolder(folder);
 }
 
-void Form1::showMessage(const QString& text) {
+void MainWindow::showMessage(const QString& text) {
     dialogs_.showMessage(this, text);
 }
 
-QStringList Form1::chosenGameFiles() const {
+QStringList MainWindow::chosenGameFiles() const {
     QStringList files = writeTarget::gameFilesIn(
         {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
@@ -338,14 +339,14 @@ QStringList Form1::chosenGameFiles() const {
     return files;
 }
 
-void Form1::Process() {
+void MainWindow::process() {
     BusyCursor busy;
     leftLines_->clear();
     arrivedLines_->clear();
-    describeCount(*list1_, 0);
-    describeCount(*list2_, 0);
-    cmdFile_->setEnabled(false);
-    cmdFile2_->setEnabled(false);
+    describeCount(*leftList_, 0);
+    describeCount(*arrivedList_, 0);
+    priorExportButton_->setEnabled(false);
+    currentExportButton_->setEnabled(false);
 
     const ComparisonOutcome outcome =
         runComparison({priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
@@ -356,14 +357,14 @@ void Form1::Process() {
         return;
     if (outcome.lists) {
         const QFont font = reportFont();
-        list1_->setFont(font);
-        list2_->setFont(font);
+        leftList_->setFont(font);
+        arrivedList_->setFont(font);
         leftLines_->setLines(outcome.lists->leftPlayers);
         arrivedLines_->setLines(outcome.lists->arrivedPlayers);
-        cmdFile_->setEnabled(leftLines_->rowCount() > 0);
-        cmdFile2_->setEnabled(arrivedLines_->rowCount() > 0);
-        describeCount(*list1_, leftLines_->rowCount());
-        describeCount(*list2_, arrivedLines_->rowCount());
+        priorExportButton_->setEnabled(leftLines_->rowCount() > 0);
+        currentExportButton_->setEnabled(arrivedLines_->rowCount() > 0);
+        describeCount(*leftList_, leftLines_->rowCount());
+        describeCount(*arrivedList_, arrivedLines_->rowCount());
     }
     lastRunGameFiles_ = chosenGameFiles();
 
@@ -382,7 +383,7 @@ void Form1::Process() {
         showMessage(masterNotice);
 }
 
-void Form1::ExportList(QListView& list, const ReportListModel& lines) {
+void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
     if (!lastExportFile_.isEmpty())
         commonDialog_->setDirectory(QFileInfo(lastExportFile_).absolutePath());
     const QString fileName = dialogs_.chooseExportFile(*commonDialog_);

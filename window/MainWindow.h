@@ -29,7 +29,7 @@ enum class PickerColumn { Prior, Current, Master };
 
 // The program's one window. It shows, collects and wires: the comparison, the remembered folders
 // and the export files are the library's business.
-class Form1 final : public QWidget {
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
     static inline const QString caption = QStringLiteral("ZORBIN for QEL V10 (1/4/2011)");
@@ -43,8 +43,8 @@ public:
     // export buttons are disabled, the path boxes emptied and the remembered folders restored.
     // Questions to the user go through `dialogs`, which must outlive the window; Wine prefixes and
     // Windows paths are looked for as `wine` says.
-    Form1(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     [[nodiscard]] FolderPicker& picker(PickerColumn column) const;
     // Where the restore points a column: its drive list at the volume or Wine drive holding
@@ -54,9 +54,9 @@ public:
     void setFolder(PickerColumn column, const QString& folder);
 
     // "Process": compares the seasons named by the path boxes and shows the result.
-    void Process();
+    void process();
     // Writes the lines of `lines`, shown in `list` (List1 or List2), to a file the user chooses.
-    void ExportList(QListView& list, const ReportListModel& lines);
+    void exportList(QListView& list, const ReportListModel& lines);
 
 private:
     void createControls();
@@ -82,14 +82,14 @@ private:
     FolderPicker* priorColumn_ = nullptr;
     FolderPicker* currentColumn_ = nullptr;
     FolderPicker* masterColumn_ = nullptr;
-    QListView* list1_ = nullptr;
-    QListView* list2_ = nullptr;
+    QListView* leftList_ = nullptr;
+    QListView* arrivedList_ = nullptr;
     ReportListModel* leftLines_ = nullptr;
     ReportListModel* arrivedLines_ = nullptr;
-    QPushButton* cmdProcess_ = nullptr;
-    QPushButton* cmdFile_ = nullptr;
-    QPushButton* cmdFile2_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
+    QPushButton* processButton_ = nullptr;
+    QPushButton* priorExportButton_ = nullptr;
+    QPushButton* currentExportButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
     QFileDialog* commonDialog_ = nullptr;
     ProportionalResizer* resizer_ = nullptr;
     QString lastExportFile_;
