@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 #include "window/DesktopDialogs.h"
 #include "window/MainWindow.h"
 #include "ZorbinVersion.h"

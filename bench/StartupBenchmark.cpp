@@ -7,7 +7,7 @@
 // until its window is mapped, against a bare Qt window with as many controls. The arguments are the
 // number of prefixes in the home folder and the number of Steam libraries they are spread over
 // (none: over the launchers).
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 #include "SilentDialogs.h"
 #include "window/DesktopDialogs.h"
 #include "window/MainWindow.h"

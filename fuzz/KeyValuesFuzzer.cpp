@@ -6,7 +6,7 @@
 // the bytes, reading ends within its bounds, and what it reads survives being written out plainly
 // and read again: the reader neither loses nor invents entries.
 
-#include "files/KeyValues.h"
+#include "wine/KeyValues.h"
 #include "FuzzCheck.h"
 
 #include <cstddef>

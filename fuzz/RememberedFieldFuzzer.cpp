@@ -6,7 +6,7 @@
 // what any field must satisfy, fields composed from the input and read back exactly, or the two
 // files restored from disk into the three picker columns.
 
-#include "files/UserPath.h"
+#include "wine/UserPath.h"
 #include "FuzzCheck.h"
 #include "settings/RememberedFieldReader.h"
 #include "settings/RememberedFolders.h"

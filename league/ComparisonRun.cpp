@@ -4,7 +4,7 @@
 
 #include "league/ComparisonRun.h"
 
-#include "files/UserPath.h"
+#include "wine/UserPath.h"
 #include "league/LeagueFiles.h"
 #include "records/TeamRecord.h"
 #include "settings/RememberedFolders.h"

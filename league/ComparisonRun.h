@@ -7,7 +7,7 @@
 #include "compare/SeasonComparison.h"
 #include "files/FileFailure.h"
 #include "files/Result.h"
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
 #include <optional>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "league/LeagueFiles.h"
 
 #include "files/CaseInsensitivePath.h"
-#include "files/UserPath.h"
+#include "wine/UserPath.h"
 
 #include <QDir>
 #include <QFileInfo>

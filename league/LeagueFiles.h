@@ -5,8 +5,8 @@
 #pragma once
 
 #include "files/Result.h"
-#include "files/UserPath.h"
-#include "files/WinePrefixes.h"
+#include "wine/UserPath.h"
+#include "wine/WinePrefixes.h"
 
 #include <QString>
 

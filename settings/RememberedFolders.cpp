@@ -7,9 +7,9 @@
 #include "files/CaseInsensitivePath.h"
 #include "files/Exists.h"
 #include "files/FileReplacer.h"
-#include "files/UserPath.h"
+#include "wine/UserPath.h"
 #include "files/WriteTarget.h"
-#include "records/Windows1252.h"
+#include "files/Windows1252.h"
 #include "settings/RememberedFieldReader.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #include "window/DriveList.h"
 
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 #include "window/DriveListAccessible.h"
 
 #include <QFileInfo>

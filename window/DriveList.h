@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "files/WinePrefixes.h"
-#include "window/MountedVolumes.h"
+#include "wine/WinePrefixes.h"
+#include "wine/MountedVolumes.h"
 
 #include <QComboBox>
 

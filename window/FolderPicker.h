@@ -5,7 +5,7 @@
 #pragma once
 
 #include "files/FileFailure.h"
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
 #include <optional>
 #include <QHash>

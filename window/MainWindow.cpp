@@ -6,7 +6,7 @@
 
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 #include "files/WriteTarget.h"
 #include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
@@ -20,7 +20,7 @@
 #include "window/FolderList.h"
 #include "window/FolderPicker.h"
 #include "window/FramedList.h"
-#include "window/MountedVolumes.h"
+#include "wine/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
 #include "window/ReportListModel.h"

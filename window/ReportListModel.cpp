@@ -4,7 +4,7 @@
 
 #include "window/ReportListModel.h"
 
-#include "records/Windows1252.h"
+#include "files/Windows1252.h"
 
 namespace zorbin {
 

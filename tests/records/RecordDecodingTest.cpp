@@ -6,7 +6,7 @@
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/TeamRecord.h"
-#include "records/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
 #include <QByteArray>
 #include <QList>

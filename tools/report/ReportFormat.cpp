@@ -4,7 +4,7 @@
 
 #include "ReportFormat.h"
 
-#include "records/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/KeyValues.h"
+#include "wine/KeyValues.h"
 
 #include <algorithm>
 #include <QFile>

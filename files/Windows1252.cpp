@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <array>
 

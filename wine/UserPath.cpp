@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/UserPath.h"
+#include "wine/UserPath.h"
 
 #include "files/CaseInsensitivePath.h"
 

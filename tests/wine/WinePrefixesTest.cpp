@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
-#include "files/UserPath.h"
+#include "wine/UserPath.h"
 #include "support/FakeHome.h"
 
 #include <gtest/gtest.h>

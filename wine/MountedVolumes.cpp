@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/MountedVolumes.h"
+#include "wine/MountedVolumes.h"
 
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
 #include <QDir>
 #include <QFileInfo>

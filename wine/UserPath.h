@@ -6,7 +6,7 @@
 
 #include "files/FileFailure.h"
 #include "files/Result.h"
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
 #include <optional>
 #include <QString>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/WinePrefixes.h"
+#include "wine/WinePrefixes.h"
 
-#include "files/KeyValues.h"
+#include "wine/KeyValues.h"
 
 #include <algorithm>
 #include <QDeadlineTimer>

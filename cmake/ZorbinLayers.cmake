@@ -1,0 +1,21 @@
+# SPDX-FileCopyrightText: 2026 Zorbin developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# zorbin_add_layer(NAME USES <libraries>...)
+#
+# Makes the static library zorbin_NAME for the source folder NAME. Its sources include each other
+# as "NAME/File.h", through a folder of the build tree that holds a link to NAME and nothing else,
+# so that the only other layers a file can include are those the library links (PUBLIC, and so on
+# to whatever links it). The folder's own CMakeLists.txt adds the sources.
+set(ZORBIN_LAYER_INCLUDE_ROOT ${PROJECT_BINARY_DIR}/layers)
+
+function(zorbin_add_layer name)
+    cmake_parse_arguments(PARSE_ARGV 1 LAYER "" "" "USES")
+    set(include_root ${ZORBIN_LAYER_INCLUDE_ROOT}/${name})
+    file(MAKE_DIRECTORY ${include_root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${name} ${include_root}/${name} SYMBOLIC)
+    add_library(zorbin_${name} STATIC)
+    target_include_directories(zorbin_${name} PUBLIC ${include_root})
+    target_link_libraries(zorbin_${name} PUBLIC ${LAYER_USES} PRIVATE zorbin_warnings)
+endfunction()
