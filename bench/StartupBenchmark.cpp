@@ -7,10 +7,10 @@
 // until its window is mapped, against a bare Qt window with as many controls. The arguments are the
 // number of prefixes in the home folder and the number of Steam libraries they are spread over
 // (none: over the launchers).
-#include "wine/WinePrefixes.h"
 #include "SilentDialogs.h"
 #include "window/DesktopDialogs.h"
 #include "window/MainWindow.h"
+#include "wine/WinePrefixes.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -147,7 +147,7 @@ BENCHMARK(windowStartUp)->Apply(homes)->Unit(benchmark::kMillisecond)->UseRealTi
 // Discovery alone, the part that grows with the prefixes.
 void wineDiscovery(benchmark::State& state) {
     const PreparedHome prepared(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const zorbin::WineEnvironment environment{prepared.home.path(), {}, {}};
+    const zorbin::WineEnvironment environment{prepared.home.path(), {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(zorbin::winePrefixes::discover(environment));
     state.counters["prefixes"] =

@@ -4,8 +4,8 @@
 
 #include "window/DriveList.h"
 
-#include "wine/WinePrefixes.h"
 #include "window/DriveListAccessible.h"
+#include "wine/WinePrefixes.h"
 
 #include <QFileInfo>
 #include <QSignalBlocker>
@@ -28,7 +28,7 @@ DriveList::DriveList(WineEnvironment wine, QWidget* parent)
 }
 
 void DriveList::setPinnedFolders(QStringList folders) {
-    wine_.pinnedFolders = std::move(folders);
+    foldersInUse_ = std::move(folders);
 }
 
 void DriveList::setDrives(const QList<Drive>& drives) {
@@ -69,7 +69,7 @@ QString DriveList::driveHolding(const QString& folder) const {
 }
 
 void DriveList::showPopup() {
-    setDrives(mountedVolumes::drives(wine_));
+    setDrives(mountedVolumes::drives(wine_, foldersInUse_));
     QComboBox::showPopup();
 }
 

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "wine/WinePrefixes.h"
 #include "wine/MountedVolumes.h"
+#include "wine/WinePrefixes.h"
 
 #include <QComboBox>
 
@@ -46,6 +46,7 @@ signals:
 
 private:
     WineEnvironment wine_;
+    QStringList foldersInUse_;
 };
 
 } // namespace zorbin

@@ -6,7 +6,6 @@
 
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
-#include "wine/WinePrefixes.h"
 #include "files/WriteTarget.h"
 #include "league/ComparisonRun.h"
 #include "league/LeagueFiles.h"
@@ -20,12 +19,13 @@
 #include "window/FolderList.h"
 #include "window/FolderPicker.h"
 #include "window/FramedList.h"
-#include "wine/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
 #include "window/ReportListModel.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
+#include "wine/MountedVolumes.h"
+#include "wine/WinePrefixes.h"
 
 #include <algorithm>
 #include <array>
@@ -262,16 +262,16 @@ void MainWindow::startUp() {
     // Read first, so that the prefixes of the remembered folders are offered however many others
     // there are; applied below, once the columns stand and the boxes are empty.
     const RestoredFolders restored = rememberedFolders_.restoreFolders();
-    WineEnvironment wine = wine_;
+    QStringList foldersInUse;
     for (const std::optional<RestoredColumn>& column :
          {restored.prior, restored.current, restored.master}) {
         if (column)
-            wine.pinnedFolders << column->drive << column->folder << column->prefix;
+            foldersInUse << column->drive << column->folder << column->prefix;
     }
     // One look for volumes and Wine prefixes serves all three lists.
-    const QList<Drive> drives = mountedVolumes::drives(wine);
+    const QList<Drive> drives = mountedVolumes::drives(wine_, foldersInUse);
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
-        column->driveList()->setPinnedFolders(wine.pinnedFolders);
+        column->driveList()->setPinnedFolders(foldersInUse);
         column->driveList()->setDrives(drives);
         column->standAt(workingFolder);
     }

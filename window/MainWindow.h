@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "wine/WinePrefixes.h"
 #include "settings/RememberedFolders.h"
 #include "window/CaptionGroup.h"
+#include "wine/WinePrefixes.h"
 
 #include <QSet>
 #include <QSize>

@@ -27,7 +27,8 @@ namespace mountedVolumes {
 [[nodiscard]] QStringList roots();
 
 // The volumes, then the Wine drives of `environment` (z:, the whole file system, left out).
-[[nodiscard]] QList<Drive> drives(const WineEnvironment& environment);
+[[nodiscard]] QList<Drive> drives(const WineEnvironment& environment,
+                                  const QStringList& foldersInUse = {});
 
 // Root path of the volume that holds `path`. A path that no longer exists belongs to the volume
 // of its nearest existing ancestor.

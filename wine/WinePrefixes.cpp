@@ -229,14 +229,15 @@ public:
 
     // Every prefix named by $WINEPREFIX or holding a pinned folder: found whatever the bounds, and
     // taken out of the others so that it shows once, first.
-    void pin(const QString& home, const std::optional<WinePrefix>& wine) {
+    void pin(const QString& home, const std::optional<WinePrefix>& wine,
+             const QStringList& foldersInUse) {
         if (wine)
             wineId_ = identity(wine->folder);
         if (!environment_.winePrefix.isEmpty()) {
             const QString folder = QDir::cleanPath(environment_.winePrefix);
             pinFolder(folder, {winePrefixes::shortened(folder, home), WineLauncher::Wine});
         }
-        for (const QString& pinned : environment_.pinnedFolders) {
+        for (const QString& pinned : foldersInUse) {
             const QString folder = prefixHolding(pinned);
             if (folder.isEmpty())
                 continue;
@@ -373,7 +374,7 @@ QString counted(qsizetype count, const QString& what) {
 } // namespace
 
 WineEnvironment WineEnvironment::ofProcess() {
-    return {qEnvironmentVariable("HOME"), qEnvironmentVariable("WINEPREFIX"), {}};
+    return {qEnvironmentVariable("HOME"), qEnvironmentVariable("WINEPREFIX")};
 }
 
 std::optional<WineDrive> WinePrefix::drive(QChar letter) const {
@@ -441,7 +442,8 @@ std::optional<WinePrefix> winePrefixes::homeWine(const WineEnvironment& environm
 }
 
 WineDiscovery winePrefixes::discoverAll(const WineEnvironment& environment,
-                                        const WineDiscoveryLimits& limits) {
+                                        const WineDiscoveryLimits& limits,
+                                        const QStringList& foldersInUse) {
     Discovery discovery(environment, limits);
     std::optional<WinePrefix> wine = homeWine(environment);
     discovery.seeWine(wine);
@@ -452,13 +454,14 @@ WineDiscovery winePrefixes::discoverAll(const WineEnvironment& environment,
         discovery.searchHeroic();
         discovery.searchSiblings();
     }
-    discovery.pin(environment.home, wine);
+    discovery.pin(environment.home, wine, foldersInUse);
     return std::move(discovery).result(std::move(wine));
 }
 
 QList<WinePrefix> winePrefixes::discover(const WineEnvironment& environment,
-                                         const WineDiscoveryLimits& limits) {
-    return discoverAll(environment, limits).prefixes;
+                                         const WineDiscoveryLimits& limits,
+                                         const QStringList& foldersInUse) {
+    return discoverAll(environment, limits, foldersInUse).prefixes;
 }
 
 Result<WinePrefix> winePrefixes::fromEnvironment(const WineEnvironment& environment) {

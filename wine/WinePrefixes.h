@@ -20,9 +20,6 @@ namespace zorbin {
 struct WineEnvironment {
     QString home;       // the home folder; empty means none is searched
     QString winePrefix; // $WINEPREFIX; empty when unset
-    // Folders the user is known to use (the remembered ones): the prefixes holding them are always
-    // offered, first, however far discovery gets.
-    QStringList pinnedFolders = {};
 
     // $HOME and $WINEPREFIX of this process.
     [[nodiscard]] static WineEnvironment ofProcess();
@@ -69,15 +66,19 @@ struct WineDiscovery {
 namespace winePrefixes {
 
 // The prefixes of `environment`, each once (by device and inode), in this order: $WINEPREFIX, the
-// prefixes holding the pinned folders, ~/.wine, then those of installed Steam games, then the rest
+// prefixes holding `foldersInUse` (the folders the user is known to use: found whatever the
+// bounds),
+// ~/.wine, then those of installed Steam games, then the rest
 // (Steam prefixes without a game, Lutris, Heroic, Bottles, winetricks, PlayOnLinux, ~/.wine-*
 // siblings), each group sorted by name without regard to case. Steam prefixes are looked for in
 // every library that a Steam root's libraryfolders.vdf names. A folder that can't be read, a
 // dangling or looping link, or anything that is not a prefix is passed over without a word.
 [[nodiscard]] WineDiscovery discoverAll(const WineEnvironment& environment,
-                                        const WineDiscoveryLimits& limits = {});
+                                        const WineDiscoveryLimits& limits = {},
+                                        const QStringList& foldersInUse = {});
 [[nodiscard]] QList<WinePrefix> discover(const WineEnvironment& environment,
-                                         const WineDiscoveryLimits& limits = {});
+                                         const WineDiscoveryLimits& limits = {},
+                                         const QStringList& foldersInUse = {});
 
 // The prefix $WINEPREFIX names, when it is set. It must be one (a folder holding drive_c or
 // dosdevices); the failure names the variable and its value, since reading through another prefix

@@ -17,7 +17,7 @@ FakeHome::FakeHome() {
 }
 
 WineEnvironment FakeHome::environment() const {
-    return {path(), {}, {}};
+    return {path(), {}};
 }
 
 QString FakeHome::makePrefix(const QString& folder, const QList<Link>& links) const {

@@ -4,8 +4,8 @@
 
 #include "wine/WinePrefixes.h"
 
-#include "wine/UserPath.h"
 #include "support/FakeHome.h"
+#include "wine/UserPath.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -89,7 +89,7 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     const QString locked = home.makePrefix("Games/locked");
     ASSERT_TRUE(QFile::setPermissions(locked + "/dosdevices", {}));
 
-    const WineEnvironment environment{h, h + "/custom/", {}};
+    const WineEnvironment environment{h, h + "/custom/"};
     const QList<WinePrefix> found = winePrefixes::discover(environment, patient());
     QFile::setPermissions(locked + "/dosdevices",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -140,12 +140,12 @@ TEST(WinePrefixes, ALauncherFolderWithThousandsOfEntriesIsReadOnlyAsFarAsTheBoun
     // holding a pinned folder (a prefix, a folder inside one, or one reached through its link).
     WineEnvironment pinned = home.environment();
     pinned.winePrefix = home.path() + "/Games/g299";
-    pinned.pinnedFolders = {home.path() + "/Games/g298/drive_c/League/2009",
-                            home.path() + "/Games/g297/dosdevices/c:/League",
-                            home.path() + "/Games/g299", "/", home.path() + "/nowhere"};
+    const QStringList inUse = {home.path() + "/Games/g298/drive_c/League/2009",
+                               home.path() + "/Games/g297/dosdevices/c:/League",
+                               home.path() + "/Games/g299", "/", home.path() + "/nowhere"};
     noTime.prefixes = 0;
     QStringList names;
-    for (const WinePrefix& prefix : winePrefixes::discover(pinned, noTime))
+    for (const WinePrefix& prefix : winePrefixes::discover(pinned, noTime, inUse))
         names.append(prefix.name);
     EXPECT_EQ(names, QStringList({"~/Games/g299", "~/Games/g298", "~/Games/g297"}));
 }
