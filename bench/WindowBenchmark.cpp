@@ -84,7 +84,7 @@ BENCHMARK(listFill)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The engine alone, saving the remembered folders as the window's run does.
 void engineRun(benchmark::State& state) {
-    const zorbin::RememberedFolders remembered(QStringLiteral("."), zorbin::WineEnvironment{});
+    const zorbin::RememberedFolders remembered(QStringLiteral("."));
     const LargestLeague& league = LargestLeague::instance();
     const zorbin::SeasonFiles files = league.seasonFiles();
     for (auto _ : state) {

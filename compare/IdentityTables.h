@@ -70,6 +70,8 @@ public:
         if (inRange(player.identity))
             masterName_.set(index(player.identity), player.nameFields());
     }
+    // A team file that fails part way gives no teams at all rather than some.
+    void forgetTeams() { std::fill(teamOf_.begin(), teamOf_.end(), noTeam); }
     // A master file that fails part way gives no names at all rather than some.
     void forgetMasterNames() {
         std::fill(masterName_.present.begin(), masterName_.present.end(), 0);

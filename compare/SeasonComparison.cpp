@@ -41,10 +41,11 @@ std::optional<FileFailure> readRecords(const QString& path, std::size_t recordLe
 }
 
 // Reads a team file's accepted records, handing `assign` each used roster slot's identity and the
-// team's number in `tables`. A missing file reads as empty.
+// team's number in `tables`.
 template <typename Assign>
-std::optional<FileFailure> readTeams(const QString& path, IdentityTables& tables, Assign assign) {
-    return readRecords(path, TeamRecord::length, WhenMissing::ReadAsEmpty,
+std::optional<FileFailure> readTeams(const QString& path, IdentityTables& tables,
+                                     WhenMissing whenMissing, Assign assign) {
+    return readRecords(path, TeamRecord::length, whenMissing,
                        [&tables, &assign](auto record) {
                            const TeamRecord team = TeamRecord::decode(record);
                            if (!team.accepted())
@@ -66,12 +67,16 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
         return ComparisonFailure{file, std::move(cause)};
     };
 
+    // Teams are a courtesy too, like the master file's names: without them the lists still hold
+    // every player, and the caller says why the team column is empty.
     IdentityTables tables;
-    auto failure = readTeams(files.priorTeamFile, tables, [&tables](int identity, int team) {
-        tables.assignTeam(identity, team);
-    });
-    if (failure)
-        return stop(SeasonFile::PriorTeam, std::move(*failure));
+    SeasonLists lists;
+    lists.teamUnread = readTeams(files.priorTeamFile, tables, WhenMissing::Fail,
+                                 [&tables](int identity, int team) {
+                                     tables.assignTeam(identity, team);
+                                 });
+    if (lists.teamUnread)
+        tables.forgetTeams();
 
     // A player file that can't be reached (a folder on the way that can't be entered) is not a
     // missing one: it stops the run with its own reason.
@@ -80,7 +85,7 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     if (auto absent = presenceFailure(files.currentPlayerFile))
         return stop(SeasonFile::CurrentPlayer, std::move(*absent));
 
-    failure = readRecords(files.priorPlayerFile, PlayerRecord::length, WhenMissing::Fail,
+    auto failure = readRecords(files.priorPlayerFile, PlayerRecord::length, WhenMissing::Fail,
                           [&tables](auto record) {
                               const PlayerRecord player = PlayerRecord::decode(record);
                               if (player.accepted())
@@ -91,7 +96,6 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
 
     // Names are a courtesy of the master file: without it the lists still hold every player, under
     // his current-season name, and the caller says so.
-    SeasonLists lists;
     lists.masterUnread = readRecords(files.masterPlayerFile, MasterPlayerRecord::length,
                                      WhenMissing::Fail, [&tables](auto record) {
                                          const MasterPlayerRecord player =
@@ -115,9 +119,10 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
 
     const bool withMoved = moved == MovedRows::Included;
     if (withMoved) {
-        failure = readTeams(files.currentTeamFile, tables, [&tables](int identity, int team) {
-            tables.assignCurrentTeam(identity, team);
-        });
+        failure = readTeams(files.currentTeamFile, tables, WhenMissing::ReadAsEmpty,
+                            [&tables](int identity, int team) {
+                                tables.assignCurrentTeam(identity, team);
+                            });
         if (failure)
             return stop(SeasonFile::CurrentTeam, std::move(*failure));
     }

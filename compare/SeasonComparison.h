@@ -35,6 +35,9 @@ struct SeasonLists {
     // Why the master file gave no names, when it is absent or can't be read: the lists then carry
     // the current season's names only, which the user should be told.
     std::optional<FileFailure> masterUnread;
+    // Why the prior season's team file gave no teams, when it is absent or can't be read: every
+    // team column is then empty, which must not pass for a league of free agents.
+    std::optional<FileFailure> teamUnread;
 };
 
 // Only the report tool's printed forms need each player's fields apart; building them would add a
@@ -71,9 +74,9 @@ struct ComparisonFailure {
 // Lists the identities found in one season's player file but not the other's, in ascending order,
 // each as a report line with the name (master file first, else the current season) and the team
 // that held the player in the prior season. Reads the four files (five with the moved list) and
-// writes nothing: a missing team file reads as empty, a master file that is missing or can't be
-// read as empty with `masterUnread` set; a player file that is missing or empty stops the
-// comparison.
+// writes nothing: a prior team file or master file that is missing or can't be read reads as empty
+// with `teamUnread` or `masterUnread` set, a missing current team file as empty; a player file that
+// is missing or empty stops the comparison.
 [[nodiscard]] Result<SeasonLists, ComparisonFailure>
 compareSeasons(const SeasonFiles& files, ReportRows rows = ReportRows::Omitted,
                MovedRows moved = MovedRows::Omitted);

@@ -18,9 +18,14 @@ struct FileFailure {
     // Nothing of that name exists; callers that treat a missing file as empty, or name it in a
     // message of their own, tell this apart from a file that is there but unusable.
     bool missing = false;
+    // Where a Windows path in `path` was looked for on this machine; empty otherwise.
+    QString readAs = {};
 
     // One line for a message box or standard error: Could not read "/x/qelteam.dat": Is a directory
     [[nodiscard]] QString message() const {
+        if (!readAs.isEmpty())
+            return QStringLiteral("Could not %1 \"%2\" (read as \"%3\"): %4")
+                .arg(action, path, readAs, reason);
         return QStringLiteral("Could not %1 \"%2\": %3").arg(action, path, reason);
     }
 };

@@ -4,6 +4,7 @@
 
 #include "files/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zorbin {
@@ -27,6 +28,23 @@ QString windows1252::decode(const QByteArray& bytes) {
                                                 : QChar(char16_t(code));
     }
     return text;
+}
+
+std::optional<QByteArray> windows1252::encode(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            bytes.append(static_cast<char>(code));
+            continue;
+        }
+        const auto* found = std::find(upperControlRange.begin(), upperControlRange.end(), code);
+        if (found == upperControlRange.end())
+            return std::nullopt;
+        bytes.append(static_cast<char>(0x80 + (found - upperControlRange.begin())));
+    }
+    return bytes;
 }
 
 } // namespace zorbin

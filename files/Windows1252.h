@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <optional>
 #include <QByteArray>
 #include <QString>
 
@@ -16,6 +17,10 @@ namespace windows1252 {
 // Every byte maps to one character. The five bytes the code page leaves undefined map to the
 // control characters of the same value, as Windows itself does.
 [[nodiscard]] QString decode(const QByteArray& bytes);
+
+// `text` in the code page, for a file the original program reads back; nothing when a character
+// has no byte there.
+[[nodiscard]] std::optional<QByteArray> encode(const QString& text);
 
 } // namespace windows1252
 

@@ -6,8 +6,8 @@
 // the bytes, reading ends within its bounds, and what it reads survives being written out plainly
 // and read again: the reader neither loses nor invents entries.
 
-#include "wine/KeyValues.h"
 #include "FuzzCheck.h"
+#include "wine/KeyValues.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,10 +6,12 @@
 // what any field must satisfy, fields composed from the input and read back exactly, or the two
 // files restored from disk into the three picker columns.
 
-#include "wine/UserPath.h"
+#include "files/WindowsPath.h"
 #include "FuzzCheck.h"
+#include "league/LeagueContext.h"
 #include "settings/RememberedFieldReader.h"
 #include "settings/RememberedFolders.h"
+#include "wine/UserPath.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -100,11 +102,13 @@ QStringList calls(Column column, const std::optional<RestoredColumn>& restored) 
 QStringList expectedCalls(Column column, const std::optional<QByteArray>& entry) {
     if (!entry)
         return {};
-    const Result<userPath::Resolved> folder =
-        userPath::resolve(RememberedFolders::entryText(*entry), WineEnvironment{});
-    if (!folder || !QFileInfo(folder->path).isDir() || !QFileInfo(folder->path).isExecutable())
+    const QString text = RememberedFolders::entryText(*entry);
+    if (windowsPath::isWindowsPath(text) || userPath::unusable(text))
         return {};
-    return calls(column, RestoredColumn{folder->path, folder->path, {}});
+    const QString folder = userPath::native(text).path;
+    if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isExecutable())
+        return {};
+    return calls(column, RestoredColumn{folder, folder, {}});
 }
 
 // Both files hold the input, under a name whose letter case the input picks. Restoring must point
@@ -125,8 +129,9 @@ void restoreFromDisk(const QByteArray& content, bool otherCase) {
         ZORBIN_FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(content) == content.size(),
                           "cannot write %s", qPrintable(path));
     }
-    const RestoredFolders restored =
-        RememberedFolders(working.path(), WineEnvironment{}).restoreFolders();
+    LeagueContext league(WineEnvironment{}, working.path());
+    const RestoredFolders restored = league.restoreFolders();
+    league.createMissingRememberedFiles();
     const QStringList restoredCalls = calls(Column::Prior, restored.prior) +
                                       calls(Column::Current, restored.current) +
                                       calls(Column::Master, restored.master);

@@ -7,47 +7,53 @@
 #include "compare/SeasonComparison.h"
 #include "files/FileFailure.h"
 #include "files/Result.h"
-#include "wine/WinePrefixes.h"
+#include "league/RunMessage.h"
 
 #include <optional>
+#include <QList>
 #include <QString>
 
 namespace zorbin {
 
-class RememberedFolders;
+// What a user names for each column: the window's path boxes name a player or master file, or the
+// folder holding it; the report tool's arguments name folders only.
+enum class NamedKind { FileOrFolder, Folder };
 
 // What "Process" takes from the window, or the report tool from its arguments: the three path
-// boxes as shown or typed, and the folders the three columns stand at.
+// boxes as shown or typed (or the tool's folders), and the folders the three columns stand at,
+// which are what the window remembers.
 struct ComparisonRequest {
     QString priorPlayerFile;   // Text1
     QString currentPlayerFile; // Text2
     QString masterPlayerFile;  // Text3
-    QString priorFolder;       // Dir1: the prior season's team file is found here
-    QString currentFolder;     // Dir2
-    QString masterFolder;      // Dir3
+    QString priorFolder = {};  // Dir1
+    QString currentFolder = {};
+    QString masterFolder = {};
+    NamedKind kind = NamedKind::FileOrFolder;
 };
 
-// How a run ended: the two lists or the one failure that stopped the comparison. A folder that
-// could not be remembered does not stop it but is worth a word once the lists are shown, as is a
-// master file that gave no names (`SeasonLists::masterUnread`).
+// How a run ended: the two lists or the one failure that stopped the comparison, and what the user
+// is to be told of it, in the order to tell it.
 struct ComparisonOutcome {
     bool compared = false; // false when a path box was empty: nothing was read or written
     Result<SeasonLists, ComparisonFailure> lists = SeasonLists{};
-    std::optional<FileFailure> notRemembered;
+    QList<RunMessage> messages;
 
-    // What the user is told of a master file that gave no names; empty when it gave them.
-    [[nodiscard]] QString masterNotice() const;
+    // The lists as the window shows them: empty unless the comparison was made.
+    [[nodiscard]] QList<QByteArray> leftPlayers() const {
+        return lists ? lists->leftPlayers : QList<QByteArray>();
+    }
+    [[nodiscard]] QList<QByteArray> arrivedPlayers() const {
+        return lists ? lists->arrivedPlayers : QList<QByteArray>();
+    }
+    // The message of `kind` as the window shows it; empty when there is none.
+    [[nodiscard]] QString message(RunMessage::Kind kind) const {
+        for (const RunMessage& message : messages) {
+            if (message.kind == kind)
+                return message.windowText();
+        }
+        return {};
+    }
 };
-
-// The comparison run behind "Process", the same for the window, the report tool and the tests.
-// Typed and Windows paths (read through the prefixes of `wine`) are found on disk without regard to
-// letter case; the team file is the one in the prior column's folder (with the moved list, the
-// current season's is the one in the current column's). Unless a path box is empty, the folders
-// are saved to `remembered` first (skipped when null), then the seasons are compared.
-[[nodiscard]] ComparisonOutcome runComparison(const ComparisonRequest& request,
-                                              const WineEnvironment& wine,
-                                              const RememberedFolders* remembered,
-                                              ReportRows rows = ReportRows::Omitted,
-                                              MovedRows moved = MovedRows::Omitted);
 
 } // namespace zorbin

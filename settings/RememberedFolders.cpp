@@ -7,9 +7,9 @@
 #include "files/CaseInsensitivePath.h"
 #include "files/Exists.h"
 #include "files/FileReplacer.h"
-#include "wine/UserPath.h"
-#include "files/WriteTarget.h"
 #include "files/Windows1252.h"
+#include "files/WindowsPath.h"
+#include "files/WriteTarget.h"
 #include "settings/RememberedFieldReader.h"
 
 #include <QDir>
@@ -31,27 +31,43 @@ bool fitsAnEntry(const QString& folder) {
 }
 } // namespace
 
-RememberedFolders::RememberedFolders(QString workingFolder, WineEnvironment wine)
-    : workingFolder_(std::move(workingFolder)), wine_(std::move(wine)) {}
+RememberedFolders::RememberedFolders(QString workingFolder)
+    : workingFolder_(std::move(workingFolder)) {}
 
-QByteArray RememberedFolders::entryLine(const QString& folder) {
+QByteArray RememberedFolders::entryLine(const QString& entry) {
     QByteArray line;
     line += '"';
-    line += QFile::encodeName(folder);
-    line += '/';
+    if (windowsPath::isWindowsPath(entry)) {
+        // The original program reads its own lines back: its code page and its separator. The
+        // caller passes only what the code page can carry.
+        line += windows1252::encode(entry).value_or(QByteArray());
+        line += '\\';
+    } else {
+        line += QFile::encodeName(entry);
+        line += '/';
+    }
     line += "\"\r\n";
     return line;
 }
 
 QString RememberedFolders::entryText(const QByteArray& entry) {
-    return userPath::isWindowsPath(QString::fromLatin1(entry.left(3))) ? windows1252::decode(entry)
-                                                                       : QFile::decodeName(entry);
+    return windowsPath::isWindowsPath(QString::fromLatin1(entry.left(3)))
+               ? windows1252::decode(entry)
+               : QFile::decodeName(entry);
 }
 
 QString RememberedFolders::pathOf(const QString& name) const {
     // Absolute at each access, so that every message names the file wherever it was started.
     return caseInsensitivePath::resolve(
         QDir::cleanPath(QDir(workingFolder_).absoluteFilePath(name)));
+}
+
+QString RememberedFolders::folder() const {
+    return QDir(workingFolder_).absolutePath();
+}
+
+QStringList RememberedFolders::filePaths() const {
+    return {pathOf(seasonFileReadName), pathOf(masterFileReadName)};
 }
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
@@ -64,87 +80,66 @@ std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,
     return fileReplacer::replace(path, content);
 }
 
-Result<QByteArray> RememberedFolders::readFile(const QString& name) const {
+std::optional<QByteArray> RememberedFolders::readFile(const QString& name) const {
     const QString path = pathOf(name);
+    if (!exists(path))
+        return std::nullopt;
     QFile file(path);
-    QByteArray content;
-    if (file.open(QIODevice::ReadOnly))
-        content = file.read(largestReadBytes);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray content = file.read(largestReadBytes);
     if (file.error() != QFileDevice::NoError)
-        return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(path),
-                           file.errorString()};
+        return std::nullopt;
     return content;
 }
 
-std::optional<FileFailure> RememberedFolders::saveFolders(const QString& priorFolder,
-                                                          const QString& currentFolder,
-                                                          const QString& masterFolder,
+std::optional<FileFailure> RememberedFolders::saveFolders(const QString& prior,
+                                                          const QString& current,
+                                                          const QString& master,
                                                           const QStringList& gameFiles) const {
-    for (const QString& folder : {priorFolder, currentFolder, masterFolder}) {
-        if (!fitsAnEntry(folder))
-            return FileFailure{QStringLiteral("remember"), folder,
+    for (const QString& entry : {prior, current, master}) {
+        if (!fitsAnEntry(entry))
+            return FileFailure{QStringLiteral("remember"), entry,
                                QStringLiteral("A remembered folder cannot hold a double quote or a "
                                               "line break; the remembered folders were left as "
                                               "they were")};
     }
-    const QStringList leagueFiles =
-        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder}) + gameFiles;
-    auto seasonFailure = writeFile(seasonFileWriteName,
-                                   entryLine(priorFolder) + entryLine(currentFolder), leagueFiles);
-    auto masterFailure = writeFile(masterFileWriteName, entryLine(masterFolder), leagueFiles);
+    // A Windows path names no folder here, so it has no game files to guard but those given.
+    QStringList folders;
+    for (const QString& entry : {prior, current, master}) {
+        if (!windowsPath::isWindowsPath(entry))
+            folders.append(entry);
+    }
+    const QStringList leagueFiles = writeTarget::gameFilesIn(folders) + gameFiles;
+    auto seasonFailure =
+        writeFile(seasonFileWriteName, entryLine(prior) + entryLine(current), leagueFiles);
+    auto masterFailure = writeFile(masterFileWriteName, entryLine(master), leagueFiles);
     return seasonFailure ? seasonFailure : masterFailure;
 }
 
-RestoredFolders RememberedFolders::restoreFolders() const {
-    RestoredFolders restored;
-    const auto restoreColumn = [this](const QByteArray& entry) -> std::optional<RestoredColumn> {
-        const QString text = entryText(entry);
-        const Result<userPath::Resolved> folder = userPath::resolve(text, wine_);
-        if (!folder) {
-            // A Windows folder that has gone from a drive that is there rests on the drive; an
-            // entry that names nothing here (a drive no prefix has) is a drive that is not present.
-            const std::optional<userPath::Resolved> drive = userPath::onDrive(text, wine_);
-            if (!drive)
-                return std::nullopt;
-            return RestoredColumn{drive->driveRoot, {}, drive->prefixFolder};
+RememberedEntries RememberedFolders::readEntries() const {
+    RememberedEntries entries;
+    if (const std::optional<QByteArray> content = readFile(seasonFileReadName)) {
+        RememberedFieldReader reader(*content);
+        if (const std::optional<QByteArray> prior = reader.nextField()) {
+            entries.prior = entryText(*prior);
+            if (const std::optional<QByteArray> current = reader.nextField())
+                entries.current = entryText(*current);
         }
-        // A folder left behind by another user may be there but closed to this one; like a folder
-        // that is gone, it can't be shown.
-        const QFileInfo info(folder->path);
-        const bool enterable = info.isDir() && info.isExecutable();
-        if (folder->driveRoot.isEmpty())
-            return enterable ? std::optional(RestoredColumn{folder->path, folder->path, {}})
-                             : std::nullopt;
-        return RestoredColumn{folder->driveRoot, enterable ? folder->path : QString(),
-                              folder->prefixFolder};
-    };
-
-    // Season folders. A file that can't be read or created restores nothing for its columns but
-    // keeps nothing else from being restored.
-    if (exists(pathOf(seasonFileReadName))) {
-        if (const Result<QByteArray> content = readFile(seasonFileReadName)) {
-            RememberedFieldReader reader(*content);
-            if (const std::optional<QByteArray> priorEntry = reader.nextField()) {
-                restored.prior = restoreColumn(*priorEntry);
-                if (const std::optional<QByteArray> currentEntry = reader.nextField())
-                    restored.current = restoreColumn(*currentEntry);
-            }
-        }
-    } else {
-        (void)writeFile(seasonFileReadName, {}, {});
     }
-
-    // Master folder.
-    if (exists(pathOf(masterFileReadName))) {
-        if (const Result<QByteArray> content = readFile(masterFileReadName)) {
-            RememberedFieldReader reader(*content);
-            if (const std::optional<QByteArray> masterEntry = reader.nextField())
-                restored.master = restoreColumn(*masterEntry);
-        }
-    } else {
-        (void)writeFile(masterFileReadName, {}, {});
+    if (const std::optional<QByteArray> content = readFile(masterFileReadName)) {
+        RememberedFieldReader reader(*content);
+        if (const std::optional<QByteArray> master = reader.nextField())
+            entries.master = entryText(*master);
     }
-    return restored;
+    return entries;
+}
+
+void RememberedFolders::createMissingFiles() const {
+    for (const QString& name : {seasonFileReadName, masterFileReadName}) {
+        if (!exists(pathOf(name)))
+            (void)writeFile(name, {}, {});
+    }
 }
 
 } // namespace zorbin

@@ -6,7 +6,6 @@
 
 #include "files/FileFailure.h"
 #include "files/Result.h"
-#include "wine/WinePrefixes.h"
 
 #include <optional>
 #include <QByteArray>
@@ -15,27 +14,18 @@
 
 namespace zorbin {
 
-// Where the restore points one picker column: the drive list at the drive holding `drive` (a Wine
-// drive's root, or the folder itself on a volume), then the folder list at `folder`. `folder` is
-// empty when a Wine drive is there but the folder on it is gone or can't be entered: the column
-// then rests on the drive, as on a drive whose folder was removed.
-struct RestoredColumn {
-    QString drive;
-    QString folder;
-    QString prefix; // the Wine prefix a Windows entry was read through; empty for a native one
-};
-
-// What the remembered-folder files hold for each column; nothing for a column whose entry is
-// missing or names nothing here, or whose folder on a volume is gone or can't be entered (without
-// drive letters, such a folder can't be told from a volume that has gone).
-struct RestoredFolders {
-    std::optional<RestoredColumn> prior;
-    std::optional<RestoredColumn> current;
-    std::optional<RestoredColumn> master;
+// What the remembered-folder files hold for each column, as text: a folder of this machine, or a
+// Windows path as the original program wrote it under Wine. Nothing for a column whose file is
+// missing, empty, unreadable or ends before its entry.
+struct RememberedEntries {
+    std::optional<QString> prior;
+    std::optional<QString> current;
+    std::optional<QString> master;
 };
 
 // The two remembered-folder files in the working folder: the season-folders file (prior and current
-// season folder) and the master-folder file. Each line is a quoted folder with "/" appended.
+// season folder) and the master-folder file. Each line is a quoted folder with a separator appended:
+// "/" after a folder of this machine, "\" after a Windows path.
 class RememberedFolders {
 public:
     static inline const QString seasonFileWriteName = QStringLiteral("MissDir.Txt");
@@ -44,40 +34,47 @@ public:
     static inline const QString masterFileReadName = QStringLiteral("QELMDir.txt");
 
     // `workingFolder` is where both files live; "." follows the process's working folder at each
-    // access. Windows paths written by the original program are read through the Wine prefixes of
-    // `wine`.
-    RememberedFolders(QString workingFolder, WineEnvironment wine);
+    // access.
+    explicit RememberedFolders(QString workingFolder);
 
-    // Rewrites both files. Both are attempted; the first failure is returned. A folder that the
-    // line format cannot carry leaves both files as they were and is returned as the failure. A
-    // file that is, or leads to, a game file (by name, link, or as a second name of one of the
-    // three folders' game files or of `gameFiles`) is refused and left as it was.
-    [[nodiscard]] std::optional<FileFailure> saveFolders(const QString& priorFolder,
-                                                         const QString& currentFolder,
-                                                         const QString& masterFolder,
+    // Rewrites both files with the three entries (folders, or Windows paths). Both are attempted;
+    // the first failure is returned. An entry that the line format cannot carry leaves both files
+    // as they were and is returned as the failure. A file that is, or leads to, a game file (by
+    // name, link, or as a second name of one of the three folders' game files or of `gameFiles`)
+    // is refused and left as it was.
+    [[nodiscard]] std::optional<FileFailure> saveFolders(const QString& prior,
+                                                         const QString& current,
+                                                         const QString& master,
                                                          const QStringList& gameFiles = {}) const;
 
-    // The remembered folders, each entry (native or Windows) matched to the disk without regard to
-    // case. A missing or empty file is created empty and restores nothing; a file that can't be
-    // read or created restores nothing for its columns. Every failure passes in silence, and
-    // neither file keeps the other's columns from being restored.
-    [[nodiscard]] RestoredFolders restoreFolders() const;
+    // What the files hold. A file that is missing, empty or can't be read gives nothing for its
+    // columns and keeps nothing from the other file's; nothing is written.
+    [[nodiscard]] RememberedEntries readEntries() const;
+
+    // At the first start in a folder: each file that is missing or empty is created empty, so both
+    // are there afterwards. Failures pass in silence; the next "Process" says what it can't write.
+    void createMissingFiles() const;
+
+    // Both files, as paths spelled as on disk where they exist.
+    [[nodiscard]] QStringList filePaths() const;
+    // The folder that holds them, as an absolute path.
+    [[nodiscard]] QString folder() const;
 
     // An entry's bytes as text: a Windows path, as the original program wrote it, in the Windows
     // code page; any other in the file-name encoding this program writes its own entries in.
     [[nodiscard]] static QString entryText(const QByteArray& entry);
 
-    // One stored line: quote, folder, "/", quote, CR LF. The separator is appended unconditionally.
-    [[nodiscard]] static QByteArray entryLine(const QString& folder);
+    // One stored line: quote, entry, separator, quote, CR LF. The separator is appended
+    // unconditionally; a Windows path is written in the Windows code page, with "\".
+    [[nodiscard]] static QByteArray entryLine(const QString& entry);
 
 private:
     [[nodiscard]] QString pathOf(const QString& name) const;
     [[nodiscard]] std::optional<FileFailure>
     writeFile(const QString& name, const QByteArray& content, const QStringList& gameFiles) const;
-    [[nodiscard]] Result<QByteArray> readFile(const QString& name) const;
+    [[nodiscard]] std::optional<QByteArray> readFile(const QString& name) const;
 
     QString workingFolder_;
-    WineEnvironment wine_;
 };
 
 } // namespace zorbin

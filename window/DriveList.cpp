@@ -5,7 +5,7 @@
 #include "window/DriveList.h"
 
 #include "window/DriveListAccessible.h"
-#include "wine/WinePrefixes.h"
+#include "league/LeagueContext.h"
 
 #include <QFileInfo>
 #include <QSignalBlocker>
@@ -20,15 +20,11 @@ bool holds(const QString& root, const QString& path) {
 }
 } // namespace
 
-DriveList::DriveList(WineEnvironment wine, QWidget* parent)
-    : QComboBox(parent), wine_(std::move(wine)) {
+DriveList::DriveList(LeagueContext& league, QWidget* parent)
+    : QComboBox(parent), league_(league) {
     DriveListAccessible::install();
     connect(this, &QComboBox::activated, this,
             [this](int index) { emit volumeChosen(itemData(index).toString()); });
-}
-
-void DriveList::setPinnedFolders(QStringList folders) {
-    foldersInUse_ = std::move(folders);
 }
 
 void DriveList::setDrives(const QList<Drive>& drives) {
@@ -69,7 +65,7 @@ QString DriveList::driveHolding(const QString& folder) const {
 }
 
 void DriveList::showPopup() {
-    setDrives(mountedVolumes::drives(wine_, foldersInUse_));
+    setDrives(league_.refreshedDrives());
     QComboBox::showPopup();
 }
 

@@ -5,11 +5,12 @@
 #pragma once
 
 #include "wine/MountedVolumes.h"
-#include "wine/WinePrefixes.h"
 
 #include <QComboBox>
 
 namespace zorbin {
+
+class LeagueContext;
 
 // A picker column's drive list: the mounted volumes, each shown by its root path, then the drives
 // of the Wine prefixes found, each shown by its letter and prefix. The list is read afresh each
@@ -17,11 +18,8 @@ namespace zorbin {
 class DriveList final : public QComboBox {
     Q_OBJECT
 public:
-    // Wine prefixes are looked for as `wine` says, each time the list opens.
-    explicit DriveList(WineEnvironment wine, QWidget* parent = nullptr);
-
-    // Folders whose prefixes the list offers first, however many others there are.
-    void setPinnedFolders(QStringList folders);
+    // `league` is asked afresh for the drives each time the list opens.
+    explicit DriveList(LeagueContext& league, QWidget* parent = nullptr);
 
     // The root folder of the drive shown.
     [[nodiscard]] QString currentVolume() const { return currentData().toString(); }
@@ -45,8 +43,7 @@ signals:
     void volumeChosen(const QString& root);
 
 private:
-    WineEnvironment wine_;
-    QStringList foldersInUse_;
+    LeagueContext& league_;
 };
 
 } // namespace zorbin

@@ -17,9 +17,9 @@
 namespace zorbin {
 
 FolderPicker::FolderPicker(QWidget* window, const ControlNames& names, QString fileName,
-                           UserDialogs& dialogs, const WineEnvironment& wine)
+                           UserDialogs& dialogs, LeagueContext& league)
     : QObject(window), window_(window), fileName_(std::move(fileName)), dialogs_(dialogs),
-      driveList_(new DriveList(wine, window)), folderList_(new FolderList(window)),
+      driveList_(new DriveList(league, window)), folderList_(new FolderList(window)),
       fileList_(new FileList(window)), pathBox_(new QLineEdit(window)) {
     driveList_->setObjectName(names.driveList);
     folderList_->setObjectName(names.folderList);

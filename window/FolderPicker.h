@@ -5,7 +5,6 @@
 #pragma once
 
 #include "files/FileFailure.h"
-#include "wine/WinePrefixes.h"
 
 #include <optional>
 #include <QHash>
@@ -21,6 +20,7 @@ class DriveList;
 class FileList;
 class FolderList;
 struct FolderListing;
+class LeagueContext;
 class UserDialogs;
 
 // One picker column: a drive list, a folder list, a file list looking for one file name, and the
@@ -37,9 +37,9 @@ public:
     };
 
     // Creates the four controls as children of `window`. Failures of the user's own choices are
-    // reported through `dialogs`; the drive list finds Wine prefixes as `wine` says.
+    // reported through `dialogs`; the drive list asks `league` for the drives.
     FolderPicker(QWidget* window, const ControlNames& names, QString fileName, UserDialogs& dialogs,
-                 const WineEnvironment& wine);
+                 LeagueContext& league);
 
     [[nodiscard]] DriveList* driveList() const { return driveList_; }
     [[nodiscard]] FolderList* folderList() const { return folderList_; }

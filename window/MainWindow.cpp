@@ -6,12 +6,9 @@
 
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
-#include "files/WriteTarget.h"
 #include "league/ComparisonRun.h"
-#include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
 #include "window/BusyCursor.h"
 #include "window/DriveList.h"
 #include "window/FileList.h"
@@ -25,7 +22,6 @@
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 #include "wine/MountedVolumes.h"
-#include "wine/WinePrefixes.h"
 
 #include <algorithm>
 #include <array>
@@ -142,8 +138,7 @@ void describeCount(QListView& list, int players) {
 } // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), wine_(std::move(wine)),
-      rememberedFolders_(QStringLiteral("."), wine_) {
+    : QWidget(parent), dialogs_(dialogs), league_(std::move(wine), QStringLiteral(".")) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(caption);
     createControls();
@@ -162,17 +157,17 @@ void MainWindow::createControls() {
     masterColumn_ = new FolderPicker(this,
                                      {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
                                       QStringLiteral("File1"), QStringLiteral("Text3")},
-                                     MasterPlayerRecord::fileName, dialogs_, wine_);
+                                     MasterPlayerRecord::fileName, dialogs_, league_);
     createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"), *captions_);
     priorColumn_ = new FolderPicker(this,
                                     {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
                                      QStringLiteral("fleOld"), QStringLiteral("Text1")},
-                                    PlayerRecord::fileName, dialogs_, wine_);
+                                    PlayerRecord::fileName, dialogs_, league_);
     createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"), *captions_);
     currentColumn_ = new FolderPicker(this,
                                       {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
                                        QStringLiteral("fleNew"), QStringLiteral("Text2")},
-                                      PlayerRecord::fileName, dialogs_, wine_);
+                                      PlayerRecord::fileName, dialogs_, league_);
     nameForScreenReaders(*priorColumn_, QStringLiteral("Prior season"));
     nameForScreenReaders(*currentColumn_, QStringLiteral("Current season"));
     nameForScreenReaders(*masterColumn_, QStringLiteral("Master"));
@@ -261,17 +256,11 @@ void MainWindow::startUp() {
     const QString workingFolder = QDir::currentPath();
     // Read first, so that the prefixes of the remembered folders are offered however many others
     // there are; applied below, once the columns stand and the boxes are empty.
-    const RestoredFolders restored = rememberedFolders_.restoreFolders();
-    QStringList foldersInUse;
-    for (const std::optional<RestoredColumn>& column :
-         {restored.prior, restored.current, restored.master}) {
-        if (column)
-            foldersInUse << column->drive << column->folder << column->prefix;
-    }
+    const RestoredFolders restored = league_.restoreFolders();
+    league_.createMissingRememberedFiles();
     // One look for volumes and Wine prefixes serves all three lists.
-    const QList<Drive> drives = mountedVolumes::drives(wine_, foldersInUse);
+    const QList<Drive> drives = league_.drives();
     for (FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
-        column->driveList()->setPinnedFolders(foldersInUse);
         column->driveList()->setDrives(drives);
         column->standAt(workingFolder);
     }
@@ -286,9 +275,7 @@ void MainWindow::startUp() {
     restoreColumn(PickerColumn::Master, restored.master);
 
     priorColumn_->driveList()->setFocus();
-    // Said once, here: every Windows path would fail for the same reason.
-    if (const std::optional<FileFailure> wrongPrefix = winePrefixes::environmentFailure(wine_))
-        showMessage(wrongPrefix->message());
+    showMessages(restored.messages);
 }
 
 void MainWindow::restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored) {
@@ -328,15 +315,17 @@ void MainWindow::showMessage(const QString& text) {
     dialogs_.showMessage(this, text);
 }
 
-QStringList MainWindow::chosenGameFiles() const {
-    QStringList files = writeTarget::gameFilesIn(
-        {priorColumn_->folder(), currentColumn_->folder(), masterColumn_->folder()});
-    for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
-        // A typed Windows path names its file through a Wine prefix.
-        if (const QString typed = column->pathBox()->text(); !typed.isEmpty())
-            files.append(leagueFiles::typedFile(typed, wine_));
+void MainWindow::showMessages(const QList<RunMessage>& messages) {
+    for (const RunMessage& message : messages) {
+        if (message.forTheWindow())
+            showMessage(message.windowText());
     }
-    return files;
+}
+
+ComparisonRequest MainWindow::shownRequest() const {
+    return {priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
+            masterColumn_->pathBox()->text(), priorColumn_->folder(),
+            currentColumn_->folder(), masterColumn_->folder()};
 }
 
 void MainWindow::process() {
@@ -348,11 +337,7 @@ void MainWindow::process() {
     priorExportButton_->setEnabled(false);
     currentExportButton_->setEnabled(false);
 
-    const ComparisonOutcome outcome =
-        runComparison({priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
-                       masterColumn_->pathBox()->text(), priorColumn_->folder(),
-                       currentColumn_->folder(), masterColumn_->folder()},
-                      wine_, &rememberedFolders_);
+    const ComparisonOutcome outcome = league_.run(shownRequest());
     if (!outcome.compared)
         return;
     if (outcome.lists) {
@@ -366,21 +351,8 @@ void MainWindow::process() {
         describeCount(*leftList_, leftLines_->rowCount());
         describeCount(*arrivedList_, arrivedLines_->rowCount());
     }
-    lastRunGameFiles_ = chosenGameFiles();
-
     busy.end();
-    // A folder that can't be remembered is worth a word, but no reason to withhold the lists.
-    if (outcome.notRemembered) {
-        const QString notice = outcome.notRemembered->message();
-        if (!toldNotRemembered_.contains(notice)) {
-            toldNotRemembered_.insert(notice);
-            showMessage(notice);
-        }
-    }
-    if (!outcome.lists)
-        showMessage(outcome.lists.failure().message());
-    else if (const QString masterNotice = outcome.masterNotice(); !masterNotice.isEmpty())
-        showMessage(masterNotice);
+    showMessages(outcome.messages);
 }
 
 void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
@@ -401,8 +373,7 @@ void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
-    const auto failure =
-        listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles());
+    const auto failure = league_.exportList(fileName, content, shownRequest());
     // The selection ends on the last line, where walking down the list would leave it (nothing
     // repaints in between, so only the end is seen). A failure walked nothing: the list keeps the
     // selection it had.

@@ -4,11 +4,12 @@
 
 #pragma once
 
-#include "settings/RememberedFolders.h"
+#include "league/ComparisonRun.h"
+#include "league/LeagueContext.h"
+#include "league/RestoredFolders.h"
 #include "window/CaptionGroup.h"
 #include "wine/WinePrefixes.h"
 
-#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -41,8 +42,8 @@ public:
 
     // Builds the window and runs its start-up: every column stands at the working folder, the
     // export buttons are disabled, the path boxes emptied and the remembered folders restored.
-    // Questions to the user go through `dialogs`, which must outlive the window; Wine prefixes and
-    // Windows paths are looked for as `wine` says.
+    // Questions to the user go through `dialogs`, which must outlive the window; the league is
+    // found as `wine` says, and remembered in the working folder.
     MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -70,14 +71,13 @@ private:
     void startUp();
     void restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored);
     void showMessage(const QString& text);
-    // The game files of the folders and path boxes chosen now. An export refuses these and those
-    // of the last run, whose lists it writes.
-    [[nodiscard]] QStringList chosenGameFiles() const;
+    void showMessages(const QList<RunMessage>& messages);
+    // The path boxes and the columns' folders as they are now.
+    [[nodiscard]] ComparisonRequest shownRequest() const;
 
     UserDialogs& dialogs_;
-    const WineEnvironment wine_;
+    LeagueContext league_;
     CaptionGroup* captions_ = nullptr;
-    RememberedFolders rememberedFolders_;
 
     FolderPicker* priorColumn_ = nullptr;
     FolderPicker* currentColumn_ = nullptr;
@@ -93,10 +93,6 @@ private:
     QFileDialog* commonDialog_ = nullptr;
     ProportionalResizer* resizer_ = nullptr;
     QString lastExportFile_;
-    QStringList lastRunGameFiles_;
-    // Notices of folders that could not be remembered, each said once a session: the same failure
-    // at every "Process" would only nag.
-    QSet<QString> toldNotRemembered_;
 };
 
 } // namespace zorbin

@@ -44,12 +44,11 @@ QStringList mountedVolumes::roots() {
     return roots;
 }
 
-QList<Drive> mountedVolumes::drives(const WineEnvironment& environment,
-                                    const QStringList& foldersInUse) {
+QList<Drive> mountedVolumes::drives(const QList<WinePrefix>& prefixes) {
     QList<Drive> drives;
     for (const QString& root : roots())
         drives.append({root, root});
-    for (const WinePrefix& prefix : winePrefixes::discover(environment, {}, foldersInUse)) {
+    for (const WinePrefix& prefix : prefixes) {
         for (const WineDrive& drive : prefix.drives) {
             // Z: is the whole file system, which "/" already offers.
             if (drive.letter != QLatin1Char('Z'))

@@ -10,7 +10,7 @@
 
 namespace zorbin {
 
-struct WineEnvironment;
+struct WinePrefix;
 
 // One entry of a drive list.
 struct Drive {
@@ -26,9 +26,8 @@ namespace mountedVolumes {
 // Root paths of the volumes that are valid, ready and real file systems, sorted.
 [[nodiscard]] QStringList roots();
 
-// The volumes, then the Wine drives of `environment` (z:, the whole file system, left out).
-[[nodiscard]] QList<Drive> drives(const WineEnvironment& environment,
-                                  const QStringList& foldersInUse = {});
+// The volumes, then the drives of `prefixes` (z:, the whole file system, left out).
+[[nodiscard]] QList<Drive> drives(const QList<WinePrefix>& prefixes);
 
 // Root path of the volume that holds `path`. A path that no longer exists belongs to the volume
 // of its nearest existing ancestor.

@@ -15,7 +15,8 @@ namespace zorbin {
 
 // A path as a user types it, a remembered-folder file holds it or the report tool is given it:
 // native, or a Windows path ("C:\Games\QEL\", written by the original program under Wine). Either
-// way every component is matched without regard to letter case, as Windows and Wine do.
+// way every component is matched without regard to letter case, as Windows and Wine do. Which
+// prefix a Windows path is read through is the caller's choice; these are the steps it takes.
 namespace userPath {
 
 struct Resolved {
@@ -23,33 +24,32 @@ struct Resolved {
     QString driveRoot; // a Windows path's Wine drive root; empty for a native path
     // The Wine prefix a Windows path was read through; empty for a native path.
     QString prefixFolder;
-    // Which prefix a Windows path was read through, when that was not ~/.wine, for a user who may
-    // keep copies of a league in several: empty otherwise.
-    QString note;
 };
 
-// True when `text` starts with a drive letter and a colon followed by nothing or a separator.
-[[nodiscard]] bool isWindowsPath(const QString& text);
+// Why `text` can name nothing anywhere: a NUL character; for a Windows path, a "." or ".." step or
+// a "/". Nothing when it may name something.
+[[nodiscard]] std::optional<FileFailure> unusable(const QString& text);
 
-// `text` on this machine. A Windows path goes through $WINEPREFIX when it is set (and fails when
-// that is not a prefix); else through ~/.wine when the path is there, else through the first
-// prefix that holds it, in the order discovery offers them. The failure says why the text can't
-// name anything here: a NUL character, a Windows path that steps with "." or "..", holds "/", or
-// that no prefix holds, with where prefixes were looked for.
-[[nodiscard]] Result<Resolved> resolve(const QString& text, const WineEnvironment& environment);
+// A native `text` matched to the disk without regard to case.
+[[nodiscard]] Resolved native(const QString& text);
 
-// Where a Windows path that resolve() finds in no prefix would be: through $WINEPREFIX, else the
-// first prefix in discovery's order (~/.wine before the others) that has its drive letter. For a
-// remembered folder that has gone, whose column still rests on its drive.
-[[nodiscard]] std::optional<Resolved> onDrive(const QString& text,
-                                              const WineEnvironment& environment);
-
-// A Windows path through `prefix`.
+// A Windows path through `prefix`; the failure when the prefix has no such drive or the path is
+// unusable. The path need not exist.
 [[nodiscard]] Result<Resolved> fromWindows(const QString& text, const WinePrefix& prefix);
 
-// The path to use for `text`: the resolved path, or `text` as given when it can't be resolved, so
-// that whatever then fails names what the user wrote.
-[[nodiscard]] QString pathOrText(const QString& text, const WineEnvironment& environment);
+// `native`, a path on this machine, as a Windows path of `prefix`: through the drive whose root
+// holds it most closely (Z:, the whole file system, last). Nothing when no drive holds it.
+[[nodiscard]] std::optional<QString> toWindows(const QString& native, const WinePrefix& prefix);
+
+// A drive whose root is the whole file system reads the same through every prefix.
+[[nodiscard]] bool isWholeFileSystem(const WineDrive& drive);
+
+// Why no prefix of `discovery` holds `text`, where prefixes were looked for, and whether setting
+// WINEPREFIX could help.
+[[nodiscard]] FileFailure heldByNone(const QString& text, const WineDiscovery& discovery);
+
+// The failure for `text` that names nothing here, for `action`.
+[[nodiscard]] FileFailure failure(const QString& text, const QString& reason);
 
 } // namespace userPath
 

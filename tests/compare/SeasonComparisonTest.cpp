@@ -4,9 +4,8 @@
 
 #include "compare/SeasonComparison.h"
 
-#include "settings/RememberedFolders.h"
+#include "league/LeagueContext.h"
 #include "support/LeagueFolder.h"
-#include "support/ProcessOutcome.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -17,7 +16,6 @@ namespace {
 
 using test::LeagueFolder;
 using test::player;
-using test::ProcessOutcome;
 using test::team;
 
 class SeasonComparisonTest : public ::testing::Test {
@@ -30,14 +28,13 @@ protected:
 
     // Runs with the remembered folders kept in their own scratch folder and checks that the league
     // folders are byte for byte what they were.
-    ProcessOutcome run(const ComparisonRequest& in) {
+    ComparisonOutcome run(const ComparisonRequest& in) {
         const auto before = league.snapshot();
-        const RememberedFolders folders(settingsFolder.path(), WineEnvironment{});
-        ProcessOutcome result = test::shown(runComparison(in, WineEnvironment{}, &folders));
+        ComparisonOutcome result = LeagueContext(WineEnvironment{}, settingsFolder.path()).run(in);
         EXPECT_EQ(league.snapshot(), before) << "a run changed the league folders";
         return result;
     }
-    ProcessOutcome run() { return run(input()); }
+    ComparisonOutcome run() { return run(input()); }
 
     LeagueFolder league;
     QTemporaryDir settingsFolder;
@@ -52,19 +49,19 @@ TEST_F(SeasonComparisonTest, ListsLeftAndArrivedPlayersInAlignedLinesWithPriorTe
                                 player(12347, "Back", "Again")});
     league.writeMasterPlayers({player(12345, "Ortega", "Luis"), player(12347, "Master", "Name")});
 
-    const ProcessOutcome result = run();
+    const ComparisonOutcome result = run();
     // A player who left has no current-season name, so without a master entry his name is empty.
-    EXPECT_EQ(result.leftPlayers,
+    EXPECT_EQ(result.leftPlayers(),
               (QList<QByteArray>{"Ortega,Luis            12345 Lake City Comets",
                                  "                       12500 North Bears"}));
     // The master name wins over the current season's; a player missing from the master file keeps
     // his current-season name; a player on no roster ends with the single space of an empty team.
-    EXPECT_EQ(result.arrivedPlayers,
+    EXPECT_EQ(result.arrivedPlayers(),
               (QList<QByteArray>{"Master,Name            12347 Lake City Comets",
                                  "Neu,Ling               20000 "}));
     EXPECT_EQ(QByteArray("Ortega,Luis            12345 ").size(), 29);
-    EXPECT_TRUE(result.message.isEmpty());
-    EXPECT_TRUE(result.saveNotice.isEmpty());
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty());
+    EXPECT_TRUE(result.message(RunMessage::Kind::NotRemembered).isEmpty());
 }
 
 TEST_F(SeasonComparisonTest, AnyEmptyPathTextEndsTheRunBeforeAnythingIsOpenedOrSaved) {
@@ -74,9 +71,9 @@ TEST_F(SeasonComparisonTest, AnyEmptyPathTextEndsTheRunBeforeAnythingIsOpenedOrS
         ComparisonRequest in = input();
         QString* paths[] = {&in.priorPlayerFile, &in.currentPlayerFile, &in.masterPlayerFile};
         paths[emptied]->clear();
-        const ProcessOutcome result = run(in);
-        EXPECT_TRUE(result.leftPlayers.isEmpty());
-        EXPECT_TRUE(result.message.isEmpty());
+        const ComparisonOutcome result = run(in);
+        EXPECT_TRUE(result.leftPlayers().isEmpty());
+        EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty());
     }
     EXPECT_TRUE(QDir(settingsFolder.path()).isEmpty()) << "remembered folders were written";
 }
@@ -85,14 +82,14 @@ TEST_F(SeasonComparisonTest, IdenticalSeasonsGiveEmptyListsAndRunsDoNotAccumulat
     const std::vector players = {player(10000, "A", "B"), player(32767, "C", "D")};
     league.writePriorPlayers(players);
     league.writeCurrentPlayers(players);
-    ProcessOutcome result = run();
-    EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
+    ComparisonOutcome result = run();
+    EXPECT_TRUE(result.leftPlayers().isEmpty() && result.arrivedPlayers().isEmpty());
 
     league.writeCurrentPlayers({player(32767, "C", "D")});
-    const ProcessOutcome first = run();
-    const ProcessOutcome second = run();
-    EXPECT_EQ(first.leftPlayers, QList<QByteArray>{"                       10000 "});
-    EXPECT_EQ(second.leftPlayers, first.leftPlayers);
+    const ComparisonOutcome first = run();
+    const ComparisonOutcome second = run();
+    EXPECT_EQ(first.leftPlayers(), QList<QByteArray>{"                       10000 "});
+    EXPECT_EQ(second.leftPlayers(), first.leftPlayers());
 }
 
 TEST_F(SeasonComparisonTest, AcceptanceRulesDecideWhoTakesPart) {
@@ -102,11 +99,11 @@ TEST_F(SeasonComparisonTest, AcceptanceRulesDecideWhoTakesPart) {
     league.writeCurrentPlayers({player(10000, "Season", "Name"), player(11112, "Fresh", "One")});
     league.writeMasterPlayers(
         {player(10000, "Master", "Name"), player(11112, "M", "N", 3), player(11112, "", "")});
-    const ProcessOutcome result = run();
-    EXPECT_TRUE(result.leftPlayers.isEmpty());
+    const ComparisonOutcome result = run();
+    EXPECT_TRUE(result.leftPlayers().isEmpty());
     // A master entry made of two empty fields is a lone comma and still wins.
-    EXPECT_EQ(result.arrivedPlayers, (QList<QByteArray>{"Season,Name            10000 ",
-                                                        ",                      11112 "}));
+    EXPECT_EQ(result.arrivedPlayers(), (QList<QByteArray>{"Season,Name            10000 ",
+                                                          ",                      11112 "}));
 }
 
 TEST_F(SeasonComparisonTest, TeamRulesLaterRosterWinsAndLowSlotsAndStaleTeamsAreIgnored) {
@@ -118,17 +115,18 @@ TEST_F(SeasonComparisonTest, TeamRulesLaterRosterWinsAndLowSlotsAndStaleTeamsAre
                        team("Second", "Club", {15000, 0, 9999}), stale, noGames});
     league.writePriorPlayers({player(15000, "A", "A"), player(15001, "B", "B")});
     league.writeCurrentPlayers({player(30000, "C", "C")});
-    const ProcessOutcome result = run();
-    EXPECT_EQ(result.leftPlayers, (QList<QByteArray>{"                       15000 Second Club",
-                                                     "                       15001 First Club"}));
+    const ComparisonOutcome result = run();
+    EXPECT_EQ(result.leftPlayers(), (QList<QByteArray>{"                       15000 Second Club",
+                                                       "                       15001 First Club"}));
 }
 
 TEST_F(SeasonComparisonTest, ALongNameWidensItsLineInsteadOfBeingCut) {
     league.writePriorPlayers({});
     LeagueFolder::writeBytes(league.priorPlayerFile(), QByteArray(1, '\0')); // one stale byte
     league.writeCurrentPlayers({player(12000, "Abcdefghijklmnop", "Qrstuvwxyzabcd")});
-    const ProcessOutcome result = run();
-    EXPECT_EQ(result.arrivedPlayers, QList<QByteArray>{"Abcdefghijklmnop,Qrstuvwxyzabcd  12000 "});
+    const ComparisonOutcome result = run();
+    EXPECT_EQ(result.arrivedPlayers(),
+              QList<QByteArray>{"Abcdefghijklmnop,Qrstuvwxyzabcd  12000 "});
 }
 
 TEST_F(SeasonComparisonTest, MissingOrEmptyPlayerFileGivesTheMessageAfterSavingTheFolders) {
@@ -137,44 +135,45 @@ TEST_F(SeasonComparisonTest, MissingOrEmptyPlayerFileGivesTheMessageAfterSavingT
         QFile::remove(league.currentPlayerFile());
         if (current.isEmpty())
             LeagueFolder::writeBytes(league.currentPlayerFile(), {});
-        const ProcessOutcome result = run();
-        EXPECT_EQ(result.message, QString(" Not a valid QEL Directory for Prior Season"));
-        EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
+        const ComparisonOutcome result = run();
+        EXPECT_EQ(result.message(RunMessage::Kind::Stopped),
+                  QString(" Not a valid QEL Directory for Prior Season"));
+        EXPECT_TRUE(result.leftPlayers().isEmpty() && result.arrivedPlayers().isEmpty());
         EXPECT_TRUE(QFile::exists(settingsFolder.filePath("MissDir.Txt")));
         EXPECT_TRUE(QFile::exists(settingsFolder.filePath("QELMdir.txt")));
     }
-    // A player path that is a folder is not a present file either.
+    // A typed folder stands for the player file in it, which is missing here too.
     ComparisonRequest folderAsPlayerFile = input();
-    folderAsPlayerFile.priorPlayerFile = league.priorFolder();
-    EXPECT_EQ(run(folderAsPlayerFile).message, missingPlayerFileMessage);
+    folderAsPlayerFile.currentPlayerFile = league.currentFolder();
+    EXPECT_EQ(run(folderAsPlayerFile).message(RunMessage::Kind::Stopped), missingPlayerFileMessage);
 
     // Nothing is left open: the next run with a good file works.
     league.writeCurrentPlayers({player(13000, "C", "D")});
-    const ProcessOutcome result = run();
-    EXPECT_TRUE(result.message.isEmpty());
-    EXPECT_EQ(result.leftPlayers.size(), 1);
-    EXPECT_EQ(result.arrivedPlayers.size(), 1);
+    const ComparisonOutcome result = run();
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty());
+    EXPECT_EQ(result.leftPlayers().size(), 1);
+    EXPECT_EQ(result.arrivedPlayers().size(), 1);
 }
 
 TEST_F(SeasonComparisonTest, MissingTeamAndMasterFilesReadAsEmptyAndAreNeverCreated) {
     league.writePriorPlayers({player(12000, "Prior", "Only")});
     league.writeCurrentPlayers({player(13000, "Current", "Only")});
-    const ProcessOutcome result = run();
-    EXPECT_EQ(result.leftPlayers, QList<QByteArray>{"                       12000 "});
-    EXPECT_EQ(result.arrivedPlayers, QList<QByteArray>{"Current,Only           13000 "});
+    const ComparisonOutcome result = run();
+    EXPECT_EQ(result.leftPlayers(), QList<QByteArray>{"                       12000 "});
+    EXPECT_EQ(result.arrivedPlayers(), QList<QByteArray>{"Current,Only           13000 "});
     EXPECT_FALSE(QFile::exists(league.teamFile()));
     EXPECT_FALSE(QFile::exists(league.masterPlayerFile()));
 }
 
-TEST_F(SeasonComparisonTest, AnUnreadableTeamFileEndsTheRunAndAMasterFileOnlyLosesItsNames) {
+TEST_F(SeasonComparisonTest, AnUnreadableTeamFileOnlyLosesItsTeamsAndAMasterFileItsNames) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({player(13000, "C", "D")});
     QDir().mkpath(league.teamFile());
-    ProcessOutcome result = run();
-    EXPECT_EQ(result.message,
-              QStringLiteral("Could not read \"%1\": %2")
+    ComparisonOutcome result = run();
+    EXPECT_EQ(result.message(RunMessage::Kind::TeamUnread),
+              QStringLiteral("Could not read \"%1\": %2\nThe lists show no prior-season teams.")
                   .arg(league.priorFolder() + "/qelteam.dat", qt_error_string(EISDIR)));
-    EXPECT_TRUE(result.leftPlayers.isEmpty());
+    EXPECT_EQ(result.leftPlayers(), QList<QByteArray>{"                       12000 "});
 
     // A master path that is a folder, or names nothing (a typing slip): the lists still come,
     // with the current season's names, and a notice names the path.
@@ -183,10 +182,11 @@ TEST_F(SeasonComparisonTest, AnUnreadableTeamFileEndsTheRunAndAMasterFileOnlyLos
         ComparisonRequest masterUnread = input();
         masterUnread.masterPlayerFile = master;
         result = run(masterUnread);
-        EXPECT_TRUE(result.message.isEmpty());
-        EXPECT_EQ(result.arrivedPlayers, QList<QByteArray>{"C,D                    13000 "});
-        EXPECT_TRUE(result.masterNotice.contains(master)) << result.masterNotice.toStdString();
-        EXPECT_TRUE(result.masterNotice.contains("current season only"));
+        EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty());
+        EXPECT_EQ(result.arrivedPlayers(), QList<QByteArray>{"C,D                    13000 "});
+        EXPECT_TRUE(result.message(RunMessage::Kind::MasterUnread).contains(master))
+            << result.message(RunMessage::Kind::MasterUnread).toStdString();
+        EXPECT_TRUE(result.message(RunMessage::Kind::MasterUnread).contains("current season only"));
     }
 
     // A typed Windows path that no Wine prefix holds says where prefixes were looked for, rather
@@ -194,11 +194,13 @@ TEST_F(SeasonComparisonTest, AnUnreadableTeamFileEndsTheRunAndAMasterFileOnlyLos
     ComparisonRequest windowsPaths = input();
     windowsPaths.masterPlayerFile = R"(C:\QEL\Mastplyr.dat)";
     result = run(windowsPaths);
-    EXPECT_TRUE(result.masterNotice.contains("Wine prefix")) << result.masterNotice.toStdString();
+    EXPECT_TRUE(result.message(RunMessage::Kind::MasterUnread).contains("Wine prefix"))
+        << result.message(RunMessage::Kind::MasterUnread).toStdString();
     windowsPaths.currentPlayerFile = R"(C:\QEL\S11\qelplyr.dat)";
     result = run(windowsPaths);
-    EXPECT_TRUE(result.message.contains("Wine prefix")) << result.message.toStdString();
-    EXPECT_TRUE(result.arrivedPlayers.isEmpty());
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).contains("Wine prefix"))
+        << result.message(RunMessage::Kind::Stopped).toStdString();
+    EXPECT_TRUE(result.arrivedPlayers().isEmpty());
 }
 
 TEST_F(SeasonComparisonTest, FilesAreFoundWithoutRegardToLetterCase) {
@@ -207,20 +209,19 @@ TEST_F(SeasonComparisonTest, FilesAreFoundWithoutRegardToLetterCase) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({});
     LeagueFolder::writeBytes(league.currentPlayerFile(), QByteArray(656, '\0'));
-    const ProcessOutcome result = run();
-    EXPECT_EQ(result.leftPlayers, QList<QByteArray>{"                       12000 Upper Case"});
+    const ComparisonOutcome result = run();
+    EXPECT_EQ(result.leftPlayers(), QList<QByteArray>{"                       12000 Upper Case"});
 }
 
 TEST_F(SeasonComparisonTest, UnwritableRememberedFoldersGiveANoticeAndTheRunGoesOn) {
     league.writePriorPlayers({player(12000, "A", "B")});
     league.writeCurrentPlayers({player(13000, "C", "D")});
-    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-no-such-folder"),
-                                       WineEnvironment{});
-    const ProcessOutcome result =
-        test::shown(runComparison(input(), WineEnvironment{}, &unwritable));
-    EXPECT_TRUE(result.saveNotice.contains("MissDir.Txt")) << result.saveNotice.toStdString();
-    EXPECT_TRUE(result.message.isEmpty());
-    EXPECT_EQ(result.leftPlayers.size(), 1);
+    LeagueContext unwritable(WineEnvironment{}, QStringLiteral("/proc/zorbin-no-such-folder"));
+    const ComparisonOutcome result = unwritable.run(input());
+    EXPECT_TRUE(result.message(RunMessage::Kind::NotRemembered).contains("MissDir.Txt"))
+        << result.message(RunMessage::Kind::NotRemembered).toStdString();
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty());
+    EXPECT_EQ(result.leftPlayers().size(), 1);
 }
 
 // The lines of a list share one buffer; each must still behave as a string of its own.

@@ -72,8 +72,8 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
     placeObstacle(path, obstacle);
 
     // What must come of it: a player file that is not a file with records is a missing one; a
-    // team file that cannot be read ends the run naming it; a master file that cannot be read
-    // leaves the lists without its names and is named in a notice; an empty one has no entries.
+    // team or master file that cannot be read leaves the lists without its teams or names and is
+    // named in a notice; an empty one has no entries.
     // A player file that can't be reached is not missing: the run ends with the system's reason.
     const QString unreadable = obstacle == Obstacle::Folder ? qt_error_string(EISDIR)
                                : obstacle == Obstacle::Fifo ? QStringLiteral("Not a regular file")
@@ -81,6 +81,7 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
                                                                     : QString();
     QString message;
     QString masterFailure;
+    QString teamFailure;
     QList<QByteArray> left = leftLines;
     QList<QByteArray> arrived = arrivedLines;
     const bool playerFile = file == GameFile::PriorPlayers || file == GameFile::CurrentPlayers;
@@ -88,10 +89,10 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         message = readFailure(path, unreadable);
     else if (playerFile)
         message = missingPlayerFileMessage;
-    else if (file == GameFile::Teams && !unreadable.isEmpty())
-        message = readFailure(path, unreadable);
     else if (file == GameFile::Teams)
         left = {"Ortega,Luis            12345 ", "                       12500 "};
+    if (file == GameFile::Teams && !unreadable.isEmpty())
+        teamFailure = readFailure(path, unreadable);
     else if (file == GameFile::Master)
         left = {"                       12345 Lake City Comets", leftLines[1]};
     if (file == GameFile::Master && !unreadable.isEmpty())
@@ -100,12 +101,15 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         left = arrived = {};
 
     const OrdinaryUser ordinary;
-    const ProcessOutcome result = process();
-    EXPECT_EQ(result.message, message);
-    EXPECT_EQ(result.leftPlayers, left);
-    EXPECT_EQ(result.arrivedPlayers, arrived);
-    EXPECT_EQ(result.masterNotice.isEmpty(), masterFailure.isEmpty());
-    EXPECT_TRUE(result.masterNotice.startsWith(masterFailure)) << result.masterNotice.toStdString();
+    const ComparisonOutcome result = process();
+    EXPECT_EQ(result.message(RunMessage::Kind::Stopped), message);
+    EXPECT_EQ(result.message(RunMessage::Kind::TeamUnread).isEmpty(), teamFailure.isEmpty());
+    EXPECT_TRUE(result.message(RunMessage::Kind::TeamUnread).startsWith(teamFailure));
+    EXPECT_EQ(result.leftPlayers(), left);
+    EXPECT_EQ(result.arrivedPlayers(), arrived);
+    EXPECT_EQ(result.message(RunMessage::Kind::MasterUnread).isEmpty(), masterFailure.isEmpty());
+    EXPECT_TRUE(result.message(RunMessage::Kind::MasterUnread).startsWith(masterFailure))
+        << result.message(RunMessage::Kind::MasterUnread).toStdString();
 
     // The failure names its file by kind, so callers never need to read the message.
     const auto compared = compareSeasons({league.teamFile(), league.priorPlayerFile(),
@@ -115,22 +119,23 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
         const SeasonFile expectedFile = file == GameFile::PriorPlayers ? SeasonFile::PriorPlayer
                                         : file == GameFile::CurrentPlayers
                                             ? SeasonFile::CurrentPlayer
-                                        : file == GameFile::Teams ? SeasonFile::PriorTeam
-                                                                  : SeasonFile::MasterPlayer;
+                                            : SeasonFile::MasterPlayer;
         EXPECT_EQ(compared.failure().file, expectedFile);
         EXPECT_EQ(compared.failure().missingPlayerFile(), message == missingPlayerFileMessage);
     }
 
-    // Named on the command line, a master folder without a usable master file is a slip.
+    // Named on the command line, a folder without a usable master or team file is a slip.
     const ReportOutcome outcome = report();
-    if (message.isEmpty() && masterFailure.isEmpty()) {
+    if (message.isEmpty() && masterFailure.isEmpty() && teamFailure.isEmpty()) {
         EXPECT_EQ(outcome.status, 0) << outcome.err.constData();
         for (const QByteArray& line : left + arrived)
             EXPECT_TRUE(outcome.out.contains(line + '\n')) << line.constData();
     } else {
         EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
-                  (message.isEmpty() ? masterFailure : message) + '\n');
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), (!message.isEmpty()       ? message
+                                                        : !teamFailure.isEmpty() ? teamFailure
+                                                                                 : masterFailure) +
+                                                           '\n');
     }
 
     // The current season's team file is read only for the moved list, and then like the prior
@@ -185,10 +190,11 @@ TEST_F(GameFileTest, PlayerFilesOfOneByteAnd655BytesAreReadAsOnePaddedRecord) {
                               Case{ortega.left(655), {leftLines[0]}, everyCurrentPlayer}}) {
         SCOPED_TRACE(sized.prior.size());
         LeagueFolder::writeBytes(league.priorPlayerFile(), sized.prior);
-        const ProcessOutcome result = process();
-        EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
-        EXPECT_EQ(result.leftPlayers, sized.left);
-        EXPECT_EQ(result.arrivedPlayers, sized.arrived);
+        const ComparisonOutcome result = process();
+        EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty())
+            << result.message(RunMessage::Kind::Stopped).toStdString();
+        EXPECT_EQ(result.leftPlayers(), sized.left);
+        EXPECT_EQ(result.arrivedPlayers(), sized.arrived);
         const ReportOutcome outcome = report();
         EXPECT_EQ(outcome.status, 0);
         for (const QByteArray& line : sized.left + sized.arrived)
@@ -211,10 +217,11 @@ TEST_F(GameFileTest, AHundredMegabytePlayerFileIsReadToItsEnd) {
     }
     ASSERT_EQ(QFileInfo(league.priorPlayerFile()).size(), size);
 
-    const ProcessOutcome result = process();
-    EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
-    EXPECT_EQ(result.leftPlayers, leftLines);
-    EXPECT_EQ(result.arrivedPlayers, arrivedLines);
+    const ComparisonOutcome result = process();
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty())
+        << result.message(RunMessage::Kind::Stopped).toStdString();
+    EXPECT_EQ(result.leftPlayers(), leftLines);
+    EXPECT_EQ(result.arrivedPlayers(), arrivedLines);
     const ReportOutcome outcome = report();
     EXPECT_EQ(outcome.status, 0);
     EXPECT_TRUE(outcome.out.contains(leftLines[0] + '\n'));
@@ -226,9 +233,9 @@ TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNo
         SCOPED_TRACE(folder.toStdString());
         const QString kept = folder + ".kept";
         ASSERT_TRUE(QDir().rename(folder, kept));
-        const ProcessOutcome result = process(paths);
-        EXPECT_EQ(result.message, missingPlayerFileMessage);
-        EXPECT_TRUE(result.leftPlayers.isEmpty() && result.arrivedPlayers.isEmpty());
+        const ComparisonOutcome result = process(paths);
+        EXPECT_EQ(result.message(RunMessage::Kind::Stopped), missingPlayerFileMessage);
+        EXPECT_TRUE(result.leftPlayers().isEmpty() && result.arrivedPlayers().isEmpty());
         EXPECT_FALSE(QFileInfo::exists(folder));
 
         const ReportOutcome outcome = report();
@@ -242,17 +249,18 @@ TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNo
     // A file where the prior season's folder was.
     ASSERT_TRUE(QDir(league.priorFolder()).removeRecursively());
     LeagueFolder::writeBytes(league.priorFolder(), "not a folder");
-    EXPECT_EQ(process(paths).message, missingPlayerFileMessage);
+    EXPECT_EQ(process(paths).message(RunMessage::Kind::Stopped), missingPlayerFileMessage);
 }
 
 TEST_F(GameFileTest, AMasterFolderThatVanishesLeavesNamesToTheCurrentSeason) {
     const ComparisonRequest paths = input();
     ASSERT_TRUE(QDir(league.masterFolder()).removeRecursively());
-    const ProcessOutcome result = process(paths);
-    EXPECT_TRUE(result.message.isEmpty()) << result.message.toStdString();
-    EXPECT_EQ(result.leftPlayers,
+    const ComparisonOutcome result = process(paths);
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty())
+        << result.message(RunMessage::Kind::Stopped).toStdString();
+    EXPECT_EQ(result.leftPlayers(),
               (QList<QByteArray>{"                       12345 Lake City Comets", leftLines[1]}));
-    EXPECT_EQ(result.arrivedPlayers, arrivedLines);
+    EXPECT_EQ(result.arrivedPlayers(), arrivedLines);
     EXPECT_FALSE(QFileInfo::exists(league.masterFolder()));
 }
 

@@ -5,8 +5,8 @@
 #include "HardeningTest.h"
 
 #include "HangWatchdog.h"
+#include "league/LeagueContext.h"
 #include "ReportCommand.h"
-#include "settings/RememberedFolders.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,13 +72,12 @@ ComparisonRequest HardeningTest::input() const {
     return input;
 }
 
-ProcessOutcome HardeningTest::process(const ComparisonRequest& input) {
+ComparisonOutcome HardeningTest::process(const ComparisonRequest& input) {
     const auto before = league.snapshot();
-    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
-    ProcessOutcome result;
+    ComparisonOutcome result;
     {
         const HangWatchdog watchdog("The comparison run", hangLimit);
-        result = test::shown(runComparison(input, WineEnvironment{}, &remembered));
+        result = LeagueContext(WineEnvironment{}, scratch.path()).run(input);
     }
     EXPECT_EQ(league.snapshot(), before) << "the run changed the league folders";
     return result;

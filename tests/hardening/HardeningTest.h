@@ -4,8 +4,8 @@
 
 #pragma once
 
+#include "league/ComparisonRun.h"
 #include "support/LeagueFolder.h"
-#include "support/ProcessOutcome.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -39,8 +39,8 @@ protected:
     // The six strings "Process" would hand over for the league as it stands.
     [[nodiscard]] ComparisonRequest input() const;
     // Runs the comparison, remembering folders in the scratch folder.
-    ProcessOutcome process(const ComparisonRequest& input);
-    ProcessOutcome process() { return process(input()); }
+    ComparisonOutcome process(const ComparisonRequest& input);
+    ComparisonOutcome process() { return process(input()); }
     // Runs the report tool on the league's three folders, with `extra` arguments after them.
     ReportOutcome report(const QStringList& extra = {}, std::FILE* out = nullptr);
 

@@ -10,6 +10,7 @@
 #include "FileSizeLimit.h"
 #include "HangWatchdog.h"
 #include "HardeningTest.h"
+#include "league/LeagueContext.h"
 #include "settings/RememberedFolders.h"
 #include "support/OrdinaryUser.h"
 
@@ -18,6 +19,14 @@
 
 namespace zorbin::test {
 namespace {
+
+// What a start-up in `folder` restores: the folders' files read, then made where missing.
+RestoredFolders startUpIn(const QString& folder) {
+    LeagueContext league(WineEnvironment{}, folder);
+    RestoredFolders restored = league.restoreFolders();
+    league.createMissingRememberedFiles();
+    return restored;
+}
 
 // The folders restored, each after its column's number.
 QStringList restoredFolders(const RestoredFolders& restored) {
@@ -39,25 +48,25 @@ using RememberedFolderFailureTest = HardeningTest;
 
 TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGoesOn) {
     // /proc takes no new files, not even from root.
-    const RememberedFolders unwritable(QStringLiteral("/proc"), WineEnvironment{});
+    const RememberedFolders unwritable(QStringLiteral("/proc"));
     const std::optional<FileFailure> failure =
         unwritable.saveFolders(league.priorFolder(), league.currentFolder(), league.masterFolder());
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->message(), writeFailure("/proc/MissDir.Txt", qt_error_string(ENOENT)));
 
     const auto before = league.snapshot();
-    const ProcessOutcome result =
-        test::shown(runComparison(input(), WineEnvironment{}, &unwritable));
+    const ComparisonOutcome result =
+        LeagueContext(WineEnvironment{}, QStringLiteral("/proc")).run(input());
     EXPECT_EQ(league.snapshot(), before);
-    EXPECT_EQ(result.saveNotice, failure->message());
-    EXPECT_TRUE(result.message.isEmpty());
-    EXPECT_EQ(result.leftPlayers, leftLines);
-    EXPECT_EQ(result.arrivedPlayers, arrivedLines);
+    EXPECT_EQ(result.message(RunMessage::Kind::NotRemembered), failure->message());
+    EXPECT_TRUE(result.message(RunMessage::Kind::Stopped).isEmpty());
+    EXPECT_EQ(result.leftPlayers(), leftLines);
+    EXPECT_EQ(result.arrivedPlayers(), arrivedLines);
 
     QStringList restored;
     {
         const HangWatchdog watchdog("Restoring from /proc", std::chrono::seconds(60));
-        restored = restoredFolders(unwritable.restoreFolders());
+        restored = restoredFolders(startUpIn(QStringLiteral("/proc")));
     }
     EXPECT_TRUE(restored.isEmpty());
 }
@@ -65,39 +74,40 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderUnderProcIsReportedAndTheRunGo
 TEST_F(RememberedFolderFailureTest,
        ASeasonFileThatIsAFolderIsReportedAndKeptWhileTheMasterIsSaved) {
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Folder);
-    const ProcessOutcome result = process();
+    const ComparisonOutcome result = process();
     // Qt words the reason itself ("Filename refers to a directory").
-    EXPECT_TRUE(result.saveNotice.startsWith(writeFailure(scratch.filePath("MissDir.txt"), {})) &&
-                result.saveNotice.contains("directory"))
-        << result.saveNotice.toStdString();
-    EXPECT_EQ(result.leftPlayers, leftLines);
+    EXPECT_TRUE(result.message(RunMessage::Kind::NotRemembered)
+                    .startsWith(writeFailure(scratch.filePath("MissDir.txt"), {})) &&
+                result.message(RunMessage::Kind::NotRemembered).contains("directory"))
+        << result.message(RunMessage::Kind::NotRemembered).toStdString();
+    EXPECT_EQ(result.leftPlayers(), leftLines);
     EXPECT_EQ(contentOf(scratch.filePath("MissDir.txt/keep.txt")), "kept");
     EXPECT_EQ(contentOf(scratch.filePath("QELMdir.txt")),
               RememberedFolders::entryLine(league.masterFolder()));
 
-    (void)RememberedFolders(scratch.path(), WineEnvironment{}).restoreFolders();
+    (void)startUpIn(scratch.path());
     EXPECT_EQ(contentOf(scratch.filePath("MissDir.txt/keep.txt")), "kept");
 }
 
 TEST_F(RememberedFolderFailureTest, RememberedFilesThatAreFifosNeverBlockSavingOrRestoring) {
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Fifo);
     placeObstacle(scratch.filePath("QELMDir.txt"), Obstacle::Fifo);
-    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
     {
         const HangWatchdog watchdog("Restoring from FIFOs", std::chrono::seconds(60));
-        EXPECT_TRUE(restoredFolders(remembered.restoreFolders()).isEmpty());
+        EXPECT_TRUE(restoredFolders(startUpIn(scratch.path())).isEmpty());
     }
 
     placeObstacle(scratch.filePath("MissDir.txt"), Obstacle::Fifo);
-    const ProcessOutcome result = process();
-    EXPECT_TRUE(result.saveNotice.isEmpty()) << result.saveNotice.toStdString();
-    EXPECT_EQ(restoredFolders(remembered.restoreFolders()),
+    const ComparisonOutcome result = process();
+    EXPECT_TRUE(result.message(RunMessage::Kind::NotRemembered).isEmpty())
+        << result.message(RunMessage::Kind::NotRemembered).toStdString();
+    EXPECT_EQ(restoredFolders(startUpIn(scratch.path())),
               (QStringList{"0 " + league.priorFolder() + "/", "1 " + league.currentFolder() + "/",
                            "2 " + league.masterFolder() + "/"}));
 }
 
 TEST_F(RememberedFolderFailureTest, AFullDiskKeepsTheFoldersRememberedBefore) {
-    const RememberedFolders remembered(scratch.path(), WineEnvironment{});
+    const RememberedFolders remembered(scratch.path());
     ASSERT_FALSE(remembered.saveFolders("/earlier/prior", "/earlier/current", "/earlier/master"));
     const QByteArray season = contentOf(scratch.filePath("MissDir.Txt"));
     const QByteArray master = contentOf(scratch.filePath("QELMdir.txt"));
@@ -159,11 +169,12 @@ TEST_F(RememberedFolderFailureTest, AFileLeadingToAGameFileIsRefusedAndTheRunGoe
         link.makeLink(link.target, link.remembered);
 
         // process() checks that the league's files come out byte for byte as they went in.
-        const ProcessOutcome result = process();
-        EXPECT_EQ(result.leftPlayers, leftLines);
-        EXPECT_EQ(result.arrivedPlayers, arrivedLines);
+        const ComparisonOutcome result = process();
+        EXPECT_EQ(result.leftPlayers(), leftLines);
+        EXPECT_EQ(result.arrivedPlayers(), arrivedLines);
         if (link.reason.isEmpty()) {
-            EXPECT_TRUE(result.saveNotice.isEmpty()) << result.saveNotice.toStdString();
+            EXPECT_TRUE(result.message(RunMessage::Kind::NotRemembered).isEmpty())
+                << result.message(RunMessage::Kind::NotRemembered).toStdString();
             EXPECT_TRUE(QFileInfo(link.remembered).isSymLink());
             EXPECT_EQ(contentOf(link.target),
                       RememberedFolders::entryLine(league.priorFolder()) +
@@ -171,7 +182,7 @@ TEST_F(RememberedFolderFailureTest, AFileLeadingToAGameFileIsRefusedAndTheRunGoe
             continue;
         }
         EXPECT_EQ(
-            result.saveNotice,
+            result.message(RunMessage::Kind::NotRemembered),
             writeFailure(link.remembered, link.reason + "; Zorbin never changes the game's files"));
         EXPECT_EQ(contentOf(link.target), targetBefore);
         // The other file is saved all the same.
@@ -180,7 +191,7 @@ TEST_F(RememberedFolderFailureTest, AFileLeadingToAGameFileIsRefusedAndTheRunGoe
 
         // Nor does the restore, which creates a missing or empty file, write through the link.
         LeagueFolder::writeBytes(other, {});
-        (void)RememberedFolders(scratch.path(), WineEnvironment{}).restoreFolders();
+        (void)startUpIn(scratch.path());
         EXPECT_EQ(contentOf(link.target), targetBefore);
     }
 }
@@ -213,7 +224,7 @@ TEST_F(RememberedFolderFailureTest, AWorkingFolderTheUserCannotWriteToNamesTheFi
         std::optional<FileFailure> failure;
         {
             const OrdinaryUser ordinary;
-            failure = RememberedFolders(QStringLiteral("."), WineEnvironment{})
+            failure = RememberedFolders(QStringLiteral("."))
                           .saveFolders(league.priorFolder(), league.currentFolder(),
                                        league.masterFolder());
         }

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "files/Windows1252.h"
 #include "records/FieldText.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/TeamRecord.h"
-#include "files/Windows1252.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -41,21 +41,6 @@ TEST(RememberedFieldReader, UnquotedFieldsRunToTheFirstCommaOrLineEnd) {
     EXPECT_EQ(allFields("   "), Fields{});
 }
 
-// Where restoring points the columns, as the window applies it: each column's drive, then its
-// folder, columns in order.
-std::vector<QString> restoredCalls(const RestoredFolders& restored) {
-    std::vector<QString> calls;
-    int number = 0;
-    for (const auto& column : {restored.prior, restored.current, restored.master}) {
-        if (column) {
-            calls.push_back(QStringLiteral("drive %1 %2").arg(number).arg(column->drive));
-            calls.push_back(QStringLiteral("folder %1 %2").arg(number).arg(column->folder));
-        }
-        ++number;
-    }
-    return calls;
-}
-
 class RememberedFoldersTest : public ::testing::Test {
 protected:
     QByteArray read(const QString& name) const {
@@ -72,7 +57,7 @@ protected:
     }
 
     QTemporaryDir working;
-    RememberedFolders folders{working.path(), WineEnvironment{}};
+    RememberedFolders folders{working.path()};
 };
 
 TEST_F(RememberedFoldersTest, SaveWritesQuotedLinesWithTheSeparatorAlwaysAppended) {
@@ -115,75 +100,17 @@ TEST_F(RememberedFoldersTest, AFolderTheLineFormatCannotCarryLeavesBothFilesAsTh
 }
 
 TEST_F(RememberedFoldersTest, SaveFailureNamesTheFile) {
-    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"), WineEnvironment{});
+    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"));
     const auto failure = unwritable.saveFolders("/p", "/c", "/m");
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, QStringLiteral("/proc/zorbin-missing/MissDir.Txt"));
     EXPECT_FALSE(failure->reason.isEmpty());
 }
 
-TEST_F(RememberedFoldersTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWasSaved) {
-    const QString prior = made("League/S10");
-    const QString current = made("League/S11");
-    ASSERT_FALSE(folders.saveFolders(prior, current, "/"));
-    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
-              (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/",
-                                    "drive 1 " + current + "/", "folder 1 " + current + "/",
-                                    "drive 2 //", "folder 2 //"}));
-
-    // A folder that is gone, or that this user may not enter, can't be told from a volume that
-    // has gone: its column stays where it stood, and the others are restored.
-    QDir(prior).removeRecursively();
-    const QString closed = made("League/Closed/S11");
-    ASSERT_FALSE(folders.saveFolders(prior, closed, "/"));
-    QFile::setPermissions(working.filePath("League/Closed"), QFileDevice::ReadOwner);
-    std::vector<QString> calls;
-    {
-        const test::OrdinaryUser refused;
-        calls = restoredCalls(folders.restoreFolders());
-    }
-    QFile::setPermissions(working.filePath("League/Closed"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(calls, (std::vector<QString>{"drive 2 //", "folder 2 //"}));
-}
-
-TEST_F(RememberedFoldersTest, FirstStartCreatesBothFilesEmptyAndRestoresNothing) {
-    EXPECT_TRUE(restoredCalls(folders.restoreFolders()).empty());
-    EXPECT_EQ(read("MissDir.txt"), QByteArray());
-    EXPECT_EQ(read("QELMDir.txt"), QByteArray());
-}
-
-TEST_F(RememberedFoldersTest, EachFileIsRestoredOnItsOwnAndAShortSeasonFileRestoresWhatItHas) {
-    const QByteArray master = made("master").toUtf8();
-    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
-    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
-              (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
-    EXPECT_EQ(read("MissDir.txt"), QByteArray()); // created empty
-
-    const QByteArray prior = made("prior").toUtf8();
-    test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), '"' + prior + "/\"\r\n");
-    QFile::remove(working.filePath("QELMdir.txt"));
-    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
-              (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/"}));
-    EXPECT_EQ(read("QELMDir.txt"), QByteArray());
-}
-
-TEST_F(RememberedFoldersTest, ASeasonFileThatCannotBeReadOrCreatedStillLetsTheMasterRestore) {
-    const RememberedFolders unwritable(QStringLiteral("/proc/zorbin-missing"), WineEnvironment{});
-    EXPECT_TRUE(restoredCalls(unwritable.restoreFolders()).empty());
-
-    // A season-folders file that is a folder can be neither read nor created empty.
-    QDir(working.path()).mkdir("MissDir.txt");
-    const QByteArray master = made("master").toUtf8();
-    test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
-    EXPECT_EQ(restoredCalls(folders.restoreFolders()),
-              (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
-}
-
 TEST_F(RememberedFoldersTest, BareNamesFollowTheProcessWorkingFolder) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(working.path()));
-    ASSERT_FALSE(RememberedFolders(".", WineEnvironment{}).saveFolders("/p", "/c", "/m"));
+    ASSERT_FALSE(RememberedFolders(".").saveFolders("/p", "/c", "/m"));
     QDir::setCurrent(before);
     EXPECT_EQ(read("QELMdir.txt"), QByteArray("\"/m/\"\r\n"));
 }

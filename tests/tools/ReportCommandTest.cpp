@@ -337,6 +337,7 @@ TEST_F(ReportCommandTest, FolderWithoutPlayerFileGivesTheMessageAndWritesNothing
 }
 
 TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
+    const QByteArray teams = contentOf(league.teamFile());
     QFile::remove(league.teamFile());
     QDir().mkpath(league.teamFile());
     test::CommandOutput captured = report(folders());
@@ -344,6 +345,7 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     EXPECT_TRUE(captured.err.contains("qelteam.dat")) << captured.err.toStdString();
     EXPECT_TRUE(captured.err.contains(qt_error_string(EISDIR).toUtf8()));
     QDir().rmdir(league.teamFile());
+    LeagueFolder::writeBytes(league.teamFile(), teams);
 
     // The current season's, read only for --moved, likewise.
     const QString currentTeamFile = league.currentFolder() + "/qelteam.dat";
@@ -445,9 +447,10 @@ TEST_F(ReportCommandTest, WithoutDotWineTheSteamPrefixHoldingThePathIsReadAndNam
         report({R"(C:\PRIOR\)", R"(c:\Current)", zMaster}, home.environment());
     EXPECT_EQ(captured.status, ReportCommand::success) << captured.err.toStdString();
     EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
-    EXPECT_TRUE(captured.err.contains(R"(Read "C:\PRIOR\" through the Wine prefix "QEL Pro )"
-                                      R"(Football 2011" (~/disk/SteamLibrary/steamapps/compatdata/)"
-                                      "555/pfx)"))
+    EXPECT_TRUE(captured.err.contains(
+        R"(Read "C:\PRIOR\" and "c:\Current" through the Wine prefix "QEL Pro )"
+        R"(Football 2011" (~/disk/SteamLibrary/steamapps/compatdata/)"
+        "555/pfx)"))
         << captured.err.toStdString();
 
     // A folder no prefix holds says where prefixes were looked for.

@@ -4,8 +4,8 @@
 
 #include "SampleLeague.h"
 
+#include "league/LeagueContext.h"
 #include "ReportCommand.h"
-#include "support/ProcessOutcome.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -62,12 +62,12 @@ struct Compared {
         input.priorPlayerFile = input.priorFolder + "/qelplyr.dat";
         input.currentPlayerFile = input.currentFolder + "/qelplyr.dat";
         input.masterPlayerFile = input.masterFolder + "/Mastplyr.dat";
-        result = test::shown(runComparison(input, WineEnvironment{}, nullptr));
+        result = LeagueContext(WineEnvironment{}, std::nullopt).run(input);
     }
 
     SampleLeague league;
     QTemporaryDir folder;
-    test::ProcessOutcome result;
+    ComparisonOutcome result;
 };
 
 TEST(SampleLeagueTest, SameSeedGivesTheSameBytesAndAnotherSeedAnotherLeague) {
@@ -155,10 +155,10 @@ TEST(SampleLeagueTest, ComparisonFindsAboutOneInEightEachWayWithEveryKindOfLine)
     for (const std::uint32_t seed : {3u, SampleLeague::defaultSeed}) {
         SCOPED_TRACE(seed);
         const Compared compared(seed);
-        const test::ProcessOutcome& result = compared.result;
-        ASSERT_TRUE(result.message.isEmpty()) << result.message.toStdString();
+        const ComparisonOutcome& result = compared.result;
+        ASSERT_TRUE(result.messages.isEmpty()) << result.messages.value(0).text.toStdString();
         const auto prior = liveIdentities(compared.league.priorPlayers()).size();
-        for (const auto& list : {result.leftPlayers, result.arrivedPlayers}) {
+        for (const auto& list : {result.leftPlayers(), result.arrivedPlayers()}) {
             EXPECT_GT(list.size(), prior / 12);
             EXPECT_LT(list.size(), prior / 5);
         }
@@ -169,17 +169,17 @@ TEST(SampleLeagueTest, ComparisonFindsAboutOneInEightEachWayWithEveryKindOfLine)
         };
         // Left and missing from the master file: no name at all.
         EXPECT_GE(
-            count(result.leftPlayers, [&](const QByteArray& l) { return l.startsWith(noName); }),
+            count(result.leftPlayers(), [&](const QByteArray& l) { return l.startsWith(noName); }),
             2);
         // Left from no roster: an empty team column.
-        EXPECT_GE(count(result.leftPlayers, [](const QByteArray& l) { return l.endsWith(' '); }),
+        EXPECT_GE(count(result.leftPlayers(), [](const QByteArray& l) { return l.endsWith(' '); }),
                   1);
         // Every arrival has a name: from the master file or, failing that, the current season.
-        EXPECT_EQ(
-            count(result.arrivedPlayers, [&](const QByteArray& l) { return l.startsWith(noName); }),
-            0);
+        EXPECT_EQ(count(result.arrivedPlayers(),
+                        [&](const QByteArray& l) { return l.startsWith(noName); }),
+                  0);
         const QSet<int> master = liveIdentities(compared.league.masterPlayers());
-        EXPECT_GE(count(result.arrivedPlayers,
+        EXPECT_GE(count(result.arrivedPlayers(),
                         [&](const QByteArray& l) { return !master.contains(identityOf(l)); }),
                   2);
 
@@ -189,8 +189,8 @@ TEST(SampleLeagueTest, ComparisonFindsAboutOneInEightEachWayWithEveryKindOfLine)
                                     "bastien";
         ASSERT_EQ(longName.size(), 31);
         const auto wide = [](const QByteArray& l) { return l.indexOf("  ") > 21; };
-        EXPECT_EQ(count(result.leftPlayers, wide) + count(result.arrivedPlayers, wide), 1);
-        EXPECT_EQ(count(result.arrivedPlayers,
+        EXPECT_EQ(count(result.leftPlayers(), wide) + count(result.arrivedPlayers(), wide), 1);
+        EXPECT_EQ(count(result.arrivedPlayers(),
                         [&](const QByteArray& l) { return l.startsWith(longName + "  "); }),
                   1);
 
@@ -199,7 +199,7 @@ TEST(SampleLeagueTest, ComparisonFindsAboutOneInEightEachWayWithEveryKindOfLine)
         for (const PlayerEntry& player : compared.league.currentPlayers()) {
             if (player.status != 0) {
                 EXPECT_EQ(
-                    count(result.leftPlayers,
+                    count(result.leftPlayers(),
                           [&](const QByteArray& l) { return identityOf(l) == player.identity; }),
                     1);
             }
@@ -207,12 +207,12 @@ TEST(SampleLeagueTest, ComparisonFindsAboutOneInEightEachWayWithEveryKindOfLine)
         for (const PlayerEntry& player : compared.league.priorPlayers()) {
             if (player.status != 0) {
                 EXPECT_EQ(
-                    count(result.arrivedPlayers,
+                    count(result.arrivedPlayers(),
                           [&](const QByteArray& l) { return identityOf(l) == player.identity; }),
                     1);
             }
         }
-        for (const QByteArray& line : result.leftPlayers)
+        for (const QByteArray& line : result.leftPlayers())
             EXPECT_FALSE(line.contains("Ghosts")) << line.toStdString();
     }
 }

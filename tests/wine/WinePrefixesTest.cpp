@@ -5,7 +5,6 @@
 #include "wine/WinePrefixes.h"
 
 #include "support/FakeHome.h"
-#include "wine/UserPath.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -198,77 +197,6 @@ TEST(WinePrefixes, BadSteamFilesAndCrowdedOrLoopingFoldersEndInTime) {
     EXPECT_EQ(found.prefixes.size(), 30);
     EXPECT_TRUE(found.cutShort);
     QFile::setPermissions(h + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-TEST(WinePrefixes, AWindowsPathGoesThroughWineprefixElseDotWineElseTheFirstPrefixHoldingIt) {
-    struct Case {
-        const char* what;
-        QStringList prefixes;
-        QStringList holding; // the prefixes whose C: holds the league
-        QString winePrefix;
-        QString expected; // the prefix read through below the home, or "failure: " and a part of it
-    };
-    const QString steam = ".local/share/Steam/steamapps/compatdata/";
-    const Case cases[] = {
-        {"$WINEPREFIX first", {".wine", "custom"}, {".wine", "custom"}, "custom", "custom"},
-        {"$WINEPREFIX without the league", {".wine", "custom"}, {".wine"}, "custom", "custom"},
-        {"$WINEPREFIX missing",
-         {".wine"},
-         {".wine"},
-         "nothing-here",
-         "failure: there is no such folder, so it is not a Wine prefix"},
-        {"$WINEPREFIX an empty folder",
-         {".wine"},
-         {".wine"},
-         "empty",
-         "failure: it holds neither drive_c nor dosdevices"},
-        {"~/.wine", {".wine", "Games/a"}, {".wine", "Games/a"}, "", ".wine"},
-        {"~/.wine without it", {".wine", "Games/a"}, {"Games/a"}, "", "Games/a"},
-        {"the only one", {"Games/a"}, {"Games/a"}, "", "Games/a"},
-        {"the first of two by name", {"Games/B", "Games/a"}, {"Games/B", "Games/a"}, "", "Games/a"},
-        {"an installed game first",
-         {"Games/a", steam + "555/pfx"},
-         {"Games/a", steam + "555/pfx"},
-         "",
-         steam + "555/pfx"},
-        {"none holds it",
-         {".wine", "Games/a", steam + "1/pfx"},
-         {},
-         "",
-         "failure: no Wine prefix holds C:\\League; looked in ~/.wine, 1 Steam prefix and 1 "
-         "Lutris prefix"},
-        {"none", {}, {}, "", "failure: no Wine prefix was found"},
-    };
-    for (const Case& test : cases) {
-        FakeHome home;
-        for (const QString& prefix : test.prefixes)
-            home.makePrefix(prefix);
-        for (const QString& prefix : test.holding)
-            ASSERT_TRUE(QDir().mkpath(home.path() + "/" + prefix + "/drive_c/League/2009"));
-        home.write(".local/share/Steam/steamapps/appmanifest_555.acf",
-                   R"("AppState" { "name" "QEL Pro Football 2011" })");
-        WineEnvironment environment = home.environment();
-        if (!test.winePrefix.isEmpty()) {
-            environment.winePrefix = home.path() + "/" + test.winePrefix;
-            home.write("empty/readme", {});
-        }
-        const Result<userPath::Resolved> found = userPath::resolve(R"(C:\League)", environment);
-        if (test.expected.startsWith("failure: ")) {
-            ASSERT_FALSE(found) << test.what;
-            EXPECT_TRUE(found.failure().message().contains(test.expected.mid(9)))
-                << test.what << ": " << found.failure().message().toStdString();
-            if (!test.winePrefix.isEmpty()) {
-                EXPECT_TRUE(found.failure().message().contains("WINEPREFIX \"" +
-                                                               environment.winePrefix + "\""))
-                    << found.failure().message().toStdString();
-            }
-        } else {
-            ASSERT_TRUE(found) << test.what << ": " << found.failure().message().toStdString();
-            EXPECT_EQ(found->prefixFolder, home.path() + "/" + test.expected) << test.what;
-            // Said whenever it was not ~/.wine.
-            EXPECT_EQ(found->note.isEmpty(), test.expected == ".wine") << test.what;
-        }
-    }
 }
 
 } // namespace

@@ -6,15 +6,7 @@
 
 #include "CommandLine.h"
 #include "compare/SeasonComparison.h"
-#include "export/ListFileWriter.h"
-#include "files/CaseInsensitivePath.h"
-#include "wine/UserPath.h"
-#include "wine/WinePrefixes.h"
-#include "files/WriteTarget.h"
-#include "league/ComparisonRun.h"
-#include "league/LeagueFiles.h"
-#include "records/MasterPlayerRecord.h"
-#include "records/PlayerRecord.h"
+#include "league/LeagueContext.h"
 #include "ReportFormat.h"
 #include "ZorbinVersion.h"
 
@@ -169,60 +161,22 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
         return success;
     }
 
-    // Windows paths (as the original program wrote them under Wine) and paths that differ from the
-    // disk in letter case name the folders too.
-    QStringList folders;
-    for (const QString& given : std::as_const(options->folders)) {
-        const Result<userPath::Resolved> resolved = leagueFiles::userFolder(given, wine);
-        if (!resolved) {
-            print(err, resolved.failure().message() + QLatin1Char('\n'));
-            return failure;
-        }
-        // A prefix other than ~/.wine may hold another copy of the league: say which was read.
-        if (!resolved->note.isEmpty())
-            print(err, resolved->note + QLatin1Char('\n'));
-        const QString& folder = resolved->path;
-        // A folder inside one that can't be entered is there, but barred: its reason is the
-        // true one.
-        QString reason;
-        if (const auto barred = caseInsensitivePath::lookupFailure(folder, {}))
-            reason = barred->reason;
-        else if (!QFileInfo(folder).isDir())
-            reason = qt_error_string(ENOTDIR);
-        if (!reason.isEmpty()) {
-            // A Windows path also names the folder it was read as.
-            const QString named = userPath::isWindowsPath(given)
-                                      ? QStringLiteral("\"%1\" (read as \"%2\")").arg(given, folder)
-                                      : QStringLiteral("\"%1\"").arg(folder);
-            print(err, QStringLiteral("Could not read folder %1: %2\n").arg(named, reason));
-            return failure;
-        }
-        folders.append(folder);
-    }
-
-    // The path boxes the window's columns would fill for these folders, through the window's run,
-    // without remembering anything.
-    const QString& priorFolder = folders[0];
-    const QString& currentFolder = folders[1];
-    const QString& masterFolder = folders[2];
+    // The folders may be Windows paths (as the original program wrote them under Wine) or differ
+    // from the disk in letter case; the league is read as the window reads it, remembering nothing.
+    LeagueContext league(wine, std::nullopt);
+    const ComparisonRequest request{options->folders[0], options->folders[1],
+                                    options->folders[2], {}, {}, {}, NamedKind::Folder};
     const bool printing = options->leftFile.isEmpty() && options->arrivedFile.isEmpty();
-    const ComparisonOutcome outcome = runComparison(
-        {leagueFiles::pathIn(priorFolder, PlayerRecord::fileName),
-         leagueFiles::pathIn(currentFolder, PlayerRecord::fileName),
-         leagueFiles::pathIn(masterFolder, MasterPlayerRecord::fileName), priorFolder,
-         currentFolder, masterFolder},
-        wine, nullptr, printing ? ReportRows::Included : ReportRows::Omitted, options->moved);
-    if (!outcome.lists) {
-        print(err, outcome.lists.failure().message() + QLatin1Char('\n'));
-        return failure;
+    const ComparisonOutcome outcome =
+        league.run(request, {printing ? ReportRows::Included : ReportRows::Omitted, options->moved});
+    bool failed = false;
+    for (const RunMessage& message : outcome.messages) {
+        print(err, message.text + QLatin1Char('\n'));
+        failed = failed || message.endsAToolRun();
     }
+    if (failed)
+        return failure;
     const SeasonLists& result = *outcome.lists;
-    // The window reads a master file it can't use as empty and says so; named on the command line,
-    // a master folder without one is more likely a slip than a league without names.
-    if (result.masterUnread) {
-        print(err, result.masterUnread->message() + QLatin1Char('\n'));
-        return failure;
-    }
 
     if (printing) {
         const QByteArray printed = reportformat::format(options->format, result, options->moved);
@@ -236,13 +190,11 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
         }
         return success;
     }
-    const QStringList gameFiles =
-        writeTarget::gameFilesIn({priorFolder, currentFolder, masterFolder});
     for (const auto& [file, lines] : {std::pair{options->leftFile, &result.leftPlayers},
                                       std::pair{options->arrivedFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
             continue;
-        if (const auto writeFailure = listFileWriter::write(file, *lines, gameFiles)) {
+        if (const auto writeFailure = league.exportList(file, *lines, request)) {
             print(err, writeFailure->message() + QLatin1Char('\n'));
             return failure;
         }

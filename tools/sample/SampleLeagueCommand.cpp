@@ -167,7 +167,7 @@ int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::
 
     if (options->remember) {
         if (const auto saveFailure =
-                RememberedFolders(root, WineEnvironment{}).saveFolders(prior, current, master)) {
+                RememberedFolders(root).saveFolders(prior, current, master)) {
             print(err, saveFailure->message() + QLatin1Char('\n'));
             return failure;
         }

@@ -1,0 +1,281 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "league/LeagueContext.h"
+
+#include "export/ListFileWriter.h"
+#include "files/Windows1252.h"
+#include "files/WindowsPath.h"
+#include "files/WriteTarget.h"
+#include "wine/UserPath.h"
+
+#include <chrono>
+#include <QDir>
+#include <QFileInfo>
+
+namespace zorbin {
+
+namespace {
+
+// The drive lists are filled at start-up: a crowded launcher folder must not slow the window down.
+WineDiscoveryLimits driveListLimits() {
+    return {};
+}
+
+// Before a Windows path is read, every prefix that may hold it is wanted, so that the choice
+// between them is made on all of them.
+WineDiscoveryLimits everyPrefixLimits() {
+    WineDiscoveryLimits limits;
+    limits.time = std::chrono::seconds(1);
+    return limits;
+}
+
+QString described(const WinePrefix& prefix, const QString& home) {
+    const QString where = winePrefixes::shortened(prefix.folder, home);
+    return prefix.name == where ? where : QStringLiteral("\"%1\" (%2)").arg(prefix.name, where);
+}
+
+QString listed(const QStringList& items) {
+    if (items.size() <= 1)
+        return items.value(0);
+    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) +
+           QStringLiteral(" and ") + items.last();
+}
+
+} // namespace
+
+LeagueContext::LeagueContext(WineEnvironment environment, std::optional<QString> rememberedFolder)
+    : environment_(std::move(environment)) {
+    if (rememberedFolder)
+        remembered_.emplace(*rememberedFolder);
+}
+
+const WineDiscovery& LeagueContext::discovery(Patience patience) {
+    const bool patient = patience == Patience::EveryPrefix;
+    // A search cut short at the drive lists' bound is made again, once, before a path is read.
+    if (!discovery_ || (patient && discovery_->cutShort && !discoveryPatient_)) {
+        discovery_ = winePrefixes::discoverAll(
+            environment_, patient ? everyPrefixLimits() : driveListLimits(), foldersInUse_);
+        discoveryPatient_ = patient;
+        ++discoveries_;
+    }
+    return *discovery_;
+}
+
+LeagueResolver LeagueContext::resolver(Patience patience) {
+    return LeagueResolver(
+        environment_, [this, patience]() -> const WineDiscovery& { return discovery(patience); });
+}
+
+Result<ResolvedLeague> LeagueContext::resolve(const ComparisonRequest& request, MovedRows moved) {
+    const int before = discoveries_;
+    bool looked = false;
+    const auto attempt = [&] {
+        const LeagueResolver resolver(environment_, [this, &looked]() -> const WineDiscovery& {
+            looked = true;
+            return discovery(Patience::EveryPrefix);
+        });
+        return resolver.resolve(
+            request, moved, [this](const WineDiscovery& found) { return preferredPrefix(found); });
+    };
+    Result<ResolvedLeague> resolved = attempt();
+    // Prefixes found before this run may not be all there are now (one made since start-up): a
+    // Windows path that none of them holds is looked for once more before it is given up.
+    const bool unread = !resolved || resolved->priorUnresolved || resolved->currentUnresolved ||
+                        resolved->masterUnresolved;
+    if (unread && looked && discoveries_ == before) {
+        discovery_.reset();
+        resolved = attempt();
+    }
+    return resolved;
+}
+
+QList<Drive> LeagueContext::drives() {
+    return mountedVolumes::drives(discovery(Patience::DriveLists).prefixes);
+}
+
+QList<Drive> LeagueContext::refreshedDrives() {
+    discovery_.reset();
+    return drives();
+}
+
+QString LeagueContext::workingFolder() const {
+    return remembered_ ? remembered_->folder() : QString();
+}
+
+QString LeagueContext::preferredPrefix(const WineDiscovery& discovery) const {
+    if (rememberedPrefix_)
+        return rememberedPrefix_->folder;
+    // The Windows program beside Zorbin reads its folders through the prefix it runs in.
+    return remembered_ ? LeagueResolver::prefixHolding(workingFolder(), discovery) : QString();
+}
+
+RestoredFolders LeagueContext::restoreFolders() {
+    if (!remembered_)
+        return {};
+    const RememberedEntries entries = remembered_->readEntries();
+    // The prefixes of the folders in use are offered first, however far the search gets.
+    foldersInUse_ = {workingFolder()};
+    for (const std::optional<QString>& entry : {entries.prior, entries.current, entries.master}) {
+        if (entry && !windowsPath::isWindowsPath(*entry))
+            foldersInUse_.append(*entry);
+    }
+    ResolvedRestore restored =
+        resolver(Patience::EveryPrefix).restore(entries, [this](const WineDiscovery& discovery) {
+            return preferredPrefix(discovery);
+        });
+    if (restored.prefixRead) {
+        rememberedPrefix_ = restored.prefixRead->prefix;
+        if (std::optional<RunMessage> notice = prefixMessage(*restored.prefixRead, false))
+            restored.folders.messages.append(std::move(*notice));
+    }
+    // Said once, here: every Windows path would fail for the same reason.
+    if (const std::optional<FileFailure> wrong = winePrefixes::environmentFailure(environment_))
+        restored.folders.messages.prepend({RunMessage::Kind::WrongWinePrefix, wrong->message()});
+    return std::move(restored.folders);
+}
+
+void LeagueContext::createMissingRememberedFiles() const {
+    if (remembered_)
+        remembered_->createMissingFiles();
+}
+
+QStringList LeagueContext::rememberedEntries(const ComparisonRequest& request) const {
+    const QStringList folders = {request.priorFolder, request.currentFolder, request.masterFolder};
+    // Folders the Windows program remembered go back as it wrote them, through the same prefix, so
+    // that it keeps them; all three or none, never a mixture it can't read.
+    if (!rememberedPrefix_)
+        return folders;
+    QStringList windows;
+    for (const QString& folder : folders) {
+        const std::optional<QString> entry = userPath::toWindows(folder, *rememberedPrefix_);
+        if (!entry || !windows1252::encode(*entry))
+            return folders;
+        windows.append(*entry);
+    }
+    return windows;
+}
+
+std::optional<RunMessage> LeagueContext::prefixMessage(const PrefixRead& read, bool forTheRecord) {
+    if (read.texts.isEmpty())
+        return std::nullopt;
+    QStringList quoted;
+    for (const QString& text : read.texts)
+        quoted.append(QStringLiteral("\"%1\"").arg(text));
+    QString text = QStringLiteral("Read %1 through the Wine prefix %2")
+                       .arg(listed(quoted), described(read.prefix, environment_.home));
+    if (!read.others.isEmpty()) {
+        if (toldOtherPrefixes_)
+            return std::nullopt;
+        toldOtherPrefixes_ = true;
+        QStringList others;
+        for (const WinePrefix& other : read.others)
+            others.append(described(other, environment_.home));
+        text += QStringLiteral(", %1; %2 %3 the same folders with other files")
+                    .arg(read.why, listed(others),
+                         others.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"));
+        return RunMessage{RunMessage::Kind::OtherPrefixes, text};
+    }
+    const std::optional<WinePrefix> wine = winePrefixes::homeWine(environment_);
+    if (!forTheRecord || (wine && wine->folder == read.prefix.folder))
+        return std::nullopt;
+    return RunMessage{RunMessage::Kind::ReadThroughPrefix, text};
+}
+
+QStringList LeagueContext::gameFilesOf(const SeasonFiles& files) const {
+    QStringList read = {files.priorTeamFile, files.priorPlayerFile, files.currentPlayerFile,
+                        files.masterPlayerFile};
+    if (!files.currentTeamFile.isEmpty())
+        read.append(files.currentTeamFile);
+    QStringList folders;
+    for (const QString& file : std::as_const(read))
+        folders.append(QFileInfo(file).path());
+    return read + writeTarget::gameFilesIn(folders);
+}
+
+ComparisonOutcome LeagueContext::run(const ComparisonRequest& request, const RunOptions& options) {
+    ComparisonOutcome outcome;
+    if (request.priorPlayerFile.isEmpty() || request.currentPlayerFile.isEmpty() ||
+        request.masterPlayerFile.isEmpty())
+        return outcome;
+    outcome.compared = true;
+    const auto say = [&outcome](RunMessage::Kind kind, const QString& text,
+                                const QString& consequence = {}) {
+        outcome.messages.append({kind, text, consequence});
+    };
+
+    const Result<ResolvedLeague> resolved = resolve(request, options.moved);
+    lastRequest_ = request;
+    lastRunGameFiles_ = resolved ? gameFilesOf(resolved->files) : QStringList();
+
+    // Remembered before anything is read, as always, also when the league then can't be read.
+    if (remembered_) {
+        const QStringList entries = rememberedEntries(request);
+        if (const std::optional<FileFailure> failure =
+                remembered_->saveFolders(entries[0], entries[1], entries[2], lastRunGameFiles_)) {
+            // The same failure at every "Process" would only nag.
+            if (!toldNotRemembered_.contains(failure->message())) {
+                toldNotRemembered_.insert(failure->message());
+                say(RunMessage::Kind::NotRemembered, failure->message());
+            }
+        }
+    }
+    if (!resolved) {
+        outcome.lists = ComparisonFailure{SeasonFile::PriorPlayer, resolved.failure()};
+        say(RunMessage::Kind::Stopped, resolved.failure().message());
+        return outcome;
+    }
+    if (resolved->prefixRead) {
+        if (std::optional<RunMessage> notice = prefixMessage(*resolved->prefixRead, true))
+            outcome.messages.append(std::move(*notice));
+    }
+    for (const auto& [reason, file] :
+         {std::pair{&resolved->priorUnresolved, SeasonFile::PriorPlayer},
+          std::pair{&resolved->currentUnresolved, SeasonFile::CurrentPlayer}}) {
+        if (*reason) {
+            outcome.lists = ComparisonFailure{file, **reason};
+            say(RunMessage::Kind::Stopped, (*reason)->message());
+            return outcome;
+        }
+    }
+
+    outcome.lists = compareSeasons(resolved->files, options.rows, options.moved);
+    if (!outcome.lists) {
+        say(RunMessage::Kind::Stopped, outcome.lists.failure().message());
+        return outcome;
+    }
+    SeasonLists& lists = outcome.lists.value();
+    if (resolved->masterUnresolved)
+        lists.masterUnread = resolved->masterUnresolved;
+    if (lists.teamUnread)
+        say(RunMessage::Kind::TeamUnread, lists.teamUnread->message(),
+            QStringLiteral("The lists show no prior-season teams."));
+    if (lists.masterUnread)
+        say(RunMessage::Kind::MasterUnread, lists.masterUnread->message(),
+            QStringLiteral("The names in the lists come from the current season only."));
+    return outcome;
+}
+
+std::optional<FileFailure> LeagueContext::exportList(const QString& fileName,
+                                                     const QList<QByteArray>& lines,
+                                                     const ComparisonRequest& shownNow) {
+    QStringList keep =
+        lastRunGameFiles_ + writeTarget::gameFilesIn({shownNow.priorFolder, shownNow.currentFolder,
+                                                      shownNow.masterFolder});
+    // Path boxes typed since the last run name files of their own.
+    const bool sameAsLastRun = lastRequest_ &&
+                               lastRequest_->priorPlayerFile == shownNow.priorPlayerFile &&
+                               lastRequest_->currentPlayerFile == shownNow.currentPlayerFile &&
+                               lastRequest_->masterPlayerFile == shownNow.masterPlayerFile;
+    if (!sameAsLastRun) {
+        const Result<ResolvedLeague> now = resolve(shownNow, MovedRows::Omitted);
+        keep += now ? gameFilesOf(now->files)
+                    : QStringList{shownNow.priorPlayerFile, shownNow.currentPlayerFile,
+                                  shownNow.masterPlayerFile};
+    }
+    keep.removeAll(QString());
+    return listFileWriter::write(fileName, lines, keep);
+}
+
+} // namespace zorbin

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "compare/SeasonComparison.h"
+#include "files/FileFailure.h"
+#include "league/ComparisonRun.h"
+#include "league/LeagueResolver.h"
+#include "league/RestoredFolders.h"
+#include "settings/RememberedFolders.h"
+#include "wine/MountedVolumes.h"
+#include "wine/WinePrefixes.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+namespace zorbin {
+
+struct RunOptions {
+    ReportRows rows = ReportRows::Omitted;
+    MovedRows moved = MovedRows::Omitted;
+};
+
+// Everything one program run knows of the user's leagues: the environment it was started in, the
+// Wine prefixes found (looked for once, when first needed, and again only when the user opens a
+// drive list), the remembered folders, and each comparison: what the user named, resolved once
+// into the files to read through one prefix, compared, and told in messages worded here. The
+// window, the tools and the tests all go through it.
+class LeagueContext {
+public:
+    // `rememberedFolder` is where the remembered-folder files are ("." follows the working folder
+    // at each access); none for a program that never touches them, such as the report tool.
+    LeagueContext(WineEnvironment environment, std::optional<QString> rememberedFolder);
+
+    [[nodiscard]] const WineEnvironment& environment() const { return environment_; }
+
+    // What the drive lists offer: the mounted volumes, then the drives of the prefixes found.
+    [[nodiscard]] QList<Drive> drives();
+    // The same, looked for afresh: a drive list was opened, and a volume may have been mounted or
+    // a prefix made meanwhile.
+    [[nodiscard]] QList<Drive> refreshedDrives();
+    // How many times prefixes were looked for.
+    [[nodiscard]] int discoveries() const { return discoveries_; }
+
+    // Where the remembered folders point the columns, and what to tell the user once they stand.
+    // Windows entries go through the prefix holding the remembered files when there is one; a
+    // later "Process" writes them back through it. Writes nothing.
+    [[nodiscard]] RestoredFolders restoreFolders();
+    // At the first start in a folder: the remembered-folder files are created empty.
+    void createMissingRememberedFiles() const;
+
+    // One comparison: unless a path box is empty, the folders are remembered, what the request
+    // names is resolved through one prefix and the seasons are compared.
+    [[nodiscard]] ComparisonOutcome run(const ComparisonRequest& request,
+                                        const RunOptions& options = {});
+
+    // Writes `lines` to `fileName` as an export does, never onto a game file of the last run or
+    // of `shownNow` (the path boxes and folders as they are now), by any name.
+    [[nodiscard]] std::optional<FileFailure> exportList(const QString& fileName,
+                                                        const QList<QByteArray>& lines,
+                                                        const ComparisonRequest& shownNow);
+
+private:
+    enum class Patience { DriveLists, EveryPrefix };
+
+    [[nodiscard]] const WineDiscovery& discovery(Patience patience);
+    [[nodiscard]] LeagueResolver resolver(Patience patience);
+    // What `request` names, through the prefixes found.
+    [[nodiscard]] Result<ResolvedLeague> resolve(const ComparisonRequest& request, MovedRows moved);
+    [[nodiscard]] QString workingFolder() const;
+    // The prefix a run's Windows paths go through before any other that holds them.
+    [[nodiscard]] QString preferredPrefix(const WineDiscovery& discovery) const;
+    // The three folders as the remembered files will hold them.
+    [[nodiscard]] QStringList rememberedEntries(const ComparisonRequest& request) const;
+    [[nodiscard]] QStringList gameFilesOf(const SeasonFiles& files) const;
+    [[nodiscard]] std::optional<RunMessage> prefixMessage(const PrefixRead& read,
+                                                          bool forTheRecord);
+
+    WineEnvironment environment_;
+    std::optional<RememberedFolders> remembered_;
+    std::optional<WineDiscovery> discovery_;
+    bool discoveryPatient_ = false;
+    int discoveries_ = 0;
+    QStringList foldersInUse_;
+    // The prefix the remembered Windows entries were read through; empty when there were none.
+    std::optional<WinePrefix> rememberedPrefix_;
+    bool toldOtherPrefixes_ = false;
+    QSet<QString> toldNotRemembered_;
+    std::optional<ComparisonRequest> lastRequest_;
+    QStringList lastRunGameFiles_;
+};
+
+} // namespace zorbin

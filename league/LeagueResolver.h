@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "compare/SeasonComparison.h"
+#include "files/FileFailure.h"
+#include "files/Result.h"
+#include "league/ComparisonRun.h"
+#include "league/RestoredFolders.h"
+#include "settings/RememberedFolders.h"
+#include "wine/UserPath.h"
+#include "wine/WinePrefixes.h"
+
+#include <functional>
+#include <optional>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace zorbin {
+
+// The Wine prefix the Windows paths of one run were read through, and the others that hold them
+// too (older copies, or a game installed twice).
+struct PrefixRead {
+    WinePrefix prefix;
+    QStringList texts;        // the Windows paths that went through a drive of the prefix's own
+    QList<WinePrefix> others; // prefixes that hold the same paths, with other files behind them
+    QString why;              // how the prefix was chosen, for the notice: "whose ... last"
+    bool named = false;       // the user named it in $WINEPREFIX
+};
+
+// A path the user named: a file, or a folder holding the file named `fileName`. The age of a season
+// folder's player file decides between prefixes that hold the same paths. A path that is not
+// required (the master file, a courtesy) is read through the prefix that holds the others, or not
+// at all, when no prefix holds it too.
+struct NamedPath {
+    QString text;
+    QString fileName = {};
+    bool season = false;
+    bool required = true;
+};
+
+// Named paths on this machine, each, or why it names nothing here.
+struct ResolvedPaths {
+    QList<Result<userPath::Resolved>> paths;
+    std::optional<PrefixRead> prefixRead;
+};
+
+// The game files one run reads, found from what the user named.
+struct ResolvedLeague {
+    SeasonFiles files;
+    // Why a column's text names nothing here (a NUL, a Windows path the prefix lacks, a folder
+    // the report tool can't read): the run stops, or for the master file, goes on without names.
+    std::optional<FileFailure> priorUnresolved;
+    std::optional<FileFailure> currentUnresolved;
+    std::optional<FileFailure> masterUnresolved;
+    std::optional<PrefixRead> prefixRead;
+};
+
+// What the restore found, and the prefix its Windows entries were read through.
+struct ResolvedRestore {
+    RestoredFolders folders;
+    std::optional<PrefixRead> prefixRead; // when a Windows entry was read
+};
+
+// Turns what the user named into the files to read. All Windows paths of one run go through one
+// Wine prefix, never two: $WINEPREFIX when it is set (and it must be a prefix); else `preferred`
+// (the prefix the remembered folders came from) when it holds them all; else, of the prefixes that
+// hold them all, the one whose season player files were written last. Native paths are read as
+// they are. Every component is matched without regard to letter case.
+class LeagueResolver {
+public:
+    using DiscoverySource = std::function<const WineDiscovery&()>;
+    // The folder of the prefix to prefer among those found; empty for none.
+    using Preference = std::function<QString(const WineDiscovery&)>;
+
+    // `discovery` is asked for only when a Windows path has to be read and $WINEPREFIX is unset.
+    LeagueResolver(const WineEnvironment& environment, DiscoverySource discovery);
+
+    // The files of `request`: a text naming a folder stands for the column's file in it. The
+    // failure, when the Windows paths can't be read through one prefix, names where each was found.
+    [[nodiscard]] Result<ResolvedLeague> resolve(const ComparisonRequest& request,
+                                                 MovedRows moved = MovedRows::Omitted,
+                                                 const Preference& preferred = {}) const;
+
+    // Each of `named` on this machine, all Windows paths through one prefix as for a run. The
+    // failure, when they can't be read through one prefix, names where each was found.
+    [[nodiscard]] Result<ResolvedPaths> resolvePaths(const QList<NamedPath>& named,
+                                                     const Preference& preferred = {}) const;
+
+    // The remembered entries as folders for the columns. Windows entries go through one prefix:
+    // `preferred` (the prefix holding the remembered files) when it is one, else the one holding
+    // most of them, the newest first. A folder that is gone rests on its drive.
+    [[nodiscard]] ResolvedRestore restore(const RememberedEntries& entries,
+                                          const Preference& preferred = {}) const;
+
+    // The prefix among `discovery`'s whose drives (Z:, the whole file system, aside) hold
+    // `folder`; empty when none does.
+    [[nodiscard]] static QString prefixHolding(const QString& folder,
+                                               const WineDiscovery& discovery);
+
+private:
+    struct Choice;
+
+    [[nodiscard]] Result<Choice> choose(const QList<NamedPath>& named, const Preference& preferred,
+                                        bool everyOneHeld) const;
+
+    const WineEnvironment& environment_;
+    DiscoverySource discovery_;
+};
+
+} // namespace zorbin

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+namespace zorbin {
+
+// One thing a run has to tell the user, worded once for the window and the tools alike.
+struct RunMessage {
+    enum class Kind {
+        Stopped,          // the comparison could not be made
+        NotRemembered,    // the folders could not be saved; the lists are still shown
+        MasterUnread,     // the lists carry the current season's names only
+        TeamUnread,       // the lists carry no teams
+        WrongWinePrefix,  // $WINEPREFIX names no prefix, so no Windows path can be read
+        OtherPrefixes,    // several Wine prefixes hold the league; one was read
+        ReadThroughPrefix // which Wine prefix Windows paths were read through, for the record
+    };
+    Kind kind;
+    QString text;
+    // What it means for lists that are shown all the same; a tool that stops has no need of it.
+    QString consequence = {};
+
+    // The message as a window that shows the lists says it.
+    [[nodiscard]] QString windowText() const {
+        return consequence.isEmpty() ? text : text + QLatin1Char('\n') + consequence;
+    }
+
+    // Named on a command line, a file that gives nothing is a slip rather than a league without
+    // names or teams: a tool ends with a failure for these.
+    [[nodiscard]] bool endsAToolRun() const {
+        return kind == Kind::Stopped || kind == Kind::MasterUnread || kind == Kind::TeamUnread;
+    }
+    // A window tells what changes the lists; a tool's standard error also keeps the record.
+    [[nodiscard]] bool forTheWindow() const { return kind != Kind::ReadThroughPrefix; }
+};
+
+} // namespace zorbin
