@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wine/WinePrefixes.h"
 #include "window/DesktopDialogs.h"
 #include "window/MainWindow.h"
+#include "wine/WinePrefixes.h"
 #include "ZorbinVersion.h"
 
 #include <cstdio>

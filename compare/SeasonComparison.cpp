@@ -45,18 +45,17 @@ std::optional<FileFailure> readRecords(const QString& path, std::size_t recordLe
 template <typename Assign>
 std::optional<FileFailure> readTeams(const QString& path, IdentityTables& tables,
                                      WhenMissing whenMissing, Assign assign) {
-    return readRecords(path, TeamRecord::length, whenMissing,
-                       [&tables, &assign](auto record) {
-                           const TeamRecord team = TeamRecord::decode(record);
-                           if (!team.accepted())
-                               return;
-                           const int teamNumber = tables.addTeam(team.displayName());
-                           // Slots below 10000 fall outside the tables and are ignored.
-                           for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
-                               if (const int identity = team.rosterSlot(slot); identity >= 0)
-                                   assign(identity, teamNumber);
-                           }
-                       });
+    return readRecords(path, TeamRecord::length, whenMissing, [&tables, &assign](auto record) {
+        const TeamRecord team = TeamRecord::decode(record);
+        if (!team.accepted())
+            return;
+        const int teamNumber = tables.addTeam(team.displayName());
+        // Slots below 10000 fall outside the tables and are ignored.
+        for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
+            if (const int identity = team.rosterSlot(slot); identity >= 0)
+                assign(identity, teamNumber);
+        }
+    });
 }
 
 } // namespace
@@ -71,10 +70,9 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     // every player, and the caller says why the team column is empty.
     IdentityTables tables;
     SeasonLists lists;
-    lists.teamUnread = readTeams(files.priorTeamFile, tables, WhenMissing::Fail,
-                                 [&tables](int identity, int team) {
-                                     tables.assignTeam(identity, team);
-                                 });
+    lists.teamUnread =
+        readTeams(files.priorTeamFile, tables, WhenMissing::Fail,
+                  [&tables](int identity, int team) { tables.assignTeam(identity, team); });
     if (lists.teamUnread)
         tables.forgetTeams();
 
@@ -86,11 +84,11 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
         return stop(SeasonFile::CurrentPlayer, std::move(*absent));
 
     auto failure = readRecords(files.priorPlayerFile, PlayerRecord::length, WhenMissing::Fail,
-                          [&tables](auto record) {
-                              const PlayerRecord player = PlayerRecord::decode(record);
-                              if (player.accepted())
-                                  tables.markPrior(player.identity);
-                          });
+                               [&tables](auto record) {
+                                   const PlayerRecord player = PlayerRecord::decode(record);
+                                   if (player.accepted())
+                                       tables.markPrior(player.identity);
+                               });
     if (failure)
         return stop(SeasonFile::PriorPlayer, std::move(*failure));
 
@@ -119,10 +117,9 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
 
     const bool withMoved = moved == MovedRows::Included;
     if (withMoved) {
-        failure = readTeams(files.currentTeamFile, tables, WhenMissing::ReadAsEmpty,
-                            [&tables](int identity, int team) {
-                                tables.assignCurrentTeam(identity, team);
-                            });
+        failure = readTeams(
+            files.currentTeamFile, tables, WhenMissing::ReadAsEmpty,
+            [&tables](int identity, int team) { tables.assignCurrentTeam(identity, team); });
         if (failure)
             return stop(SeasonFile::CurrentTeam, std::move(*failure));
     }

@@ -24,7 +24,8 @@ struct RememberedEntries {
 };
 
 // The two remembered-folder files in the working folder: the season-folders file (prior and current
-// season folder) and the master-folder file. Each line is a quoted folder with a separator appended:
+// season folder) and the master-folder file. Each line is a quoted folder with a separator
+// appended:
 // "/" after a folder of this machine, "\" after a Windows path.
 class RememberedFolders {
 public:

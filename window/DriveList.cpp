@@ -4,8 +4,8 @@
 
 #include "window/DriveList.h"
 
-#include "window/DriveListAccessible.h"
 #include "league/LeagueContext.h"
+#include "window/DriveListAccessible.h"
 
 #include <QFileInfo>
 #include <QSignalBlocker>
@@ -20,8 +20,7 @@ bool holds(const QString& root, const QString& path) {
 }
 } // namespace
 
-DriveList::DriveList(LeagueContext& league, QWidget* parent)
-    : QComboBox(parent), league_(league) {
+DriveList::DriveList(LeagueContext& league, QWidget* parent) : QComboBox(parent), league_(league) {
     DriveListAccessible::install();
     connect(this, &QComboBox::activated, this,
             [this](int index) { emit volumeChosen(itemData(index).toString()); });

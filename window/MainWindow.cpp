@@ -323,9 +323,9 @@ void MainWindow::showMessages(const QList<RunMessage>& messages) {
 }
 
 ComparisonRequest MainWindow::shownRequest() const {
-    return {priorColumn_->pathBox()->text(), currentColumn_->pathBox()->text(),
+    return {priorColumn_->pathBox()->text(),  currentColumn_->pathBox()->text(),
             masterColumn_->pathBox()->text(), priorColumn_->folder(),
-            currentColumn_->folder(), masterColumn_->folder()};
+            currentColumn_->folder(),         masterColumn_->folder()};
 }
 
 void MainWindow::process() {

@@ -164,11 +164,12 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
     // The folders may be Windows paths (as the original program wrote them under Wine) or differ
     // from the disk in letter case; the league is read as the window reads it, remembering nothing.
     LeagueContext league(wine, std::nullopt);
-    const ComparisonRequest request{options->folders[0], options->folders[1],
-                                    options->folders[2], {}, {}, {}, NamedKind::Folder};
+    const ComparisonRequest request{
+        options->folders[0], options->folders[1], options->folders[2], {}, {}, {},
+        NamedKind::Folder};
     const bool printing = options->leftFile.isEmpty() && options->arrivedFile.isEmpty();
-    const ComparisonOutcome outcome =
-        league.run(request, {printing ? ReportRows::Included : ReportRows::Omitted, options->moved});
+    const ComparisonOutcome outcome = league.run(
+        request, {printing ? ReportRows::Included : ReportRows::Omitted, options->moved});
     bool failed = false;
     for (const RunMessage& message : outcome.messages) {
         print(err, message.text + QLatin1Char('\n'));

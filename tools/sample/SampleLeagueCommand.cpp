@@ -166,8 +166,7 @@ int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::
               .arg(liveRecords(league.masterPlayers())));
 
     if (options->remember) {
-        if (const auto saveFailure =
-                RememberedFolders(root).saveFolders(prior, current, master)) {
+        if (const auto saveFailure = RememberedFolders(root).saveFolders(prior, current, master)) {
             print(err, saveFailure->message() + QLatin1Char('\n'));
             return failure;
         }
