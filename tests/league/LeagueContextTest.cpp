@@ -4,6 +4,7 @@
 
 #include "league/LeagueContext.h"
 
+#include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
 #include "support/OrdinaryUser.h"
 
@@ -112,6 +113,49 @@ TEST_F(RestoreTest, ASeasonFileThatCannotBeReadOrCreatedStillLetsTheMasterRestor
     test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
     EXPECT_EQ(restoredCalls(startUp()),
               (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
+}
+
+// A Steam user's league, remembered by the Windows program as Windows paths (its master folder
+// since gone), then compared on typed Windows paths: one look for prefixes serves it all, and only
+// opening a drive list looks again.
+TEST(LeagueContextTest, OneLookForPrefixesServesAStartUpAndARun) {
+    using test::player;
+    test::LeagueFolder league;
+    league.writeTeams({test::team("Lake City", "Comets", {12000})});
+    league.writePriorPlayers({player(12000, "Left", "One")});
+    league.writeCurrentPlayers({player(13000, "New", "One")});
+    league.writeMasterPlayers({});
+    test::FakeHome home;
+    const QString steam = ".local/share/Steam";
+    home.makeSteamPrefix(steam, "555", "QEL Pro Football 2011",
+                         {{"c:", league.root()}, {"z:", "/"}});
+    home.writeLibraryFolders(steam, {home.path() + "/" + steam});
+    const QTemporaryDir working;
+    test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"),
+                                   "\"C:\\prior\\\"\r\n\"C:\\current\\\"\r\n");
+    test::LeagueFolder::writeBytes(working.filePath("QELMDir.txt"), "\"C:\\gone\\\"\r\n");
+
+    LeagueContext context(home.environment(), working.path());
+    const RestoredFolders restored = context.restoreFolders();
+    context.createMissingRememberedFiles();
+    (void)context.drives();
+    ASSERT_TRUE(restored.prior && restored.master);
+    EXPECT_EQ(restored.prior->folder, league.priorFolder());
+    EXPECT_EQ(restored.master->folder, QString()); // rests on its drive
+    const ComparisonOutcome outcome =
+        context.run({R"(C:\prior\QELPLYR.DAT)", R"(c:\CURRENT)", R"(C:\master\)",
+                     league.priorFolder(), league.currentFolder(), league.masterFolder()});
+    EXPECT_EQ(outcome.leftPlayers(),
+              QList<QByteArray>{"                       12000 Lake City Comets"});
+    for (const RunMessage& message : outcome.messages)
+        EXPECT_FALSE(message.forTheWindow()) << message.text.toStdString();
+    EXPECT_EQ(context.discoveries(), 1);
+    // Written back as the Windows program wrote them, so that it keeps them.
+    EXPECT_EQ(test::contentOf(working.filePath("MissDir.txt")),
+              "\"C:\\prior\\\"\r\n\"C:\\current\\\"\r\n");
+
+    (void)context.refreshedDrives();
+    EXPECT_EQ(context.discoveries(), 2);
 }
 
 } // namespace

@@ -18,18 +18,19 @@ using test::LeagueFolder;
 TEST(LeagueFiles, PathBoxTextNamesTheFileAColumnWouldSelect) {
     struct Case {
         const char* name;
-        QStringList files;   // regular files placed in the folder
-        QStringList folders; // folders placed there
-        QString fifo;        // a FIFO placed there, if any
-        QString expected;    // the file's name in the path box; empty for an empty box
+        QStringList files;       // regular files placed in the folder
+        QStringList folders;     // folders placed there
+        QString fifo;            // a FIFO placed there, if any
+        QString expected;        // the file's name in the path box; empty for an empty box
+        QString read = expected; // the entry a run reads for the folder
     };
     const Case cases[] = {
         {"exact spelling", {"qelplyr.dat", "QELPLYR.DAT"}, {}, {}, "qelplyr.dat"},
         {"another case", {"QelPlyr.dat", "QELPLYR.DAT"}, {}, {}, "QELPLYR.DAT"},
         {"exact spelling is a folder", {"QelPlyr.DAT"}, {"qelplyr.dat"}, {}, "QelPlyr.DAT"},
-        {"only a folder", {}, {"QELPLYR.DAT"}, {}, {}},
-        {"only a FIFO", {}, {}, "qelplyr.dat", {}},
-        {"nothing", {"qelteam.dat"}, {}, {}, {}},
+        {"only a folder", {}, {"QELPLYR.DAT"}, {}, {}, "QELPLYR.DAT"},
+        {"only a FIFO", {}, {}, "qelplyr.dat", {}, "qelplyr.dat"},
+        {"nothing", {"qelteam.dat"}, {}, {}, {}, "qelplyr.dat"},
     };
     for (const Case& c : cases) {
         LeagueFolder league;
@@ -43,6 +44,7 @@ TEST(LeagueFiles, PathBoxTextNamesTheFileAColumnWouldSelect) {
         }
         const QString expected = c.expected.isEmpty() ? QString() : folder + '/' + c.expected;
         EXPECT_EQ(leagueFiles::pathBoxText(folder, "qelplyr.dat"), expected) << c.name;
+        EXPECT_EQ(leagueFiles::pathIn(folder, "qelplyr.dat"), folder + '/' + c.read) << c.name;
     }
 }
 

@@ -198,6 +198,12 @@ TEST_F(ReportCommandTest, PrintsBothListsUnderCountedHeadingsAsTheGoldenFileHasT
     EXPECT_EQ(captured.out, contentOf(QStringLiteral(ZORBIN_GOLDEN_DIR "/report-small.txt")));
     EXPECT_TRUE(captured.err.isEmpty());
     EXPECT_EQ(league.snapshot(), before);
+
+    // A folder named as the player file is not it: the file beside it in another case is, as the
+    // window's file list has it.
+    ASSERT_TRUE(QFile::rename(league.priorPlayerFile(), league.priorFolder() + "/QELPLYR.DAT"));
+    ASSERT_TRUE(QDir().mkdir(league.priorPlayerFile()));
+    EXPECT_EQ(report(folders()).out, captured.out);
 }
 
 TEST_F(ReportCommandTest, WritesEachListAsAnExportWould) {
