@@ -9,16 +9,30 @@
 
 namespace zorbin {
 
-namespace {
-constexpr std::size_t tableSize = IdentityTables::lastIdentity - IdentityTables::firstIdentity + 1;
-} // namespace
+std::unique_ptr<IdentityTables::Page> IdentityTables::newPage() {
+    auto page = std::make_unique_for_overwrite<Page>();
+    page->teamOf.fill(noTeam);
+    page->currentTeamOf.fill(noTeam);
+    page->inPrior.fill(0);
+    page->inCurrent.fill(0);
+    page->masterPresent.fill(0);
+    page->currentPresent.fill(0);
+    return page;
+}
 
-IdentityTables::IdentityTables()
-    : teamOf_(tableSize, noTeam), inPrior_(tableSize, 0),
-      inCurrent_(tableSize, 0), masterName_{std::make_unique_for_overwrite<NameFields[]>(tableSize),
-                                            std::vector<std::uint8_t>(tableSize, 0)},
-      currentName_{std::make_unique_for_overwrite<NameFields[]>(tableSize),
-                   std::vector<std::uint8_t>(tableSize, 0)} {}
+void IdentityTables::forgetTeams() {
+    for (const std::unique_ptr<Page>& page : pages_) {
+        if (page)
+            page->teamOf.fill(noTeam);
+    }
+}
+
+void IdentityTables::forgetMasterNames() {
+    for (const std::unique_ptr<Page>& page : pages_) {
+        if (page)
+            page->masterPresent.fill(0);
+    }
+}
 
 DisplayNameParts IdentityTables::NameFields::parts() const {
     const auto text = [this](std::size_t offset, std::size_t width) {
@@ -39,18 +53,24 @@ const QByteArray& IdentityTables::teamName(std::int32_t team) const {
 }
 
 const QByteArray& IdentityTables::teamOf(int identity) const {
-    return teamName(teamOf_[index(identity)]);
+    const Page* page = pageAt(identity);
+    return teamName(page ? page->teamOf[slot(identity)] : noTeam);
 }
 
 const QByteArray& IdentityTables::currentTeamOf(int identity) const {
-    return teamName(currentTeamOf_.empty() ? noTeam : currentTeamOf_[index(identity)]);
+    const Page* page = hasCurrentTeams_ ? pageAt(identity) : nullptr;
+    return teamName(page ? page->currentTeamOf[slot(identity)] : noTeam);
 }
 
 std::optional<DisplayNameParts> IdentityTables::reportName(int identity) const {
-    for (const NameTable* table : {&masterName_, &currentName_}) {
-        if (table->present[index(identity)])
-            return table->names[index(identity)].parts();
-    }
+    const Page* page = pageAt(identity);
+    if (!page)
+        return std::nullopt;
+    const std::size_t at = slot(identity);
+    if (page->masterPresent[at])
+        return page->masterNames[at].parts();
+    if (page->currentPresent[at])
+        return page->currentNames[at].parts();
     return std::nullopt;
 }
 

@@ -132,7 +132,8 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
     qsizetype leftCount = 0;
     qsizetype arrivedCount = 0;
     qsizetype movedCount = 0;
-    for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
+    for (int identity = tables.nextReached(firstScannedIdentity); identity <= lastScannedIdentity;
+         identity = tables.nextReached(identity + 1)) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior != tables.inCurrent(identity))
             ++(inPrior ? leftCount : arrivedCount);
@@ -153,7 +154,8 @@ Result<SeasonLists, ComparisonFailure> compareSeasons(const SeasonFiles& files, 
                          tables.teamOf(identity),
                          withMoved ? tables.currentTeamOf(identity) : QByteArray()};
     };
-    for (int identity = firstScannedIdentity; identity <= lastScannedIdentity; ++identity) {
+    for (int identity = tables.nextReached(firstScannedIdentity); identity <= lastScannedIdentity;
+         identity = tables.nextReached(identity + 1)) {
         const bool inPrior = tables.inPrior(identity);
         if (inPrior == tables.inCurrent(identity)) {
             if (withMoved && inPrior && hasMoved(identity))

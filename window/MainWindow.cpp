@@ -189,14 +189,21 @@ void MainWindow::createControls() {
     connect(currentExportButton_, &QPushButton::clicked, this,
             [this] { exportList(*arrivedList_, *arrivedLines_); });
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+}
 
-    // One dialog serves both export buttons, so it keeps its place between them. Qt's own dialog
-    // looks and behaves the same on every desktop. Its open form still takes a new file's name.
-    commonDialog_ = new QFileDialog(this);
-    commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
-    commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    commonDialog_->setAcceptMode(QFileDialog::AcceptOpen);
-    commonDialog_->setFileMode(QFileDialog::AnyFile);
+QFileDialog& MainWindow::exportDialog() {
+    // Made at the first export: building a file dialog costs more than the rest of the window.
+    if (!commonDialog_) {
+        // One dialog serves both export buttons, so it keeps its place between them. Qt's own
+        // dialog looks and behaves the same on every desktop. Its open form still takes a new
+        // file's name.
+        commonDialog_ = new QFileDialog(this);
+        commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
+        commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        commonDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+        commonDialog_->setFileMode(QFileDialog::AnyFile);
+    }
+    return *commonDialog_;
 }
 
 void MainWindow::placeControls() {
@@ -356,9 +363,10 @@ void MainWindow::process() {
 }
 
 void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
+    QFileDialog& dialog = exportDialog();
     if (!lastExportFile_.isEmpty())
-        commonDialog_->setDirectory(QFileInfo(lastExportFile_).absolutePath());
-    const QString fileName = dialogs_.chooseExportFile(*commonDialog_);
+        dialog.setDirectory(QFileInfo(lastExportFile_).absolutePath());
+    const QString fileName = dialogs_.chooseExportFile(dialog);
     if (fileName.isEmpty())
         return;
     lastExportFile_ = fileName;

@@ -61,6 +61,7 @@ public:
 
 private:
     void createControls();
+    [[nodiscard]] QFileDialog& exportDialog();
     void placeControls();
     // Opens the window at the design size grown with the platform's font, capped to the screen.
     void fitToFont();
