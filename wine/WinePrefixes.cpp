@@ -204,15 +204,20 @@ public:
         }
     }
 
-    // Heroic keeps a folder of prefixes per Wine version: Prefixes/<version>/<game>.
+    // Heroic keeps a folder of prefixes per Wine version, Prefixes/<version>/<game>; Heroic 2.0
+    // kept them straight in Prefixes/<game>. With Proton the game's folder holds the prefix as pfx.
     void searchHeroic() {
         const QString prefixes = environment_.home + QStringLiteral("/Games/Heroic/Prefixes");
         if (full() || !enterOnce(prefixes))
             return;
-        const QStringList groups =
+        const QStringList entries =
             someEntries(prefixes, limits_.entriesPerLauncherFolder, QDir::Dirs);
-        for (const QString& group : groups)
-            searchLauncher({prefixes + QLatin1Char('/') + group, WineLauncher::Heroic});
+        for (const QString& entry : entries) {
+            if (full())
+                return;
+            if (!considerHeroicGame(prefixes, entry))
+                searchHeroicGroup(prefixes + QLatin1Char('/') + entry);
+        }
     }
 
     // ~/.wine-qel, ~/.wine32 and the like beside ~/.wine.
@@ -300,6 +305,30 @@ private:
             return;
         seen_.insert(id);
         found_.append({id, std::move(*prefix)});
+    }
+
+    // The game folder `entry` of the Heroic folder `folder`, when it or its pfx is a prefix.
+    bool considerHeroicGame(const QString& folder, const QString& entry) {
+        const QString game = folder + QLatin1Char('/') + entry;
+        const Naming naming{entry, WineLauncher::Heroic};
+        if (isPrefixFolder(game))
+            consider(game, naming);
+        else if (isPrefixFolder(game + QStringLiteral("/pfx")))
+            consider(game + QStringLiteral("/pfx"), naming);
+        else
+            return false;
+        return true;
+    }
+
+    void searchHeroicGroup(const QString& group) {
+        if (!enterOnce(group))
+            return;
+        const QStringList games = someEntries(group, limits_.entriesPerLauncherFolder, QDir::Dirs);
+        for (const QString& game : games) {
+            if (full())
+                return;
+            (void)considerHeroicGame(group, game);
+        }
     }
 
     [[nodiscard]] std::optional<WinePrefix> readNamed(const QString& folder,

@@ -67,6 +67,8 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     home.makePrefix(".local/share/bottles/bottles/Games");
     home.makePrefix("Games/epic");
     home.makePrefix("Games/Heroic/Prefixes/default/Hades");
+    home.makePrefix("Games/Heroic/Prefixes/default/Celeste/pfx"); // with Proton
+    home.makePrefix("Games/Heroic/Prefixes/Dredge");              // Heroic 2.0
     home.makePrefix(".local/share/wineprefixes/qel2");
     // A drive_c moved to another disk and linked back: C: is where it now is.
     const QString moved = home.makePrefix(".local/share/wineprefixes/moved");
@@ -105,6 +107,8 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
         "C: (Steamworks Common Redistributables) " + h + "/" + steam +
             "/steamapps/compatdata/228980/pfx/drive_c",
         "C: (bare) " + h + "/.local/share/wineprefixes/bare/drive_c",
+        "C: (Celeste) " + h + "/Games/Heroic/Prefixes/default/Celeste/pfx/drive_c",
+        "C: (Dredge) " + h + "/Games/Heroic/Prefixes/Dredge/drive_c",
         "C: (epic) " + h + "/Games/epic/drive_c",
         "C: (Games) " + h + "/.local/share/bottles/bottles/Games/drive_c",
         "C: (Hades) " + h + "/Games/Heroic/Prefixes/default/Hades/drive_c",
