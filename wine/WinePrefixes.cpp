@@ -327,7 +327,7 @@ private:
         for (const QString& game : games) {
             if (full())
                 return;
-            (void)considerHeroicGame(group, game);
+            considerHeroicGame(group, game);
         }
     }
 
@@ -498,9 +498,14 @@ Result<WinePrefix> winePrefixes::fromEnvironment(const WineEnvironment& environm
     if (std::optional<WinePrefix> prefix = read(folder, shortened(folder, environment.home)))
         return std::move(*prefix);
     const QFileInfo info(folder);
-    const QString why = !info.exists()  ? QStringLiteral("there is no such folder")
-                        : !info.isDir() ? QStringLiteral("it is not a folder")
-                                        : QStringLiteral("it holds neither drive_c nor dosdevices");
+    QString why = !info.exists()  ? QStringLiteral("there is no such folder")
+                  : !info.isDir() ? QStringLiteral("it is not a folder")
+                                  : QStringLiteral("it holds neither drive_c nor dosdevices");
+    // Steam's compatdata/<appid> and Heroic's game folder with Proton hold the prefix as pfx; the
+    // user is pointed there rather than read through it, as WINEPREFIX names what Wine would use.
+    const QString inner = folder + QStringLiteral("/pfx");
+    if (info.isDir() && isPrefixFolder(inner))
+        why += QStringLiteral(" (did you mean %1?)").arg(shortened(inner, environment.home));
     return FileFailure{QStringLiteral("use the Wine prefix in WINEPREFIX"), environment.winePrefix,
                        QStringLiteral("%1, so it is not a Wine prefix; set WINEPREFIX to the "
                                       "prefix that holds the game, or unset it")
