@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,11 +104,10 @@ struct Naming {
     bool installedGame = false;
 };
 
-Naming steamNaming(const QString& library, const QString& appid) {
-    const QString game = steamGameName(library, appid);
-    if (game.isEmpty())
-        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false};
-    return {game, WineLauncher::Steam, true};
+// Steam gives a non-Steam game added to it an appid of 2^31 or more, which no store game has.
+bool isShortcut(const QString& appid) {
+    bool number = false;
+    return appid.toULongLong(&number) >= (1ULL << 31) && number;
 }
 
 // A launcher folder whose entries each are a prefix, named by the entry.
@@ -167,27 +167,31 @@ public:
         return cutShort_;
     }
 
+    // Every library of every Steam root is gathered before any compatdata is read, since a game's
+    // manifest may be in another library than its prefix, even one only the flatpak's Steam names.
     void searchSteam() {
         for (const QString& root : steamRoots(environment_.home)) {
             if (full() || !enterOnce(root))
                 continue;
+            steamLibraries_.append(root);
             for (const QString& library : steamLibraries(root, limits_.steamLibraries)) {
+                if (library != root && enterOnce(library))
+                    steamLibraries_.append(library);
+            }
+        }
+        for (const QString& library : std::as_const(steamLibraries_)) {
+            const QString compatdata = library + QStringLiteral("/steamapps/compatdata");
+            const QStringList appids =
+                full() ? QStringList()
+                       : someEntries(compatdata, limits_.entriesPerLauncherFolder, QDir::Dirs);
+            for (const QString& appid : appids) {
                 if (full())
                     return;
-                if (library != root && !enterOnce(library))
-                    continue;
-                const QString compatdata = library + QStringLiteral("/steamapps/compatdata");
-                const QStringList appids =
-                    someEntries(compatdata, limits_.entriesPerLauncherFolder, QDir::Dirs);
-                for (const QString& appid : appids) {
-                    if (full())
-                        return;
-                    const QString folder =
-                        compatdata + QLatin1Char('/') + appid + QStringLiteral("/pfx");
-                    if (!isPrefixFolder(folder))
-                        continue; // before reading the manifest, which costs more
-                    consider(folder, steamNaming(library, appid));
-                }
+                const QString folder =
+                    compatdata + QLatin1Char('/') + appid + QStringLiteral("/pfx");
+                if (!isPrefixFolder(folder))
+                    continue; // before reading the manifest, which costs more
+                consider(folder, steamNaming(library, appid));
             }
         }
     }
@@ -307,6 +311,50 @@ private:
         found_.append({id, std::move(*prefix)});
     }
 
+    // The game's name from its manifest, in the prefix's own library or else in the first other
+    // library that has one that reads.
+    Naming steamNaming(const QString& library, const QString& appid) {
+        QString game = steamGameName(library, appid);
+        if (game.isEmpty()) {
+            const QStringList others = manifestsOf(appid);
+            for (qsizetype i = 0; game.isEmpty() && i < others.size(); ++i) {
+                if (others[i] != library)
+                    game = steamGameName(others[i], appid);
+            }
+        }
+        if (!game.isEmpty())
+            return {game, WineLauncher::Steam, true};
+        // A bare appid would read as a game no longer installed.
+        if (isShortcut(appid))
+            return {QStringLiteral("Non-Steam game ") + appid, WineLauncher::Steam, false};
+        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false};
+    }
+
+    // The libraries holding a manifest for `appid`. Each library's steamapps is listed once, on the
+    // first prefix its own library has no manifest for, rather than every library tried for every
+    // such prefix; a listing cut short by the bounds leaves those manifests out.
+    QStringList manifestsOf(const QString& appid) {
+        if (!manifestIndex_) {
+            manifestIndex_.emplace();
+            const QLatin1String before("appmanifest_");
+            const QLatin1String after(".acf");
+            for (const QString& library : std::as_const(steamLibraries_)) {
+                if (full())
+                    break;
+                // Every entry counts towards the bound, not only the manifests among them.
+                const QStringList entries =
+                    someEntries(library + QStringLiteral("/steamapps"),
+                                limits_.entriesPerLauncherFolder, QDir::AllEntries | QDir::System);
+                for (const QString& entry : entries) {
+                    if (entry.startsWith(before) && entry.endsWith(after))
+                        (*manifestIndex_)[entry.sliced(before.size()).chopped(after.size())].append(
+                            library);
+                }
+            }
+        }
+        return manifestIndex_->value(appid);
+    }
+
     // The game folder `entry` of the Heroic folder `folder`, when it or its pfx is a prefix.
     bool considerHeroicGame(const QString& folder, const QString& entry) {
         const QString game = folder + QLatin1Char('/') + entry;
@@ -389,6 +437,8 @@ private:
     QSet<QString> pinnedIds_;
     QSet<QString> entered_;
     QString wineId_;
+    QStringList steamLibraries_;
+    std::optional<QHash<QString, QStringList>> manifestIndex_; // appid: the libraries holding one
 };
 
 QString homeWineFolder(const WineEnvironment& environment) {

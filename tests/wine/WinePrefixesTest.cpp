@@ -61,6 +61,10 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
                ("// by hand\n\"LibraryFolders\" { \"TimeNextStatsReport\" \"1600000000\" \"1\" \"" +
                 h + "/disk/SteamLibrary\" \"2\" \"" + h + "/old/Library\" }")
                    .toUtf8());
+    // A prefix whose manifest is in a library only the flatpak's Steam names, and a non-Steam game.
+    home.makeSteamPrefix(steam, "4242");
+    home.writeAppManifest("old/Library", "4242", "Neon Drift");
+    home.makeSteamPrefix(steam, "2147483648");
     // Steam's usual second way in to the same folder: read once.
     ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
     ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
@@ -103,6 +107,7 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
         "D: (~/.wine) " + h + "/data",
         // Installed games first, by name whatever its case; then the others.
         "C: (aardvark Racing) " + library + "777/pfx/drive_c",
+        "C: (Neon Drift) " + h + "/" + steam + "/steamapps/compatdata/4242/pfx/drive_c",
         "C: (QEL Pro Football 2011) " + library + "555/pfx/drive_c",
         "C: (Steamworks Common Redistributables) " + h + "/" + steam +
             "/steamapps/compatdata/228980/pfx/drive_c",
@@ -117,6 +122,8 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     if (::geteuid() == 0)
         expected.append("C: (locked) " + h + "/Games/locked/drive_c");
     expected.append("C: (moved) " + h + "/disk2/drive_c");
+    expected.append("C: (Non-Steam game 2147483648) " + h + "/" + steam +
+                    "/steamapps/compatdata/2147483648/pfx/drive_c");
     expected.append("C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
     expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
     expected.append("C: (Steam 22380) " + h + "/" + steam +
