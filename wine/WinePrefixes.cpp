@@ -102,12 +102,79 @@ struct Naming {
     QString name;
     WineLauncher launcher = WineLauncher::Wine;
     bool installedGame = false;
+    QString library{}; // the folder the launcher keeps it in; none for one named by its path
 };
 
 // Steam gives a non-Steam game added to it an appid of 2^31 or more, which no store game has.
 bool isShortcut(const QString& appid) {
     bool number = false;
     return appid.toULongLong(&number) >= (1ULL << 31) && number;
+}
+
+// The launcher as the user knows it, for telling apart prefixes of one name and counting them.
+QString launcherName(WineLauncher launcher) {
+    switch (launcher) {
+    case WineLauncher::Wine:
+        return QStringLiteral("Wine");
+    case WineLauncher::Steam:
+        return QStringLiteral("Steam");
+    case WineLauncher::Lutris:
+        return QStringLiteral("Lutris");
+    case WineLauncher::Bottles:
+        return QStringLiteral("Bottles");
+    case WineLauncher::Heroic:
+        return QStringLiteral("Heroic");
+    case WineLauncher::Winetricks:
+        return QStringLiteral("winetricks");
+    case WineLauncher::PlayOnLinux:
+        return QStringLiteral("PlayOnLinux");
+    }
+    return {};
+}
+
+QString driveLabel(QChar letter, const QString& label) {
+    return QStringLiteral("%1: (%2)").arg(letter, label);
+}
+
+// Gives each of `prefixes` a label that no other shows, so that no two drives in a list read
+// alike: the name alone, where it is unique; else with the launcher; where that still collides
+// (one game in two Steam libraries), with the library too, or the prefix's own folder when the
+// library does not tell them apart. The name is left as it is, for messages.
+void labelApart(QList<WinePrefix>& prefixes, const QString& home) {
+    // How much of that each label says, 0 to 3.
+    QList<int> detail(prefixes.size(), 0);
+    const auto labelAt = [&](qsizetype i) {
+        const WinePrefix& prefix = prefixes[i];
+        if (detail[i] == 0)
+            return prefix.name;
+        QString label = prefix.name + QStringLiteral(", ") + launcherName(prefix.launcher);
+        if (detail[i] == 2 && !prefix.library.isEmpty())
+            label += QStringLiteral(", ") + winePrefixes::shortened(prefix.library, home);
+        else if (detail[i] >= 2)
+            label += QStringLiteral(", ") + winePrefixes::shortened(prefix.folder, home);
+        return label;
+    };
+    // Each round adds to every label still shared; folders differ, so by the last all differ.
+    for (bool shared = true; shared;) {
+        shared = false;
+        QHash<QString, QList<qsizetype>> showing;
+        for (qsizetype i = 0; i < prefixes.size(); ++i)
+            showing[labelAt(i)].append(i);
+        for (const QList<qsizetype>& same : std::as_const(showing)) {
+            for (const qsizetype i : same) {
+                if (same.size() > 1 && detail[i] < 3) {
+                    ++detail[i];
+                    shared = true;
+                }
+            }
+        }
+    }
+    for (qsizetype i = 0; i < prefixes.size(); ++i) {
+        WinePrefix& prefix = prefixes[i];
+        prefix.label = labelAt(i);
+        for (WineDrive& drive : prefix.drives)
+            drive.label = driveLabel(drive.letter, prefix.label);
+    }
 }
 
 // A launcher folder whose entries each are a prefix, named by the entry.
@@ -204,7 +271,8 @@ public:
         for (const QString& entry : entries) {
             if (full())
                 return;
-            consider(launcher.folder + QLatin1Char('/') + entry, {entry, launcher.launcher});
+            consider(launcher.folder + QLatin1Char('/') + entry,
+                     {entry, launcher.launcher, false, launcher.folder});
         }
     }
 
@@ -274,6 +342,7 @@ public:
             if (!pinnedIds_.contains(found.id))
                 discovery.prefixes.append(std::move(found.prefix));
         }
+        labelApart(discovery.prefixes, environment_.home);
         return discovery;
     }
 
@@ -323,11 +392,11 @@ private:
             }
         }
         if (!game.isEmpty())
-            return {game, WineLauncher::Steam, true};
+            return {game, WineLauncher::Steam, true, library};
         // A bare appid would read as a game no longer installed.
         if (isShortcut(appid))
-            return {QStringLiteral("Non-Steam game ") + appid, WineLauncher::Steam, false};
-        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false};
+            return {QStringLiteral("Non-Steam game ") + appid, WineLauncher::Steam, false, library};
+        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false, library};
     }
 
     // The libraries holding a manifest for `appid`. Each library's steamapps is listed once, on the
@@ -358,7 +427,7 @@ private:
     // The game folder `entry` of the Heroic folder `folder`, when it or its pfx is a prefix.
     bool considerHeroicGame(const QString& folder, const QString& entry) {
         const QString game = folder + QLatin1Char('/') + entry;
-        const Naming naming{entry, WineLauncher::Heroic};
+        const Naming naming{entry, WineLauncher::Heroic, false, folder};
         if (isPrefixFolder(game))
             consider(game, naming);
         else if (isPrefixFolder(game + QStringLiteral("/pfx")))
@@ -386,6 +455,7 @@ private:
         if (prefix) {
             prefix->launcher = naming.launcher;
             prefix->installedGame = naming.installedGame;
+            prefix->library = naming.library;
         }
         return prefix;
     }
@@ -472,6 +542,7 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
     WinePrefix prefix;
     prefix.folder = QFileInfo(folder).canonicalFilePath();
     prefix.name = name;
+    prefix.label = name;
     if (prefix.folder.isEmpty())
         return std::nullopt;
 
@@ -495,13 +566,13 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
             continue;
         if (prefix.drive(letter))
             continue; // "c:" and "C:" side by side: the first in sorted order counts
-        prefix.drives.append({letter, root, QStringLiteral("%1: (%2)").arg(letter).arg(name)});
+        prefix.drives.append({letter, root, driveLabel(letter, name)});
     }
     // Without any dosdevices folder Wine still has drive_c as C:.
     if (!dosdevicesInfo.exists() && !dosdevicesInfo.isSymLink()) {
         const QString driveC = QFileInfo(folder + QStringLiteral("/drive_c")).canonicalFilePath();
         if (!driveC.isEmpty())
-            prefix.drives.append({QLatin1Char('C'), driveC, QStringLiteral("C: (%1)").arg(name)});
+            prefix.drives.append({QLatin1Char('C'), driveC, driveLabel(QLatin1Char('C'), name)});
     }
     std::sort(
         prefix.drives.begin(), prefix.drives.end(),
@@ -577,17 +648,14 @@ QString winePrefixes::whereFound(const QList<WinePrefix>& prefixes) {
         if (prefix.launcher == WineLauncher::Wine)
             parts.append(prefix.name);
     }
-    const std::pair<WineLauncher, const char*> launchers[] = {
-        {WineLauncher::Steam, "Steam"},           {WineLauncher::Lutris, "Lutris"},
-        {WineLauncher::Heroic, "Heroic"},         {WineLauncher::Bottles, "Bottles"},
-        {WineLauncher::Winetricks, "winetricks"}, {WineLauncher::PlayOnLinux, "PlayOnLinux"}};
-    for (const auto& launcher : launchers) {
+    for (const WineLauncher launcher :
+         {WineLauncher::Steam, WineLauncher::Lutris, WineLauncher::Heroic, WineLauncher::Bottles,
+          WineLauncher::Winetricks, WineLauncher::PlayOnLinux}) {
         const auto count =
-            std::count_if(prefixes.begin(), prefixes.end(), [&launcher](const WinePrefix& p) {
-                return p.launcher == launcher.first;
-            });
+            std::count_if(prefixes.begin(), prefixes.end(),
+                          [launcher](const WinePrefix& p) { return p.launcher == launcher; });
         if (count > 0)
-            parts.append(counted(count, QLatin1String(launcher.second)));
+            parts.append(counted(count, launcherName(launcher)));
     }
     if (parts.size() <= 1)
         return parts.value(0);

@@ -65,6 +65,9 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     home.makeSteamPrefix(steam, "4242");
     home.writeAppManifest("old/Library", "4242", "Neon Drift");
     home.makeSteamPrefix(steam, "2147483648");
+    // One game in two Steam libraries (a copy left behind) and in Heroic: three labels apart.
+    home.makeSteamPrefix(steam, "555");
+    home.makePrefix("Games/Heroic/Prefixes/default/QEL Pro Football 2011/pfx");
     // Steam's usual second way in to the same folder: read once.
     ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
     ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
@@ -108,7 +111,9 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
         // Installed games first, by name whatever its case; then the others.
         "C: (aardvark Racing) " + library + "777/pfx/drive_c",
         "C: (Neon Drift) " + h + "/" + steam + "/steamapps/compatdata/4242/pfx/drive_c",
-        "C: (QEL Pro Football 2011) " + library + "555/pfx/drive_c",
+        "C: (QEL Pro Football 2011, Steam, ~/.local/share/Steam) " + h + "/" + steam +
+            "/steamapps/compatdata/555/pfx/drive_c",
+        "C: (QEL Pro Football 2011, Steam, ~/disk/SteamLibrary) " + library + "555/pfx/drive_c",
         "C: (Steamworks Common Redistributables) " + h + "/" + steam +
             "/steamapps/compatdata/228980/pfx/drive_c",
         "C: (bare) " + h + "/.local/share/wineprefixes/bare/drive_c",
@@ -125,6 +130,8 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     expected.append("C: (Non-Steam game 2147483648) " + h + "/" + steam +
                     "/steamapps/compatdata/2147483648/pfx/drive_c");
     expected.append("C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
+    expected.append("C: (QEL Pro Football 2011, Heroic) " + h +
+                    "/Games/Heroic/Prefixes/default/QEL Pro Football 2011/pfx/drive_c");
     expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
     expected.append("C: (Steam 22380) " + h + "/" + steam +
                     "/steamapps/compatdata/22380/pfx/drive_c");
