@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -101,13 +102,79 @@ struct Naming {
     QString name;
     WineLauncher launcher = WineLauncher::Wine;
     bool installedGame = false;
+    QString library{}; // the folder the launcher keeps it in; none for one named by its path
 };
 
-Naming steamNaming(const QString& library, const QString& appid) {
-    const QString game = steamGameName(library, appid);
-    if (game.isEmpty())
-        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false};
-    return {game, WineLauncher::Steam, true};
+// Steam gives a non-Steam game added to it an appid of 2^31 or more, which no store game has.
+bool isShortcut(const QString& appid) {
+    bool number = false;
+    return appid.toULongLong(&number) >= (1ULL << 31) && number;
+}
+
+// The launcher as the user knows it, for telling apart prefixes of one name and counting them.
+QString launcherName(WineLauncher launcher) {
+    switch (launcher) {
+    case WineLauncher::Wine:
+        return QStringLiteral("Wine");
+    case WineLauncher::Steam:
+        return QStringLiteral("Steam");
+    case WineLauncher::Lutris:
+        return QStringLiteral("Lutris");
+    case WineLauncher::Bottles:
+        return QStringLiteral("Bottles");
+    case WineLauncher::Heroic:
+        return QStringLiteral("Heroic");
+    case WineLauncher::Winetricks:
+        return QStringLiteral("winetricks");
+    case WineLauncher::PlayOnLinux:
+        return QStringLiteral("PlayOnLinux");
+    }
+    return {};
+}
+
+QString driveLabel(QChar letter, const QString& label) {
+    return QStringLiteral("%1: (%2)").arg(letter, label);
+}
+
+// Gives each of `prefixes` a label that no other shows, so that no two drives in a list read
+// alike: the name alone, where it is unique; else with the launcher; where that still collides
+// (one game in two Steam libraries), with the library too, or the prefix's own folder when the
+// library does not tell them apart. The name is left as it is, for messages.
+void labelApart(QList<WinePrefix>& prefixes, const QString& home) {
+    // How much of that each label says, 0 to 3.
+    QList<int> detail(prefixes.size(), 0);
+    const auto labelAt = [&](qsizetype i) {
+        const WinePrefix& prefix = prefixes[i];
+        if (detail[i] == 0)
+            return prefix.name;
+        QString label = prefix.name + QStringLiteral(", ") + launcherName(prefix.launcher);
+        if (detail[i] == 2 && !prefix.library.isEmpty())
+            label += QStringLiteral(", ") + winePrefixes::shortened(prefix.library, home);
+        else if (detail[i] >= 2)
+            label += QStringLiteral(", ") + winePrefixes::shortened(prefix.folder, home);
+        return label;
+    };
+    // Each round adds to every label still shared; folders differ, so by the last all differ.
+    for (bool shared = true; shared;) {
+        shared = false;
+        QHash<QString, QList<qsizetype>> showing;
+        for (qsizetype i = 0; i < prefixes.size(); ++i)
+            showing[labelAt(i)].append(i);
+        for (const QList<qsizetype>& same : std::as_const(showing)) {
+            for (const qsizetype i : same) {
+                if (same.size() > 1 && detail[i] < 3) {
+                    ++detail[i];
+                    shared = true;
+                }
+            }
+        }
+    }
+    for (qsizetype i = 0; i < prefixes.size(); ++i) {
+        WinePrefix& prefix = prefixes[i];
+        prefix.label = labelAt(i);
+        for (WineDrive& drive : prefix.drives)
+            drive.label = driveLabel(drive.letter, prefix.label);
+    }
 }
 
 // A launcher folder whose entries each are a prefix, named by the entry.
@@ -167,27 +234,31 @@ public:
         return cutShort_;
     }
 
+    // Every library of every Steam root is gathered before any compatdata is read, since a game's
+    // manifest may be in another library than its prefix, even one only the flatpak's Steam names.
     void searchSteam() {
         for (const QString& root : steamRoots(environment_.home)) {
             if (full() || !enterOnce(root))
                 continue;
+            steamLibraries_.append(root);
             for (const QString& library : steamLibraries(root, limits_.steamLibraries)) {
+                if (library != root && enterOnce(library))
+                    steamLibraries_.append(library);
+            }
+        }
+        for (const QString& library : std::as_const(steamLibraries_)) {
+            const QString compatdata = library + QStringLiteral("/steamapps/compatdata");
+            const QStringList appids =
+                full() ? QStringList()
+                       : someEntries(compatdata, limits_.entriesPerLauncherFolder, QDir::Dirs);
+            for (const QString& appid : appids) {
                 if (full())
                     return;
-                if (library != root && !enterOnce(library))
-                    continue;
-                const QString compatdata = library + QStringLiteral("/steamapps/compatdata");
-                const QStringList appids =
-                    someEntries(compatdata, limits_.entriesPerLauncherFolder, QDir::Dirs);
-                for (const QString& appid : appids) {
-                    if (full())
-                        return;
-                    const QString folder =
-                        compatdata + QLatin1Char('/') + appid + QStringLiteral("/pfx");
-                    if (!isPrefixFolder(folder))
-                        continue; // before reading the manifest, which costs more
-                    consider(folder, steamNaming(library, appid));
-                }
+                const QString folder =
+                    compatdata + QLatin1Char('/') + appid + QStringLiteral("/pfx");
+                if (!isPrefixFolder(folder))
+                    continue; // before reading the manifest, which costs more
+                consider(folder, steamNaming(library, appid));
             }
         }
     }
@@ -200,19 +271,25 @@ public:
         for (const QString& entry : entries) {
             if (full())
                 return;
-            consider(launcher.folder + QLatin1Char('/') + entry, {entry, launcher.launcher});
+            consider(launcher.folder + QLatin1Char('/') + entry,
+                     {entry, launcher.launcher, false, launcher.folder});
         }
     }
 
-    // Heroic keeps a folder of prefixes per Wine version: Prefixes/<version>/<game>.
+    // Heroic keeps a folder of prefixes per Wine version, Prefixes/<version>/<game>; Heroic 2.0
+    // kept them straight in Prefixes/<game>. With Proton the game's folder holds the prefix as pfx.
     void searchHeroic() {
         const QString prefixes = environment_.home + QStringLiteral("/Games/Heroic/Prefixes");
         if (full() || !enterOnce(prefixes))
             return;
-        const QStringList groups =
+        const QStringList entries =
             someEntries(prefixes, limits_.entriesPerLauncherFolder, QDir::Dirs);
-        for (const QString& group : groups)
-            searchLauncher({prefixes + QLatin1Char('/') + group, WineLauncher::Heroic});
+        for (const QString& entry : entries) {
+            if (full())
+                return;
+            if (!considerHeroicGame(prefixes, entry))
+                searchHeroicGroup(prefixes + QLatin1Char('/') + entry);
+        }
     }
 
     // ~/.wine-qel, ~/.wine32 and the like beside ~/.wine.
@@ -265,6 +342,7 @@ public:
             if (!pinnedIds_.contains(found.id))
                 discovery.prefixes.append(std::move(found.prefix));
         }
+        labelApart(discovery.prefixes, environment_.home);
         return discovery;
     }
 
@@ -302,6 +380,74 @@ private:
         found_.append({id, std::move(*prefix)});
     }
 
+    // The game's name from its manifest, in the prefix's own library or else in the first other
+    // library that has one that reads.
+    Naming steamNaming(const QString& library, const QString& appid) {
+        QString game = steamGameName(library, appid);
+        if (game.isEmpty()) {
+            const QStringList others = manifestsOf(appid);
+            for (qsizetype i = 0; game.isEmpty() && i < others.size(); ++i) {
+                if (others[i] != library)
+                    game = steamGameName(others[i], appid);
+            }
+        }
+        if (!game.isEmpty())
+            return {game, WineLauncher::Steam, true, library};
+        // A bare appid would read as a game no longer installed.
+        if (isShortcut(appid))
+            return {QStringLiteral("Non-Steam game ") + appid, WineLauncher::Steam, false, library};
+        return {QStringLiteral("Steam ") + appid, WineLauncher::Steam, false, library};
+    }
+
+    // The libraries holding a manifest for `appid`. Each library's steamapps is listed once, on the
+    // first prefix its own library has no manifest for, rather than every library tried for every
+    // such prefix; a listing cut short by the bounds leaves those manifests out.
+    QStringList manifestsOf(const QString& appid) {
+        if (!manifestIndex_) {
+            manifestIndex_.emplace();
+            const QLatin1String before("appmanifest_");
+            const QLatin1String after(".acf");
+            for (const QString& library : std::as_const(steamLibraries_)) {
+                if (full())
+                    break;
+                // Every entry counts towards the bound, not only the manifests among them.
+                const QStringList entries =
+                    someEntries(library + QStringLiteral("/steamapps"),
+                                limits_.entriesPerLauncherFolder, QDir::AllEntries | QDir::System);
+                for (const QString& entry : entries) {
+                    if (entry.startsWith(before) && entry.endsWith(after))
+                        (*manifestIndex_)[entry.sliced(before.size()).chopped(after.size())].append(
+                            library);
+                }
+            }
+        }
+        return manifestIndex_->value(appid);
+    }
+
+    // The game folder `entry` of the Heroic folder `folder`, when it or its pfx is a prefix.
+    bool considerHeroicGame(const QString& folder, const QString& entry) {
+        const QString game = folder + QLatin1Char('/') + entry;
+        const Naming naming{entry, WineLauncher::Heroic, false, folder};
+        if (isPrefixFolder(game))
+            consider(game, naming);
+        else if (isPrefixFolder(game + QStringLiteral("/pfx")))
+            consider(game + QStringLiteral("/pfx"), naming);
+        else
+            return false;
+        return true;
+    }
+
+    void searchHeroicGroup(const QString& group) {
+        if (!enterOnce(group))
+            return;
+        const QStringList games = someEntries(group, limits_.entriesPerLauncherFolder, QDir::Dirs);
+        for (const QString& game : games) {
+            if (full())
+                return;
+            considerHeroicGame(group, game);
+        }
+    }
+
     [[nodiscard]] std::optional<WinePrefix> readNamed(const QString& folder,
                                                       const Naming& naming) const {
         std::optional<WinePrefix> prefix =
@@ -309,6 +455,7 @@ private:
         if (prefix) {
             prefix->launcher = naming.launcher;
             prefix->installedGame = naming.installedGame;
+            prefix->library = naming.library;
         }
         return prefix;
     }
@@ -360,6 +507,8 @@ private:
     QSet<QString> pinnedIds_;
     QSet<QString> entered_;
     QString wineId_;
+    QStringList steamLibraries_;
+    std::optional<QHash<QString, QStringList>> manifestIndex_; // appid: the libraries holding one
 };
 
 QString homeWineFolder(const WineEnvironment& environment) {
@@ -393,6 +542,7 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
     WinePrefix prefix;
     prefix.folder = QFileInfo(folder).canonicalFilePath();
     prefix.name = name;
+    prefix.label = name;
     if (prefix.folder.isEmpty())
         return std::nullopt;
 
@@ -416,13 +566,13 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
             continue;
         if (prefix.drive(letter))
             continue; // "c:" and "C:" side by side: the first in sorted order counts
-        prefix.drives.append({letter, root, QStringLiteral("%1: (%2)").arg(letter).arg(name)});
+        prefix.drives.append({letter, root, driveLabel(letter, name)});
     }
     // Without any dosdevices folder Wine still has drive_c as C:.
     if (!dosdevicesInfo.exists() && !dosdevicesInfo.isSymLink()) {
         const QString driveC = QFileInfo(folder + QStringLiteral("/drive_c")).canonicalFilePath();
         if (!driveC.isEmpty())
-            prefix.drives.append({QLatin1Char('C'), driveC, QStringLiteral("C: (%1)").arg(name)});
+            prefix.drives.append({QLatin1Char('C'), driveC, driveLabel(QLatin1Char('C'), name)});
     }
     std::sort(
         prefix.drives.begin(), prefix.drives.end(),
@@ -469,9 +619,14 @@ Result<WinePrefix> winePrefixes::fromEnvironment(const WineEnvironment& environm
     if (std::optional<WinePrefix> prefix = read(folder, shortened(folder, environment.home)))
         return std::move(*prefix);
     const QFileInfo info(folder);
-    const QString why = !info.exists()  ? QStringLiteral("there is no such folder")
-                        : !info.isDir() ? QStringLiteral("it is not a folder")
-                                        : QStringLiteral("it holds neither drive_c nor dosdevices");
+    QString why = !info.exists()  ? QStringLiteral("there is no such folder")
+                  : !info.isDir() ? QStringLiteral("it is not a folder")
+                                  : QStringLiteral("it holds neither drive_c nor dosdevices");
+    // Steam's compatdata/<appid> and Heroic's game folder with Proton hold the prefix as pfx; the
+    // user is pointed there rather than read through it, as WINEPREFIX names what Wine would use.
+    const QString inner = folder + QStringLiteral("/pfx");
+    if (info.isDir() && isPrefixFolder(inner))
+        why += QStringLiteral(" (did you mean %1?)").arg(shortened(inner, environment.home));
     return FileFailure{QStringLiteral("use the Wine prefix in WINEPREFIX"), environment.winePrefix,
                        QStringLiteral("%1, so it is not a Wine prefix; set WINEPREFIX to the "
                                       "prefix that holds the game, or unset it")
@@ -493,17 +648,14 @@ QString winePrefixes::whereFound(const QList<WinePrefix>& prefixes) {
         if (prefix.launcher == WineLauncher::Wine)
             parts.append(prefix.name);
     }
-    const std::pair<WineLauncher, const char*> launchers[] = {
-        {WineLauncher::Steam, "Steam"},           {WineLauncher::Lutris, "Lutris"},
-        {WineLauncher::Heroic, "Heroic"},         {WineLauncher::Bottles, "Bottles"},
-        {WineLauncher::Winetricks, "winetricks"}, {WineLauncher::PlayOnLinux, "PlayOnLinux"}};
-    for (const auto& launcher : launchers) {
+    for (const WineLauncher launcher :
+         {WineLauncher::Steam, WineLauncher::Lutris, WineLauncher::Heroic, WineLauncher::Bottles,
+          WineLauncher::Winetricks, WineLauncher::PlayOnLinux}) {
         const auto count =
-            std::count_if(prefixes.begin(), prefixes.end(), [&launcher](const WinePrefix& p) {
-                return p.launcher == launcher.first;
-            });
+            std::count_if(prefixes.begin(), prefixes.end(),
+                          [launcher](const WinePrefix& p) { return p.launcher == launcher; });
         if (count > 0)
-            parts.append(counted(count, QLatin1String(launcher.second)));
+            parts.append(counted(count, launcherName(launcher)));
     }
     if (parts.size() <= 1)
         return parts.value(0);

@@ -29,18 +29,26 @@ struct WineEnvironment {
 struct WineDrive {
     QChar letter;  // upper case
     QString root;  // canonical path of the folder the link points to
-    QString label; // as the drive lists show it: "C: (~/.wine)"
+    QString label; // as the drive lists show it: "C: (~/.wine)", from the prefix's label
 };
 
 // Which launcher made a prefix, for telling the user where prefixes were looked for.
 enum class WineLauncher { Wine, Steam, Lutris, Bottles, Heroic, Winetricks, PlayOnLinux };
 
 struct WinePrefix {
-    QString folder;          // canonical path
-    QString name;            // for labels: "~/.wine", "QEL Pro Football 2011", "Steam 22380"
+    QString folder; // canonical path
+    // For messages: "~/.wine", "QEL Pro Football 2011", "Steam 22380", "Non-Steam game 3022145790".
+    QString name;
     QList<WineDrive> drives; // by letter, z: (the whole file system) included
     WineLauncher launcher = WineLauncher::Wine;
     bool installedGame = false; // a Steam prefix whose game's manifest names it
+    // The folder its launcher keeps it in: the Steam library, Heroic's folder of prefixes for its
+    // Wine, Lutris's ~/Games and the like; empty for a prefix named by its own path.
+    QString library{};
+    // The name as drive lists show it, unique among one discovery's prefixes: where two share a
+    // name, the launcher is added, and where that is not enough the library (or else the folder),
+    // as in "QEL Pro Football 2011, Steam, ~/sd/SteamLibrary". The name itself elsewhere.
+    QString label{};
 
     // The drive with `letter` (either case), when the prefix has it.
     [[nodiscard]] std::optional<WineDrive> drive(QChar letter) const;
@@ -67,12 +75,11 @@ namespace winePrefixes {
 
 // The prefixes of `environment`, each once (by device and inode), in this order: $WINEPREFIX, the
 // prefixes holding `foldersInUse` (the folders the user is known to use: found whatever the
-// bounds),
-// ~/.wine, then those of installed Steam games, then the rest
-// (Steam prefixes without a game, Lutris, Heroic, Bottles, winetricks, PlayOnLinux, ~/.wine-*
-// siblings), each group sorted by name without regard to case. Steam prefixes are looked for in
-// every library that a Steam root's libraryfolders.vdf names. A folder that can't be read, a
-// dangling or looping link, or anything that is not a prefix is passed over without a word.
+// bounds), ~/.wine, then those of installed Steam games, then the rest (Steam prefixes without a
+// game, Lutris, Heroic, Bottles, winetricks, PlayOnLinux, ~/.wine-* siblings), each group sorted by
+// name without regard to case; no two show the same label. Steam prefixes are looked for in every
+// library that a Steam root's libraryfolders.vdf names. A folder that can't be read, a dangling or
+// looping link, or anything that is not a prefix is passed over without a word.
 [[nodiscard]] WineDiscovery discoverAll(const WineEnvironment& environment,
                                         const WineDiscoveryLimits& limits = {},
                                         const QStringList& foldersInUse = {});

@@ -43,13 +43,18 @@ void FakeHome::write(const QString& file, const QByteArray& content) const {
 QString FakeHome::makeSteamPrefix(const QString& library, const QString& appid, const QString& game,
                                   const QList<Link>& links) const {
     if (!game.isEmpty())
-        write(QStringLiteral("%1/steamapps/appmanifest_%2.acf").arg(library, appid),
-              QStringLiteral("\"AppState\"\n{\n\t\"appid\"\t\t\"%1\"\n\t\"Universe\"\t\t\"1\"\n"
-                             "\t\"name\"\t\t\"%2\"\n\t\"StateFlags\"\t\t\"4\"\n"
-                             "\t\"installdir\"\t\t\"%2\"\n}\n")
-                  .arg(appid, game)
-                  .toUtf8());
+        writeAppManifest(library, appid, game);
     return makePrefix(QStringLiteral("%1/steamapps/compatdata/%2/pfx").arg(library, appid), links);
+}
+
+void FakeHome::writeAppManifest(const QString& library, const QString& appid,
+                                const QString& game) const {
+    write(QStringLiteral("%1/steamapps/appmanifest_%2.acf").arg(library, appid),
+          QStringLiteral("\"AppState\"\n{\n\t\"appid\"\t\t\"%1\"\n\t\"Universe\"\t\t\"1\"\n"
+                         "\t\"name\"\t\t\"%2\"\n\t\"StateFlags\"\t\t\"4\"\n"
+                         "\t\"installdir\"\t\t\"%2\"\n}\n")
+              .arg(appid, game)
+              .toUtf8());
 }
 
 void FakeHome::writeLibraryFolders(const QString& root, const QStringList& libraries) const {

@@ -44,6 +44,9 @@ public:
     QString makeSteamPrefix(const QString& library, const QString& appid, const QString& game = {},
                             const QList<Link>& links = driveC) const;
 
+    // The appmanifest_<appid>.acf naming `game` in the Steam library `library` below the home.
+    void writeAppManifest(const QString& library, const QString& appid, const QString& game) const;
+
     // The Steam root `root`'s steamapps/libraryfolders.vdf naming `libraries` (full paths), the
     // root's own library first, as Steam writes it.
     void writeLibraryFolders(const QString& root, const QStringList& libraries) const;

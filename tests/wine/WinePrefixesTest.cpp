@@ -60,12 +60,21 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
                ("// by hand\n\"LibraryFolders\" { \"TimeNextStatsReport\" \"1600000000\" \"1\" \"" +
                 h + "/disk/SteamLibrary\" \"2\" \"" + h + "/old/Library\" }")
                    .toUtf8());
+    // A prefix whose manifest is in a library only the flatpak's Steam names, and a non-Steam game.
+    home.makeSteamPrefix(steam, "4242");
+    home.writeAppManifest("old/Library", "4242", "Neon Drift");
+    home.makeSteamPrefix(steam, "2147483648");
+    // One game in two Steam libraries (a copy left behind) and in Heroic: three labels apart.
+    home.makeSteamPrefix(steam, "555");
+    home.makePrefix("Games/Heroic/Prefixes/default/QEL Pro Football 2011/pfx");
     // Steam's usual second way in to the same folder: read once.
     ASSERT_TRUE(QDir().mkpath(h + "/.steam"));
     ASSERT_TRUE(QFile::link(h + "/" + steam, h + "/.steam/steam"));
     home.makePrefix(".local/share/bottles/bottles/Games");
     home.makePrefix("Games/epic");
     home.makePrefix("Games/Heroic/Prefixes/default/Hades");
+    home.makePrefix("Games/Heroic/Prefixes/default/Celeste/pfx"); // with Proton
+    home.makePrefix("Games/Heroic/Prefixes/Dredge");              // Heroic 2.0
     home.makePrefix(".local/share/wineprefixes/qel2");
     // A drive_c moved to another disk and linked back: C: is where it now is.
     const QString moved = home.makePrefix(".local/share/wineprefixes/moved");
@@ -100,10 +109,15 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
         "D: (~/.wine) " + h + "/data",
         // Installed games first, by name whatever its case; then the others.
         "C: (aardvark Racing) " + library + "777/pfx/drive_c",
-        "C: (QEL Pro Football 2011) " + library + "555/pfx/drive_c",
+        "C: (Neon Drift) " + h + "/" + steam + "/steamapps/compatdata/4242/pfx/drive_c",
+        "C: (QEL Pro Football 2011, Steam, ~/.local/share/Steam) " + h + "/" + steam +
+            "/steamapps/compatdata/555/pfx/drive_c",
+        "C: (QEL Pro Football 2011, Steam, ~/disk/SteamLibrary) " + library + "555/pfx/drive_c",
         "C: (Steamworks Common Redistributables) " + h + "/" + steam +
             "/steamapps/compatdata/228980/pfx/drive_c",
         "C: (bare) " + h + "/.local/share/wineprefixes/bare/drive_c",
+        "C: (Celeste) " + h + "/Games/Heroic/Prefixes/default/Celeste/pfx/drive_c",
+        "C: (Dredge) " + h + "/Games/Heroic/Prefixes/Dredge/drive_c",
         "C: (epic) " + h + "/Games/epic/drive_c",
         "C: (Games) " + h + "/.local/share/bottles/bottles/Games/drive_c",
         "C: (Hades) " + h + "/Games/Heroic/Prefixes/default/Hades/drive_c",
@@ -112,7 +126,11 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     if (::geteuid() == 0)
         expected.append("C: (locked) " + h + "/Games/locked/drive_c");
     expected.append("C: (moved) " + h + "/disk2/drive_c");
+    expected.append("C: (Non-Steam game 2147483648) " + h + "/" + steam +
+                    "/steamapps/compatdata/2147483648/pfx/drive_c");
     expected.append("C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
+    expected.append("C: (QEL Pro Football 2011, Heroic) " + h +
+                    "/Games/Heroic/Prefixes/default/QEL Pro Football 2011/pfx/drive_c");
     expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
     expected.append("C: (Steam 22380) " + h + "/" + steam +
                     "/steamapps/compatdata/22380/pfx/drive_c");
