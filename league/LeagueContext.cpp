@@ -101,14 +101,16 @@ QList<Drive> LeagueContext::refreshedDrives() {
 }
 
 QString LeagueContext::workingFolder() const {
-    return remembered_ ? remembered_->folder() : QString();
+    return remembered_ ? remembered_->folder() : QDir::currentPath();
 }
 
-QString LeagueContext::preferredPrefix(const WineDiscovery& discovery) const {
+LeagueResolver::Preferred LeagueContext::preferredPrefix(const WineDiscovery& discovery) const {
     if (rememberedPrefix_)
-        return rememberedPrefix_->folder;
+        return {rememberedPrefix_->folder,
+                QStringLiteral("through which the remembered folders were read")};
     // The Windows program beside Zorbin reads its folders through the prefix it runs in.
-    return remembered_ ? LeagueResolver::prefixHolding(workingFolder(), discovery) : QString();
+    return {LeagueResolver::prefixHolding(workingFolder(), discovery),
+            QStringLiteral("which holds the folder Zorbin was started in")};
 }
 
 RestoredFolders LeagueContext::restoreFolders() {

@@ -75,7 +75,7 @@ private:
     [[nodiscard]] Result<ResolvedLeague> resolve(const ComparisonRequest& request, MovedRows moved);
     [[nodiscard]] QString workingFolder() const;
     // The prefix a run's Windows paths go through before any other that holds them.
-    [[nodiscard]] QString preferredPrefix(const WineDiscovery& discovery) const;
+    [[nodiscard]] LeagueResolver::Preferred preferredPrefix(const WineDiscovery& discovery) const;
     // The three folders as the remembered files will hold them.
     [[nodiscard]] QStringList rememberedEntries(const ComparisonRequest& request) const;
     [[nodiscard]] QStringList gameFilesOf(const SeasonFiles& files) const;

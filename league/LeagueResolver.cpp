@@ -149,9 +149,9 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
         readings.append(std::move(reading));
     }
     const qsizetype wanted = windows.size();
-    const QString preferredFolder = preferred ? preferred(discovery) : QString();
-    const auto isPreferred = [&preferredFolder](const Reading& reading) {
-        return !preferredFolder.isEmpty() && reading.prefix->folder == preferredFolder;
+    const Preferred preference = preferred ? preferred(discovery) : Preferred{};
+    const auto isPreferred = [&preference](const Reading& reading) {
+        return !preference.folder.isEmpty() && reading.prefix->folder == preference.folder;
     };
 
     // Those that hold every path, else those that hold every required one.
@@ -171,7 +171,7 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
         for (const Reading& reading : std::as_const(readings)) {
             if (isPreferred(reading) && holdsAll(reading, true)) {
                 chosen = &reading;
-                why = QStringLiteral("which holds the remembered folders");
+                why = preference.why;
                 break;
             }
             if (!holdsAll(reading, !anyoneHoldsAll))
@@ -188,7 +188,7 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
         for (const Reading& reading : std::as_const(readings)) {
             if (isPreferred(reading)) {
                 chosen = &reading;
-                why = QStringLiteral("which holds the remembered folders");
+                why = preference.why;
                 break;
             }
             if (reading.heldCount == 0 && !reading.everyDrive)

@@ -73,8 +73,13 @@ struct ResolvedRestore {
 class LeagueResolver {
 public:
     using DiscoverySource = std::function<const WineDiscovery&()>;
-    // The folder of the prefix to prefer among those found; empty for none.
-    using Preference = std::function<QString(const WineDiscovery&)>;
+    // The prefix to prefer among those found, and why, as the notice says it ("which holds ...");
+    // an empty folder for none.
+    struct Preferred {
+        QString folder;
+        QString why;
+    };
+    using Preference = std::function<Preferred(const WineDiscovery&)>;
 
     // `discovery` is asked for only when a Windows path has to be read and $WINEPREFIX is unset.
     LeagueResolver(const WineEnvironment& environment, DiscoverySource discovery);

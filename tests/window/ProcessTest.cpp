@@ -58,14 +58,6 @@ protected:
         EXPECT_EQ(league_.snapshot(), before) << "a run changed the league";
     }
 
-    [[nodiscard]] QList<QByteArray> lines(const char* list) const {
-        const auto* model = qobject_cast<const ReportListModel*>(control<QListView>(list)->model());
-        QList<QByteArray> result;
-        for (int row = 0; model && row < model->rowCount(); ++row)
-            result.append(model->line(row));
-        return result;
-    }
-
     [[nodiscard]] bool enabled(const char* button) const {
         return control<QPushButton>(button)->isEnabled();
     }

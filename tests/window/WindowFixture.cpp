@@ -5,15 +5,25 @@
 #include "WindowFixture.h"
 
 #include "settings/RememberedFolders.h"
+#include "window/ReportListModel.h"
 
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 
 namespace zorbin::test {
 
 QString WindowFixture::text(const char* pathBox) const {
     const auto* box = control<QLineEdit>(pathBox);
     return box ? box->text() : QString();
+}
+
+QList<QByteArray> WindowFixture::lines(const char* list) const {
+    const auto* model = qobject_cast<const ReportListModel*>(control<QListView>(list)->model());
+    QList<QByteArray> result;
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        result.append(model->line(row));
+    return result;
 }
 
 void WindowFixture::touch(const QString& path, const QByteArray& bytes) {

@@ -67,6 +67,8 @@ protected:
     }
 
     [[nodiscard]] QString text(const char* pathBox) const;
+    // The lines of a result list, as the game's bytes.
+    [[nodiscard]] QList<QByteArray> lines(const char* list) const;
     // Writes a file of some bytes; a path box is only filled for a file that is really there.
     static void touch(const QString& path, const QByteArray& bytes = "x");
     // The remembered-folder files, as restoreFolders expects them.

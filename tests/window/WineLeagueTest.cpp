@@ -4,13 +4,21 @@
 
 // Leagues under Wine: prefixes' drives in the drive lists, hidden folders, remembered Windows paths
 // written by the original program, and remembered folders whose drive has gone.
+#include "league/LeagueContext.h"
+#include "LeagueFileWriter.h"
+#include "ReportCommand.h"
 #include "settings/RememberedFolders.h"
+#include "support/CommandOutput.h"
+#include "support/LeagueFolder.h"
 #include "window/DriveList.h"
 #include "window/FolderList.h"
 #include "window/FolderPicker.h"
 #include "WindowFixture.h"
 
+#include <filesystem>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 namespace zorbin::test {
 namespace {
@@ -168,6 +176,187 @@ TEST_F(WineLeagueTest, RememberedFoldersOnDrivesThatAreGoneLeaveTheColumnsWhereT
     EXPECT_EQ(form.picker(PickerColumn::Prior).driveList()->currentText(), "C: (~/.wine)");
     EXPECT_EQ(form.picker(PickerColumn::Prior).pathBox()->text(), "");
     EXPECT_TRUE(dialogs_.messages.isEmpty());
+}
+
+// Homes as players have them, with the league in several prefixes at the same Windows paths: the
+// window (from its remembered folders, or paths typed into its boxes) and zorbin-report read it
+// through one prefix, the right one, and say so; never a mixture, never a stale copy.
+class PrefixChoiceTest : public WindowFixture {};
+
+TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindowAndTool) {
+    using league::LeagueFileWriter;
+    // One copy of a league in a prefix: its seasons and master folder, some left out.
+    struct Copy {
+        QString prefix; // below the home; "steam:<library>" a Proton prefix there
+        bool stale;     // an older league, with other players
+        QStringList parts = {"2010", "2011", "master", "teams"};
+        int daysOld = 0; // when its season files were written
+    };
+    struct Home {
+        const char* what;
+        QList<Copy> copies;
+        QString startedIn = {};     // below the home; empty for a folder outside every prefix
+        QByteArray remembered = {}; // MissDir.txt there, as the Windows program wrote it
+        QString drive = "C";
+        QString truth = {}; // the prefix whose copy must be read; empty when none may be
+        QString said = {};  // what the window says and the report tool writes on stderr
+    };
+    const QStringList all = {"2010", "2011", "master", "teams"};
+    const QString sd = "steam:sdcard/SteamLibrary";
+    const QString internal = "steam:.local/share/Steam";
+    const QString bottle = ".local/share/bottles/bottles/QEL";
+    const QString heroic = "Games/Heroic/Prefixes/default/QEL/pfx";
+    const Home homes[] = {
+        {"an old ~/.wine with half the league beside a Lutris prefix with all of it",
+         {{".wine", true, {"2010", "master", "teams"}}, {"Games/qel", false, all, 3}},
+         {},
+         {},
+         "C",
+         "Games/qel"},
+        {"the Windows program's remembered files in a bottle, an older league in ~/.wine",
+         {{".wine", true, all, 0}, {bottle, false, all, 9}},
+         bottle + "/drive_c/Program Files/QEL",
+         "\"C:\\Games\\QEL\\Leagues\\Pro\\2010\\\"\r\n\"C:\\Games\\QEL\\Leagues\\Pro\\2011\\\"\r\n",
+         "C",
+         bottle,
+         "~/.wine holds the same folders"},
+        {"a Steam prefix on the SD card and a leftover copy on internal storage",
+         {{internal, true, all, 20}, {sd, false, all, 1}},
+         {},
+         {},
+         "C",
+         sd,
+         "~/.local/share/Steam/steamapps/compatdata/555/pfx) holds the same folders"},
+        {"an old ~/.wine and a Heroic prefix with Proton",
+         {{".wine", true, all, 40}, {heroic, false, all, 2}},
+         {},
+         {},
+         "C",
+         heroic,
+         "whose season files were written last"},
+        {"no prefix holds the whole league",
+         {{".wine", false, {"2010", "master", "teams"}}, {"Games/qel", false, {"2011"}}},
+         {},
+         {},
+         "C",
+         {},
+         "C:\\Games\\QEL\\Leagues\\Pro\\2010 is in ~/.wine"},
+        {"a prior season without its team file",
+         {{".wine", false, {"2010", "2011", "master"}}},
+         {},
+         {},
+         "C",
+         ".wine",
+         "qelteam.dat"},
+        {"a dual-boot partition that ~/.wine maps as D:",
+         {{"ntfs", false}},
+         "ntfs/Program Files/QEL",
+         "\"D:\\Games\\QEL\\Leagues\\Pro\\2010\\\"\r\n\"D:\\Games\\QEL\\Leagues\\Pro\\2011\\\"\r\n",
+         "D",
+         "ntfs"},
+    };
+    const auto put = [](const QString& file, const QByteArray& content) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        LeagueFolder::writeBytes(file, content);
+    };
+    const QString scratch = workingFolder();
+    for (const Home& home : homes) {
+        SCOPED_TRACE(home.what);
+        FakeHome fake;
+        QStringList libraries;
+        QString truthFolder; // where the true copy's Games\QEL folder is on this machine
+        for (const Copy& copy : home.copies) {
+            QString games;
+            if (copy.prefix.startsWith("steam:")) {
+                libraries.append(fake.path() + "/" + copy.prefix.mid(6));
+                games = fake.makeSteamPrefix(copy.prefix.mid(6), "555", "QEL Pro Football") +
+                        "/drive_c/Games";
+            } else if (copy.prefix == "ntfs") {
+                games = fake.path() + "/ntfs/Games";
+                fake.makePrefix(".wine", FakeHome::driveC +
+                                             QList<FakeHome::Link>{{"d:", fake.path() + "/ntfs"}});
+            } else {
+                games = fake.makePrefix(copy.prefix) + "/drive_c/Games";
+            }
+            const QString qel = games + "/QEL";
+            const int first = copy.stale ? 20000 : 12000;
+            const auto players = [first](int from, int to) {
+                std::vector<PlayerEntry> list;
+                for (int i = from; i < to; ++i)
+                    list.push_back(player(first + i, "Player", QByteArray::number(i)));
+                return list;
+            };
+            const auto written = std::filesystem::file_time_type::clock::now() -
+                                 std::chrono::hours(24 * copy.daysOld);
+            for (const auto& [part, content] :
+                 {std::pair{QString("2010"), LeagueFileWriter::playerFile(players(0, 8))},
+                  std::pair{QString("2011"), LeagueFileWriter::playerFile(players(3, 12))}}) {
+                if (!copy.parts.contains(part))
+                    continue;
+                const QString file = qel + "/Leagues/Pro/" + part + "/QELPLYR.DAT";
+                put(file, content);
+                std::filesystem::last_write_time(QFile::encodeName(file).toStdString(), written);
+            }
+            if (copy.parts.contains("teams"))
+                put(qel + "/Leagues/Pro/2010/qelteam.dat",
+                    LeagueFileWriter::teamFile(
+                        {team("Lake City", "Comets", {static_cast<std::int16_t>(first + 1)})}));
+            if (copy.parts.contains("master"))
+                put(qel + "/Mastplyr.dat", LeagueFileWriter::masterFile(players(0, 4)));
+            if (copy.prefix == home.truth)
+                truthFolder = qel;
+        }
+        if (!libraries.isEmpty())
+            fake.writeLibraryFolders(".local/share/Steam", libraries);
+
+        const QString started =
+            home.startedIn.isEmpty() ? workingFolder() : fake.path() + "/" + home.startedIn;
+        ASSERT_TRUE(QDir().mkpath(started));
+        ASSERT_TRUE(QDir::setCurrent(started));
+        const QString windows = home.drive + ":\\Games\\QEL";
+        const QStringList folders = {windows + "\\Leagues\\Pro\\2010",
+                                     windows + "\\Leagues\\Pro\\2011", windows};
+        // The truth, read from the true copy's own folders.
+        const ComparisonOutcome truth = LeagueContext(WineEnvironment{}, std::nullopt)
+                                            .run({truthFolder + "/Leagues/Pro/2010",
+                                                  truthFolder + "/Leagues/Pro/2011", truthFolder});
+
+        const CommandOutput tool = captureCommand([&](std::FILE* out, std::FILE* err) {
+            return ReportCommand::run(folders, fake.environment(), out, err);
+        });
+        EXPECT_TRUE(QString::fromLocal8Bit(tool.err).contains(home.said)) << tool.err.constData();
+        const bool listed = !home.truth.isEmpty() && home.said != "qelteam.dat";
+        EXPECT_EQ(tool.status, listed ? 0 : 1) << tool.err.constData();
+        for (const QByteArray& line : truth.leftPlayers() + truth.arrivedPlayers())
+            EXPECT_EQ(tool.out.contains(line + '\n'), listed) << line.constData();
+
+        // The window: from the remembered folders, or with the folders typed into its boxes.
+        if (!home.remembered.isEmpty()) {
+            touch("MissDir.txt", home.remembered);
+            touch("QELMDir.txt", '"' + folders[2].toLatin1() + "\\\"\r\n");
+        }
+        dialogs_.messages.clear();
+        form_ = std::make_unique<MainWindow>(dialogs_, fake.environment());
+        form_->show();
+        if (home.remembered.isEmpty()) {
+            for (const auto& [box, typed] :
+                 {std::pair{"Text1", folders[0]}, std::pair{"Text2", folders[1]},
+                  std::pair{"Text3", folders[2]}})
+                control<QLineEdit>(box)->setText(typed);
+        }
+        QTest::mouseClick(control<QPushButton>("cmdProcess"), Qt::LeftButton);
+        EXPECT_EQ(lines("List1"), truth.leftPlayers());
+        EXPECT_EQ(lines("List2"), truth.arrivedPlayers());
+        EXPECT_EQ(dialogs_.messages.join('\n').contains(home.said), true)
+            << dialogs_.messages.join('\n').toStdString();
+        // The Windows program beside it keeps its folders.
+        if (!home.remembered.isEmpty())
+            EXPECT_EQ(contentOf("MissDir.txt"), home.remembered);
+        form_.reset();
+        QFile::remove("MissDir.txt");
+        QFile::remove("QELMDir.txt");
+        QDir::setCurrent(scratch);
+    }
 }
 
 } // namespace
