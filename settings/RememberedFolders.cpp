@@ -48,6 +48,11 @@ QString RememberedFolders::entryText(const QByteArray& entry) {
                                                                        : QFile::decodeName(entry);
 }
 
+QStringList RememberedFolders::filesIn(const QString& workingFolder) {
+    const RememberedFolders files(workingFolder, {});
+    return {files.pathOf(seasonFileReadName), files.pathOf(masterFileReadName)};
+}
+
 QString RememberedFolders::pathOf(const QString& name) const {
     // Absolute at each access, so that every message names the file wherever it was started.
     return caseInsensitivePath::resolve(

@@ -43,6 +43,10 @@ public:
     static inline const QString masterFileWriteName = QStringLiteral("QELMdir.txt");
     static inline const QString masterFileReadName = QStringLiteral("QELMDir.txt");
 
+    // Both files of `workingFolder`, in the letter case found there: Zorbin's own, which no export
+    // may replace.
+    [[nodiscard]] static QStringList filesIn(const QString& workingFolder);
+
     // `workingFolder` is where both files live; "." follows the process's working folder at each
     // access. Windows paths written by the original program are read through the Wine prefixes of
     // `wine`.

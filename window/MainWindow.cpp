@@ -401,8 +401,10 @@ void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
 
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
+    // The remembered folders are Zorbin's own, and the dialog opens beside them.
     const auto failure =
-        listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles());
+        listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles(),
+                              RememberedFolders::filesIn(QDir::currentPath()));
     // The selection ends on the last line, where walking down the list would leave it (nothing
     // repaints in between, so only the end is seen). A failure walked nothing: the list keeps the
     // selection it had.

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The two export buttons: the shared dialog, the file written, the confirmation and the failures.
+#include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
 #include "window/ReportListModel.h"
 #include "WindowFixture.h"
@@ -197,7 +198,9 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
         {"/dev/full", "No space left on device"},
         {linkToPlayers, "QEL data file"},
         {secondName, "QEL data file"},
+        {output(RememberedFolders::seasonFileReadName), "remembers its folders"},
     };
+    const QByteArray rememberedBefore = contentOf(RememberedFolders::seasonFileReadName);
     // A failure leaves the list's selection where the user had it.
     auto* list = control<QListView>("List2");
     list->setCurrentIndex(list->model()->index(0, 0));
@@ -216,6 +219,7 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
         }
         EXPECT_EQ(contentOf(earlier), earlierContent);
     }
+    EXPECT_EQ(contentOf(RememberedFolders::seasonFileReadName), rememberedBefore);
     EXPECT_FALSE(QFile::exists(output("no-such-folder")));
     EXPECT_TRUE(QFileInfo(workingFolder()).isDir());
 

@@ -16,6 +16,7 @@
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "ReportFormat.h"
+#include "settings/RememberedFolders.h"
 #include "ZorbinVersion.h"
 
 #include <cerrno>
@@ -242,7 +243,8 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
                                       std::pair{options->arrivedFile, &result.arrivedPlayers}}) {
         if (file.isEmpty())
             continue;
-        if (const auto writeFailure = listFileWriter::write(file, *lines, gameFiles)) {
+        if (const auto writeFailure = listFileWriter::write(
+                file, *lines, gameFiles, RememberedFolders::filesIn(QDir::currentPath()))) {
             print(err, writeFailure->message() + QLatin1Char('\n'));
             return failure;
         }
