@@ -24,6 +24,7 @@
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
 #include "window/ReportListModel.h"
+#include "window/TextRoom.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
@@ -35,6 +36,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace zorbin {
 
@@ -150,6 +152,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* pare
     placeControls();
     orderTabs();
     resizer_ = new ProportionalResizer(this, designClientSize);
+    connect(resizer_, &ProportionalResizer::placed, new TextRoom(this), &TextRoom::makeRoom);
     fitToFont();
     startUp();
 }
@@ -217,8 +220,13 @@ void MainWindow::fitToFont() {
     // The controls keep the platform's font at every size, so it is the window that grows with the
     // font, as dialogs measured in dialog units do, and at least as far as its texts need.
     qreal whole = 0.75;
-    while (whole < 4 && !showsWholeAt(scaled(designClientSize, whole, whole)))
-        whole += 1.0 / 16;
+    {
+        // Found in the design's proportions alone; where the screen leaves less room than that,
+        // the texts take it from the lists.
+        const QSignalBlocker proportionsOnly(resizer_);
+        while (whole < 4 && !showsWholeAt(scaled(designClientSize, whole, whole)))
+            whole += 1.0 / 16;
+    }
     const QSizeF growth = fontGrowth(font());
     QSize opening =
         scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
