@@ -4,6 +4,7 @@
 
 #include "window/MainWindow.h"
 
+#include "compare/ReportLine.h"
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
 #include "files/WinePrefixes.h"
@@ -19,11 +20,11 @@
 #include "window/FittingLabel.h"
 #include "window/FolderList.h"
 #include "window/FolderPicker.h"
-#include "window/FramedList.h"
 #include "window/MountedVolumes.h"
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
 #include "window/ReportListModel.h"
+#include "window/ReportListView.h"
 #include "window/TextRoom.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
@@ -37,6 +38,7 @@
 #include <QListView>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QtMath>
 
 namespace zorbin {
 
@@ -90,6 +92,15 @@ QSize scaled(QSize size, qreal across, qreal down) {
     return {qRound(size.width() * across), qRound(size.height() * down)};
 }
 
+// The widest line the lists open wide enough for: a name that fills its column and a team as long
+// as the longest of the sample league.
+QString widestLineShownWhole() {
+    QByteArray line;
+    appendReportLine(line, DisplayNameParts{"Vandenberg", "Maximilian"}, 35000,
+                     "Lake City Lumberjacks");
+    return QString::fromLatin1(line);
+}
+
 QFont reportFont() {
     QFont font(QStringLiteral("Courier New"));
     // Where that family is missing, any fixed-pitch face keeps the columns aligned.
@@ -107,6 +118,7 @@ QLabel* createLabel(QWidget* window, const char* name, const QString& caption,
 
 QPushButton* createButton(QWidget* window, const char* name, const QString& caption,
                           CaptionGroup& group) {
+    // Return presses the focused button (WrappingButton sees to it), never a default one.
     auto* button = new WrappingButton(caption, window, &group);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
@@ -116,14 +128,11 @@ QPushButton* createButton(QWidget* window, const char* name, const QString& capt
 
 QListView* createList(QWidget* window, const char* name, const QString& accessibleName,
                       ReportListModel* lines) {
-    auto* list = new FramedList<QListView>(window);
+    auto* list = new ReportListView(window);
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessibleName);
     list->setModel(lines);
     list->setItemDelegate(new ReportLineDelegate(list));
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return list;
 }
 
@@ -230,6 +239,8 @@ void MainWindow::fitToFont() {
     const QSizeF growth = fontGrowth(font());
     QSize opening =
         scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
+    // The lists are what the user came for; below this width they scroll sideways.
+    opening.setWidth(widthForWholeLines(opening));
     QSize smallest = scaled(designClientSize, whole, whole);
     if (const QScreen* shownOn = screen()) {
         const QSize available = shownOn->availableSize() - frameAllowance;
@@ -240,6 +251,28 @@ void MainWindow::fitToFont() {
     setMinimumSize(smallest);
     resize(opening);
     resizer_->scaleTo(opening);
+}
+
+int MainWindow::widthForWholeLines(QSize clientSize) {
+    const QString line = widestLineShownWhole();
+    const QFont font = reportFont();
+    const QSignalBlocker proportionsOnly(resizer_);
+    const auto lists = findChildren<ReportListView*>(Qt::FindDirectChildrenOnly);
+    int width = clientSize.width();
+    // Proportions give the first guess; whole pixels may leave a list a pixel or two short of it.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        resizer_->scaleTo({width, clientSize.height()});
+        int wanted = width;
+        for (const ReportListView* list : lists) {
+            const int missing = list->widthToShow(line, font) - list->width();
+            if (missing > 0)
+                wanted = std::max(wanted, width + qCeil(missing * qreal(width) / list->width()));
+        }
+        if (wanted == width)
+            break;
+        width = wanted;
+    }
+    return width;
 }
 
 bool MainWindow::showsWholeAt(QSize clientSize) {
@@ -413,12 +446,12 @@ void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
     const auto failure =
         listFileWriter::write(fileName, content, lastRunGameFiles_ + chosenGameFiles(),
                               RememberedFolders::filesIn(QDir::currentPath()));
-    // The selection ends on the last line, where walking down the list would leave it (nothing
-    // repaints in between, so only the end is seen). A failure walked nothing: the list keeps the
-    // selection it had.
+    // The selection ends on the last line alone, where walking down the list would leave it
+    // (nothing repaints in between, so only the end is seen), whatever lines were selected before
+    // or whichever keys are held. A failure walked nothing: the list keeps the selection it had.
     if (!failure && count > 0) {
         const QModelIndex last = lines.index(count - 1);
-        list.setCurrentIndex(last);
+        list.selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect);
         list.scrollTo(last);
     }
     busy.end();

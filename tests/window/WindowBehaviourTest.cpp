@@ -49,6 +49,7 @@ TEST_F(WindowBehaviourTest, AltXPressesExit) {
 TEST_F(WindowBehaviourTest, ControlsKeepTheirProportionsAtAnySize) {
     useFontSize(designFontSize);
     MainWindow& form = openWindow();
+    form.resize(MainWindow::designClientSize);
     QMap<QString, QRect> design;
     for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow())
