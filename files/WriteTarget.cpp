@@ -76,12 +76,16 @@ std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
                        QStringLiteral("This leads to the QEL data file \"%1\"").arg(reached));
 
     for (const QString& own : ownFiles) {
-        const QString kept = caseInsensitivePath::resolve(own);
-        if (writes(target, kept))
-            return FileFailure{QStringLiteral("write"), caseInsensitivePath::absolute(target),
-                               QStringLiteral("This is \"%1\", where Zorbin remembers its "
-                                              "folders; Zorbin never writes a list over it")
-                                   .arg(caseInsensitivePath::absolute(kept))};
+        const QString kept = caseInsensitivePath::absolute(caseInsensitivePath::resolve(own));
+        if (!writes(target, kept))
+            continue;
+        const QString named = caseInsensitivePath::absolute(target);
+        const QString which =
+            named == kept ? QStringLiteral("This is the file")
+                          : QStringLiteral("This is \"%1\" under another name, the file").arg(kept);
+        return FileFailure{QStringLiteral("write"), named,
+                           which + QStringLiteral(" where Zorbin remembers its folders; Zorbin "
+                                                  "never writes a list over it")};
     }
 
     const auto written = statusOf(target);
