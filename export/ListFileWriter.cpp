@@ -50,11 +50,12 @@ std::optional<FileFailure> writeInPlace(const QString& path, const QByteArray& c
 
 std::optional<FileFailure> listFileWriter::write(const QString& path,
                                                  const QList<QByteArray>& lines,
-                                                 const QStringList& gameFiles) {
+                                                 const QStringList& gameFiles,
+                                                 const QStringList& ownFiles) {
     if (path.isEmpty())
         return writeFailure(path, QStringLiteral("No file name was given"));
     const QString target = writeTarget::resolve(path);
-    if (auto refusal = writeTarget::refusal(path, target, gameFiles))
+    if (auto refusal = writeTarget::refusal(path, target, gameFiles, ownFiles))
         return refusal;
     const QByteArray content = fileContent(lines);
 

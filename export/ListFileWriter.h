@@ -19,11 +19,13 @@ namespace zorbin {
 // missing, path is a folder) leaves any earlier file exactly as it was; in a folder that takes no
 // new file, a file the user may write is rewritten in place. The game's own data files are never
 // written, whichever name or link leads to them; `gameFiles` are those of the league in use,
-// refused under any other name too. A name matches an existing file without regard to case.
+// refused under any other name too, and so are `ownFiles`, the files Zorbin keeps for itself. A
+// name matches an existing file without regard to case.
 namespace listFileWriter {
 
 [[nodiscard]] std::optional<FileFailure> write(const QString& path, const QList<QByteArray>& lines,
-                                               const QStringList& gameFiles = {});
+                                               const QStringList& gameFiles = {},
+                                               const QStringList& ownFiles = {});
 
 // The confirmation shown once the file is complete: "file " + name + " was written ".
 [[nodiscard]] QString confirmationText(const QString& fileName);

@@ -35,6 +35,21 @@ FileFailure refused(const QString& target, const QString& reason) {
                        reason + QStringLiteral("; Zorbin never changes the game's files")};
 }
 
+// Whether writing `target` would write `own`: one file where both exist (reached in another letter
+// case, through a link or by a second name), else one place once links are followed.
+bool writes(const QString& target, const QString& own) {
+    const auto written = statusOf(target);
+    const auto kept = statusOf(own);
+    if (written || kept)
+        return written && kept && written->st_dev == kept->st_dev &&
+               written->st_ino == kept->st_ino;
+    const QFileInfo reached(finalTarget(target));
+    const QFileInfo ownPlace(finalTarget(own));
+    const QString folder = QFileInfo(reached.absolutePath()).canonicalFilePath();
+    return !folder.isEmpty() && folder == QFileInfo(ownPlace.absolutePath()).canonicalFilePath() &&
+           reached.fileName().compare(ownPlace.fileName(), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 QString finalTarget(const QString& path) {
@@ -52,13 +67,26 @@ QString resolve(const QString& chosen) {
 }
 
 std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
-                                   const QStringList& leagueFiles) {
+                                   const QStringList& leagueFiles, const QStringList& ownFiles) {
     if (namesAGameFile(chosen) || namesAGameFile(target))
         return refused(target, QStringLiteral("This is a QEL data file"));
     const QString reached = finalTarget(target);
     if (namesAGameFile(reached))
         return refused(target,
                        QStringLiteral("This leads to the QEL data file \"%1\"").arg(reached));
+
+    for (const QString& own : ownFiles) {
+        const QString kept = caseInsensitivePath::absolute(caseInsensitivePath::resolve(own));
+        if (!writes(target, kept))
+            continue;
+        const QString named = caseInsensitivePath::absolute(target);
+        const QString which =
+            named == kept ? QStringLiteral("This is the file")
+                          : QStringLiteral("This is \"%1\" under another name, the file").arg(kept);
+        return FileFailure{QStringLiteral("write"), named,
+                           which + QStringLiteral(" where Zorbin remembers its folders; Zorbin "
+                                                  "never writes a list over it")};
+    }
 
     const auto written = statusOf(target);
     if (!written)

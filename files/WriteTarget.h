@@ -25,9 +25,12 @@ namespace zorbin::writeTarget {
 
 // Why `target` must not be written, or nothing when it may be. Nothing Zorbin writes may land on a
 // game data file: not by name, not through symbolic links leading to one, and not as another name
-// (a hard link) of one of `leagueFiles`. The failure names `target` by its absolute path.
+// (a hard link) of one of `leagueFiles`. Nor may it land on one of `ownFiles`, files Zorbin keeps
+// for itself (the remembered folders), by any letter case, link or second name. The failure names
+// `target` by its absolute path.
 [[nodiscard]] std::optional<FileFailure> refusal(const QString& chosen, const QString& target,
-                                                 const QStringList& leagueFiles);
+                                                 const QStringList& leagueFiles,
+                                                 const QStringList& ownFiles = {});
 
 // The game data files that `folders` hold, whatever letter case they bear on disk.
 [[nodiscard]] QStringList gameFilesIn(const QStringList& folders);

@@ -277,7 +277,9 @@ std::optional<FileFailure> LeagueContext::exportList(const QString& fileName,
                                   shownNow.masterPlayerFile};
     }
     keep.removeAll(QString());
-    return listFileWriter::write(fileName, lines, keep);
+    // The remembered folders are Zorbin's own, and the export dialog opens beside them.
+    return listFileWriter::write(fileName, lines, keep,
+                                 RememberedFolders::filesIn(workingFolder()));
 }
 
 } // namespace zorbin

@@ -56,6 +56,11 @@ QString RememberedFolders::entryText(const QByteArray& entry) {
                : QFile::decodeName(entry);
 }
 
+QStringList RememberedFolders::filesIn(const QString& workingFolder) {
+    const RememberedFolders files(workingFolder);
+    return {files.pathOf(seasonFileReadName), files.pathOf(masterFileReadName)};
+}
+
 QString RememberedFolders::pathOf(const QString& name) const {
     // Absolute at each access, so that every message names the file wherever it was started.
     return caseInsensitivePath::resolve(
@@ -64,10 +69,6 @@ QString RememberedFolders::pathOf(const QString& name) const {
 
 QString RememberedFolders::folder() const {
     return QDir(workingFolder_).absolutePath();
-}
-
-QStringList RememberedFolders::filePaths() const {
-    return {pathOf(seasonFileReadName), pathOf(masterFileReadName)};
 }
 
 std::optional<FileFailure> RememberedFolders::writeFile(const QString& name,

@@ -34,6 +34,10 @@ public:
     static inline const QString masterFileWriteName = QStringLiteral("QELMdir.txt");
     static inline const QString masterFileReadName = QStringLiteral("QELMDir.txt");
 
+    // Both files of `workingFolder`, in the letter case found there: Zorbin's own, which no export
+    // may replace.
+    [[nodiscard]] static QStringList filesIn(const QString& workingFolder);
+
     // `workingFolder` is where both files live; "." follows the process's working folder at each
     // access.
     explicit RememberedFolders(QString workingFolder);
@@ -56,8 +60,6 @@ public:
     // are there afterwards. Failures pass in silence; the next "Process" says what it can't write.
     void createMissingFiles() const;
 
-    // Both files, as paths spelled as on disk where they exist.
-    [[nodiscard]] QStringList filePaths() const;
     // The folder that holds them, as an absolute path.
     [[nodiscard]] QString folder() const;
 

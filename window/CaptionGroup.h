@@ -18,6 +18,8 @@ public:
 
     // Whether the caption shows whole in its box as the box is now.
     [[nodiscard]] virtual bool showsWhole() const = 0;
+    // The height the box needs, at its width now, for every line of the caption.
+    [[nodiscard]] virtual int heightToShowWhole() const = 0;
 };
 
 // The window's captions, for which it makes room. Members and group may go in either order.

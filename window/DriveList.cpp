@@ -6,9 +6,13 @@
 
 #include "league/LeagueContext.h"
 #include "window/DriveListAccessible.h"
+#include "window/FittingText.h"
 
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace zorbin {
 
@@ -66,6 +70,43 @@ QString DriveList::driveHolding(const QString& folder) const {
 void DriveList::showPopup() {
     setDrives(league_.refreshedDrives());
     QComboBox::showPopup();
+}
+
+QString DriveList::shownName(const QStyleOptionComboBox& option) const {
+    // The style draws the name a pixel in from either side of its field, after any icon.
+    int room =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+            .width() -
+        2;
+    if (!option.currentIcon.isNull())
+        room -= option.iconSize.width() + 4;
+    return option.fontMetrics.elidedText(option.currentText, Qt::ElideMiddle, room);
+}
+
+bool DriveList::nameIsCut() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return shownName(option) != option.currentText;
+}
+
+void DriveList::paintEvent(QPaintEvent*) {
+    // As the list paints itself, but with a name that shows where it was shortened: cut off at
+    // the field's edge, "C: (QEL Pro Football 201" reads as another game.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = shownName(option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+bool DriveList::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return fittingText::showCutText(static_cast<QHelpEvent*>(event), this, nameIsCut(),
+                                        currentText());
+    return QComboBox::event(event);
 }
 
 } // namespace zorbin

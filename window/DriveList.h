@@ -8,13 +8,16 @@
 
 #include <QComboBox>
 
+class QStyleOptionComboBox;
+
 namespace zorbin {
 
 class LeagueContext;
 
 // A picker column's drive list: the mounted volumes, each shown by its root path, then the drives
 // of the Wine prefixes found, each shown by its letter and prefix. The list is read afresh each
-// time it opens, so a volume mounted or a prefix made meanwhile appears.
+// time it opens, so a volume mounted or a prefix made meanwhile appears. A name too long for the
+// closed list shows shortened in its middle, marked "…", and whole in the open list and a tooltip.
 class DriveList final : public QComboBox {
     Q_OBJECT
 public:
@@ -38,11 +41,19 @@ public:
 
     void showPopup() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
 signals:
     // The user chose the drive with root folder `root`; it may be the one already shown.
     void volumeChosen(const QString& root);
 
 private:
+    // The current drive's name as the closed list has room for it.
+    [[nodiscard]] QString shownName(const QStyleOptionComboBox& option) const;
+    [[nodiscard]] bool nameIsCut() const;
+
     LeagueContext& league_;
 };
 

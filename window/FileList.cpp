@@ -4,9 +4,6 @@
 
 #include "window/FileList.h"
 
-#include <QStyle>
-#include <QStyleOptionViewItem>
-
 namespace zorbin {
 
 FileList::FileList(QWidget* parent) : FramedList(parent) {
@@ -25,12 +22,7 @@ QString FileList::selectedFileName() const {
 }
 
 bool FileList::showsRowWhole() const {
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.text = QStringLiteral("Xg");
-    option.features |= QStyleOptionViewItem::HasDisplay;
-    const QSize row = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
-    return row.height() <= contentsRect().height() - frameMargin;
+    return heightForRows(1) <= height();
 }
 
 } // namespace zorbin

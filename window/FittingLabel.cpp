@@ -19,7 +19,12 @@ FittingLabel::FittingLabel(const QString& caption, QWidget* parent, CaptionGroup
 }
 
 bool FittingLabel::showsWhole() const {
-    return fittingText::fits(font(), contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
+    return fittingText::fits(font(), contentsRect(), captionFlags(), text());
+}
+
+int FittingLabel::heightToShowWhole() const {
+    return fittingText::heightOfLines(font(), contentsRect(), captionFlags(), text()) + height() -
+           contentsRect().height();
 }
 
 bool FittingLabel::event(QEvent* event) {

@@ -19,9 +19,13 @@ public:
                           CaptionGroup* group = nullptr);
 
     [[nodiscard]] bool showsWhole() const override;
+    [[nodiscard]] int heightToShowWhole() const override;
 
 protected:
     bool event(QEvent* event) override;
+
+private:
+    [[nodiscard]] int captionFlags() const { return int(alignment()) | Qt::TextWordWrap; }
 };
 
 } // namespace zorbin

@@ -16,6 +16,12 @@ bool fittingText::fits(const QFont& font, const QRect& area, int flags, const QS
     return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
+int fittingText::heightOfLines(const QFont& font, const QRect& area, int flags,
+                               const QString& text) {
+    const QRect unbounded(area.topLeft(), QSize(area.width(), QWIDGETSIZE_MAX));
+    return QFontMetrics(font).boundingRect(unbounded, flags, text).height();
+}
+
 bool fittingText::showCutText(QHelpEvent* event, QWidget* control, bool cut, const QString& text) {
     if (cut)
         QToolTip::showText(event->globalPos(), text, control);

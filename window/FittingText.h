@@ -22,6 +22,10 @@ namespace fittingText {
 // Whether `text`, drawn in `font` with `flags` (alignment and wrapping), shows whole in `area`.
 [[nodiscard]] bool fits(const QFont& font, const QRect& area, int flags, const QString& text);
 
+// The height of the lines `text` takes, drawn in `font` with `flags`, at the width of `area`.
+[[nodiscard]] int heightOfLines(const QFont& font, const QRect& area, int flags,
+                                const QString& text);
+
 // Answers a tooltip request on `control` with `text` when `cut`, else with none. Returns true:
 // the event is handled either way.
 bool showCutText(QHelpEvent* event, QWidget* control, bool cut, const QString& text);

@@ -4,6 +4,7 @@
 
 #include "window/MainWindow.h"
 
+#include "compare/ReportLine.h"
 #include "compare/SeasonComparison.h"
 #include "export/ListFileWriter.h"
 #include "league/ComparisonRun.h"
@@ -19,6 +20,8 @@
 #include "window/ProportionalResizer.h"
 #include "window/ReportLineDelegate.h"
 #include "window/ReportListModel.h"
+#include "window/ReportListView.h"
+#include "window/TextRoom.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 #include "wine/MountedVolumes.h"
@@ -31,6 +34,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QtMath>
 
 namespace zorbin {
 
@@ -84,6 +89,15 @@ QSize scaled(QSize size, qreal across, qreal down) {
     return {qRound(size.width() * across), qRound(size.height() * down)};
 }
 
+// The widest line the lists open wide enough for: a name that fills its column and a team as long
+// as the longest of the sample league.
+QString widestLineShownWhole() {
+    QByteArray line;
+    appendReportLine(line, DisplayNameParts{"Vandenberg", "Maximilian"}, 35000,
+                     "Lake City Lumberjacks");
+    return QString::fromLatin1(line);
+}
+
 QFont reportFont() {
     QFont font(QStringLiteral("Courier New"));
     // Where that family is missing, any fixed-pitch face keeps the columns aligned.
@@ -101,6 +115,7 @@ QLabel* createLabel(QWidget* window, const char* name, const QString& caption,
 
 QPushButton* createButton(QWidget* window, const char* name, const QString& caption,
                           CaptionGroup& group) {
+    // Return presses the focused button (WrappingButton sees to it), never a default one.
     auto* button = new WrappingButton(caption, window, &group);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
@@ -110,14 +125,11 @@ QPushButton* createButton(QWidget* window, const char* name, const QString& capt
 
 QListView* createList(QWidget* window, const char* name, const QString& accessibleName,
                       ReportListModel* lines) {
-    auto* list = new FramedList<QListView>(window);
+    auto* list = new ReportListView(window);
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(accessibleName);
     list->setModel(lines);
     list->setItemDelegate(new ReportLineDelegate(list));
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return list;
 }
 
@@ -145,6 +157,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* pare
     placeControls();
     orderTabs();
     resizer_ = new ProportionalResizer(this, designClientSize);
+    connect(resizer_, &ProportionalResizer::placed, new TextRoom(this), &TextRoom::makeRoom);
     fitToFont();
     startUp();
 }
@@ -219,11 +232,18 @@ void MainWindow::fitToFont() {
     // The controls keep the platform's font at every size, so it is the window that grows with the
     // font, as dialogs measured in dialog units do, and at least as far as its texts need.
     qreal whole = 0.75;
-    while (whole < 4 && !showsWholeAt(scaled(designClientSize, whole, whole)))
-        whole += 1.0 / 16;
+    {
+        // Found in the design's proportions alone; where the screen leaves less room than that,
+        // the texts take it from the lists.
+        const QSignalBlocker proportionsOnly(resizer_);
+        while (whole < 4 && !showsWholeAt(scaled(designClientSize, whole, whole)))
+            whole += 1.0 / 16;
+    }
     const QSizeF growth = fontGrowth(font());
     QSize opening =
         scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
+    // The lists are what the user came for; below this width they scroll sideways.
+    opening.setWidth(widthForWholeLines(opening));
     QSize smallest = scaled(designClientSize, whole, whole);
     if (const QScreen* shownOn = screen()) {
         const QSize available = shownOn->availableSize() - frameAllowance;
@@ -234,6 +254,28 @@ void MainWindow::fitToFont() {
     setMinimumSize(smallest);
     resize(opening);
     resizer_->scaleTo(opening);
+}
+
+int MainWindow::widthForWholeLines(QSize clientSize) {
+    const QString line = widestLineShownWhole();
+    const QFont font = reportFont();
+    const QSignalBlocker proportionsOnly(resizer_);
+    const auto lists = findChildren<ReportListView*>(Qt::FindDirectChildrenOnly);
+    int width = clientSize.width();
+    // Proportions give the first guess; whole pixels may leave a list a pixel or two short of it.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        resizer_->scaleTo({width, clientSize.height()});
+        int wanted = width;
+        for (const ReportListView* list : lists) {
+            const int missing = list->widthToShow(line, font) - list->width();
+            if (missing > 0)
+                wanted = std::max(wanted, width + qCeil(missing * qreal(width) / list->width()));
+        }
+        if (wanted == width)
+            break;
+        width = wanted;
+    }
+    return width;
 }
 
 bool MainWindow::showsWholeAt(QSize clientSize) {
@@ -382,12 +424,12 @@ void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
     // The writer replaces the file only once it is complete and closed, so the confirmation can
     // never announce a file that failed on closing, and a failure leaves any earlier file intact.
     const auto failure = league_.exportList(fileName, content, shownRequest());
-    // The selection ends on the last line, where walking down the list would leave it (nothing
-    // repaints in between, so only the end is seen). A failure walked nothing: the list keeps the
-    // selection it had.
+    // The selection ends on the last line alone, where walking down the list would leave it
+    // (nothing repaints in between, so only the end is seen), whatever lines were selected before
+    // or whichever keys are held. A failure walked nothing: the list keeps the selection it had.
     if (!failure && count > 0) {
         const QModelIndex last = lines.index(count - 1);
-        list.setCurrentIndex(last);
+        list.selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect);
         list.scrollTo(last);
     }
     busy.end();

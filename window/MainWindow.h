@@ -65,6 +65,8 @@ private:
     void placeControls();
     // Opens the window at the design size grown with the platform's font, capped to the screen.
     void fitToFont();
+    // The width, from that of `clientSize` up, at which a result list shows a long line whole.
+    [[nodiscard]] int widthForWholeLines(QSize clientSize);
     // Places the controls for `clientSize` and tells whether every caption, file row and path box
     // shows whole there.
     [[nodiscard]] bool showsWholeAt(QSize clientSize);

@@ -68,6 +68,7 @@ void ProportionalResizer::scaleTo(QSize clientSize) {
         const int bottom = edge(design.top() + design.height(), height, designClientSize_.height());
         place.control->setGeometry(left, top, std::max(right - left, 1), std::max(bottom - top, 1));
     }
+    emit placed();
 }
 
 bool ProportionalResizer::eventFilter(QObject* watched, QEvent* event) {

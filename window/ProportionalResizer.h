@@ -27,6 +27,10 @@ public:
     // Places every recorded control for a client area of `clientSize`.
     void scaleTo(QSize clientSize);
 
+signals:
+    // Every control stands at its place in proportion; a later adjustment may follow.
+    void placed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -37,6 +37,14 @@ bool WrappingButton::showsWhole() const {
     return fittingText::fits(font(), captionArea(option), captionFlags(option), text());
 }
 
+int WrappingButton::heightToShowWhole() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect area = captionArea(option);
+    return fittingText::heightOfLines(font(), area, captionFlags(option), text()) + height() -
+           area.height();
+}
+
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -23,6 +23,7 @@ public:
                             CaptionGroup* group = nullptr);
 
     [[nodiscard]] bool showsWhole() const override;
+    [[nodiscard]] int heightToShowWhole() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -73,9 +73,19 @@ TEST(ListFileWriter, NeverWritesOverAGameDataFileByNameLinkOrSecondName) {
     ASSERT_EQ(
         ::link(QFile::encodeName(players).constData(), QFile::encodeName(hardLink).constData()), 0);
 
+    // The remembered folders of a working folder, one there and one not yet.
+    const QString remembered = folder.filePath("MissDir.Txt");
+    test::LeagueFolder::writeBytes(remembered, "folders");
+    const QStringList ownFiles{remembered, folder.filePath("QELMDir.txt")};
+    const QString secondRemembered = folder.filePath("folders.bak");
+    ASSERT_EQ(::link(QFile::encodeName(remembered).constData(),
+                     QFile::encodeName(secondRemembered).constData()),
+              0);
+
     struct Case {
         QString chosen;
         QString protectedFile; // the game file that must keep its bytes
+        const char* reason = "QEL data file";
     };
     const Case cases[] = {
         {league + "/QELTEAM.DAT", league + "/QELTEAM.DAT"},
@@ -87,18 +97,24 @@ TEST(ListFileWriter, NeverWritesOverAGameDataFileByNameLinkOrSecondName) {
         {link(league + "/Mastplyr.dat", "dangling.txt"), league + "/Mastplyr.dat"},
         {link(league, "to-league") + "/QELPLYR.DAT", players},
         {hardLink, players},
+        {folder.filePath("missdir.txt"), remembered, "remembers its folders"},
+        {link(remembered, "folders.txt"), remembered, "remembers its folders"},
+        {secondRemembered, remembered, "remembers its folders"},
+        {folder.filePath("qelmdir.TXT"), folder.filePath("qelmdir.TXT"), "remembers its folders"},
     };
     for (const Case& refused : cases) {
         const QByteArray before = contentOf(refused.protectedFile);
-        const auto failure = listFileWriter::write(refused.chosen, {"a line"}, {players});
+        const auto failure = listFileWriter::write(refused.chosen, {"a line"}, {players}, ownFiles);
         ASSERT_TRUE(failure) << refused.chosen.toStdString();
         // Named as on disk, which may differ from the chosen name in letter case.
         EXPECT_TRUE(failure->message().contains(refused.chosen, Qt::CaseInsensitive))
             << failure->message().toStdString();
-        EXPECT_TRUE(failure->message().contains("QEL data file"));
+        EXPECT_TRUE(failure->message().contains(refused.reason))
+            << failure->message().toStdString();
         EXPECT_EQ(contentOf(refused.protectedFile), before) << refused.chosen.toStdString();
     }
     EXPECT_FALSE(QFile::exists(league + "/Mastplyr.dat")) << "written through a dangling link";
+    EXPECT_EQ(QDir(folder.path()).entryList({"qelmdir.txt"}), QStringList());
     EXPECT_EQ(contentOf(players), QByteArray("league data"));
 
     EXPECT_FALSE(listFileWriter::write(folder.filePath("qelplyr.dat.txt"), {"a line"}, {players}));

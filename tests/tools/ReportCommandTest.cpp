@@ -4,6 +4,7 @@
 
 #include "ReportCommand.h"
 
+#include "settings/RememberedFolders.h"
 #include "support/CommandOutput.h"
 #include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
@@ -407,6 +408,14 @@ TEST_F(ReportCommandTest, OtherFailuresNameTheFileAndReason) {
     }
     QFile::remove(link);
     QFile::remove(secondName);
+
+    // Nor are the remembered folders of the working folder, which the window would read back.
+    const QString remembered = working.filePath(RememberedFolders::seasonFileWriteName);
+    LeagueFolder::writeBytes(remembered, "kept");
+    captured = report(folders() + QStringList{"--gone", "missdir.txt"});
+    EXPECT_TRUE(captured.err.contains("remembers its folders")) << captured.err.toStdString();
+    EXPECT_EQ(contentOf(remembered), "kept");
+    QFile::remove(remembered);
 }
 
 TEST_F(ReportCommandTest, WindowsPathsAreReadThroughTheWinePrefixInAnyLetterCase) {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The two export buttons: the shared dialog, the file written, the confirmation and the failures.
+#include "settings/RememberedFolders.h"
 #include "support/LeagueFolder.h"
 #include "window/ReportListModel.h"
 #include "WindowFixture.h"
@@ -110,6 +111,8 @@ TEST_F(ExportTest, PriorSeasonNamesAreWrittenLineByLineAndConfirmedOnceComplete)
                          if (const QCursor* cursor = QGuiApplication::overrideCursor())
                              cursorWhileWriting = cursor->shape();
                      });
+    // Lines selected for copying change neither the file nor the one line an export leaves.
+    control<QListView>("List1")->selectAll();
     click("cmdFile");
     EXPECT_EQ(cursorWhileWriting, Qt::WaitCursor);
     EXPECT_FALSE(busyWhenConfirmed);
@@ -121,7 +124,8 @@ TEST_F(ExportTest, PriorSeasonNamesAreWrittenLineByLineAndConfirmedOnceComplete)
     EXPECT_EQ(contentWhenConfirmed, expected);
     EXPECT_EQ(dialogs_.messages, QStringList{"file " + path + " was written "});
     EXPECT_EQ(control<QListView>("List1")->currentIndex().row(), 2);
-    EXPECT_TRUE(control<QListView>("List1")->selectionModel()->isRowSelected(2));
+    EXPECT_EQ(control<QListView>("List1")->selectionModel()->selectedRows(),
+              QModelIndexList{control<QListView>("List1")->model()->index(2, 0)});
 
     ASSERT_EQ(dialogs_.dialogsShown.size(), 1);
     const QFileDialog* dialog = dialogs_.dialogsShown[0];
@@ -197,7 +201,9 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
         {"/dev/full", "No space left on device"},
         {linkToPlayers, "QEL data file"},
         {secondName, "QEL data file"},
+        {output(RememberedFolders::seasonFileReadName), "remembers its folders"},
     };
+    const QByteArray rememberedBefore = contentOf(RememberedFolders::seasonFileReadName);
     // A failure leaves the list's selection where the user had it.
     auto* list = control<QListView>("List2");
     list->setCurrentIndex(list->model()->index(0, 0));
@@ -216,6 +222,7 @@ TEST_F(ExportTest, AFailureIsReportedWithItsReasonAndLeavesEarlierFilesAlone) {
         }
         EXPECT_EQ(contentOf(earlier), earlierContent);
     }
+    EXPECT_EQ(contentOf(RememberedFolders::seasonFileReadName), rememberedBefore);
     EXPECT_FALSE(QFile::exists(output("no-such-folder")));
     EXPECT_TRUE(QFileInfo(workingFolder()).isDir());
 

@@ -12,11 +12,14 @@
 
 #include <map>
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 namespace zorbin::test {
@@ -163,6 +166,30 @@ TEST_F(ProcessTest, ScreenReadersFindEveryControlByNameAndHearHowManyPlayersALis
     clickProcess();
     EXPECT_EQ(description("List1"), "1 player");
     EXPECT_EQ(description("List2"), "0 players");
+}
+
+// What the user came for: whole lines at the opening size, to copy as shown.
+TEST_F(ProcessTest, TheListsOpenWideEnoughForLongLinesAndCopyTheSelectedOnes) {
+    league_.writeTeams({team("Lake City", "Lumberjacks", {10001, 10003})});
+    league_.writePriorPlayers(
+        {player(10001, "Vandenberg", "Maximilian"), player(10002, "M\xfcller", "Jan")});
+    league_.writeCurrentPlayers({player(10003, "Abcdefghij", "Klmnopqrst")});
+    league_.writeMasterPlayers(
+        {player(10001, "Vandenberg", "Maximilian"), player(10002, "M\xfcller", "Jan")});
+    // A font small enough for the test's screen to have room for the lines.
+    useFontSize(designFontSize);
+    openOnLeague();
+    clickProcess();
+    QApplication::processEvents();
+    for (const char* name : {"List1", "List2"})
+        EXPECT_EQ(control<QListView>(name)->horizontalScrollBar()->maximum(), 0) << name;
+
+    auto* list = control<QListView>("List1");
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromUtf8("Vandenberg,Maximilian  10001 Lake City Lumberjacks\n"
+                                "Müller,Jan             10002 "));
 }
 
 TEST_F(ProcessTest, TheCursorShowsTheRunIsBusyUntilItsMessage) {

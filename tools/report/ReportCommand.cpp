@@ -8,6 +8,7 @@
 #include "compare/SeasonComparison.h"
 #include "league/LeagueContext.h"
 #include "ReportFormat.h"
+#include "settings/RememberedFolders.h"
 #include "ZorbinVersion.h"
 
 #include <cerrno>
