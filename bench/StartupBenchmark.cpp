@@ -244,14 +244,25 @@ void timeToMappedWindow(benchmark::State& state, const QString& program,
 void processStartUp(benchmark::State& state) {
     timeToMappedWindow(state, QStringLiteral(ZORBIN_PROGRAM), {});
 }
-BENCHMARK(processStartUp)->Apply(homes)->Unit(benchmark::kMillisecond)->UseManualTime();
+// A fixed count of starts a repetition, so that repetitions of both can be interleaved
+// (--benchmark_enable_random_interleaving) and compared side by side on a busy machine.
+constexpr int startsPerRepetition = 5;
+BENCHMARK(processStartUp)
+    ->Apply(homes)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(startsPerRepetition);
 
 // The bare window in the same conditions, the least any Qt window of this size takes.
 void bareWindowStartUp(benchmark::State& state) {
     timeToMappedWindow(state, QCoreApplication::applicationFilePath(),
                        {QString::fromLatin1(bareWindowOption)});
 }
-BENCHMARK(bareWindowStartUp)->Args({0, 0})->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(bareWindowStartUp)
+    ->Args({0, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(startsPerRepetition);
 #endif
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <QDir>
 #include <QHelpEvent>
+#include <QPointer>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
@@ -18,6 +19,25 @@ namespace zorbin {
 namespace {
 
 constexpr int stepIndent = 8;
+
+// Styles such as Fusion draw a standard icon afresh at every call, and each folder change of each
+// column shows two: drawn once for the style in use. Kept to the end, after the application, so
+// that no icon is ever destroyed without it.
+QIcon folderIcon(const QStyle* style, QStyle::StandardPixmap which) {
+    struct Drawn {
+        QPointer<const QStyle> style;
+        QStyle::StandardPixmap which;
+        QIcon icon;
+    };
+    static auto* drawn = new QList<Drawn>;
+    for (const Drawn& icon : std::as_const(*drawn)) {
+        if (icon.style == style && icon.which == which)
+            return icon.icon;
+    }
+    drawn->removeIf([](const Drawn& icon) { return icon.style.isNull(); });
+    drawn->append({style, which, style->standardIcon(which)});
+    return drawn->last().icon;
+}
 
 // Shows the chain by indentation alone: each row moves right by its depth.
 class IndentingDelegate final : public QStyledItemDelegate {
@@ -60,8 +80,8 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     setUpdatesEnabled(false);
     clear();
     currentFolder_ = folder;
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon openIcon = folderIcon(style(), QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = folderIcon(style(), QStyle::SP_DirClosedIcon);
 
     int depth = 0;
     QListWidgetItem* current = nullptr;

@@ -231,15 +231,30 @@ void MainWindow::placeControls() {
 void MainWindow::fitToFont() {
     // The controls keep the platform's font at every size, so it is the window that grows with the
     // font, as dialogs measured in dialog units do, and at least as far as its texts need.
-    qreal whole = 0.75;
+    // The smallest scale, in sixteenths from three quarters to four times the design, at which
+    // every text shows whole. More room never cuts a text, and the font's growth is close to the
+    // answer: the search starts there and steps down or up.
+    const auto scale = [](int sixteenths) { return 0.75 + sixteenths / 16.0; };
+    constexpr int largest = 52;
+    const QSizeF growth = fontGrowth(font());
+    int fits =
+        std::clamp(qRound((std::min(growth.width(), growth.height()) - scale(0)) * 16), 0, largest);
     {
         // Found in the design's proportions alone; where the screen leaves less room than that,
         // the texts take it from the lists.
         const QSignalBlocker proportionsOnly(resizer_);
-        while (whole < 4 && !showsWholeAt(scaled(designClientSize, whole, whole)))
-            whole += 1.0 / 16;
+        const auto showsWholeWith = [this, &scale](int sixteenths) {
+            return showsWholeAt(scaled(designClientSize, scale(sixteenths), scale(sixteenths)));
+        };
+        if (showsWholeWith(fits)) {
+            while (fits > 0 && showsWholeWith(fits - 1))
+                --fits;
+        } else {
+            while (++fits < largest && !showsWholeWith(fits)) {
+            }
+        }
     }
-    const QSizeF growth = fontGrowth(font());
+    const qreal whole = scale(fits);
     QSize opening =
         scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
     // The lists are what the user came for; below this width they scroll sideways.
@@ -261,13 +276,16 @@ int MainWindow::widthForWholeLines(QSize clientSize) {
     const QFont font = reportFont();
     const QSignalBlocker proportionsOnly(resizer_);
     const auto lists = findChildren<ReportListView*>(Qt::FindDirectChildrenOnly);
+    // Laying out a line in a font not shown yet is the dearest step of opening the window: once,
+    // for both lists, which share their style and font.
+    const int row = lists.isEmpty() ? 0 : lists.first()->rowWidth(line, font);
     int width = clientSize.width();
     // Proportions give the first guess; whole pixels may leave a list a pixel or two short of it.
     for (int attempt = 0; attempt < 8; ++attempt) {
         resizer_->scaleTo({width, clientSize.height()});
         int wanted = width;
         for (const ReportListView* list : lists) {
-            const int missing = list->widthToShow(line, font) - list->width();
+            const int missing = list->widthAround(row) - list->width();
             if (missing > 0)
                 wanted = std::max(wanted, width + qCeil(missing * qreal(width) / list->width()));
         }

@@ -20,15 +20,17 @@ ReportListView::ReportListView(QWidget* parent) : FramedList(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-int ReportListView::widthToShow(const QString& line, const QFont& font) const {
+int ReportListView::rowWidth(const QString& line, const QFont& font) const {
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     option.font = font.resolve(this->font());
     option.fontMetrics = QFontMetrics(option.font);
     option.text = line;
     option.features |= QStyleOptionViewItem::HasDisplay;
-    const int row =
-        style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width();
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width();
+}
+
+int ReportListView::widthAround(int row) const {
     int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
     if (style()->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, nullptr, this))
         scrollBar += style()->pixelMetric(QStyle::PM_ScrollView_ScrollBarSpacing, nullptr, this);

@@ -17,9 +17,10 @@ class ReportListView final : public FramedList<QListView> {
 public:
     explicit ReportListView(QWidget* parent = nullptr);
 
-    // The width of a list that shows `line` whole in `font` (resolved against the list's own),
-    // beside a vertical scroll bar.
-    [[nodiscard]] int widthToShow(const QString& line, const QFont& font) const;
+    // The width a row needs to show `line` whole in `font` (resolved against the list's own).
+    [[nodiscard]] int rowWidth(const QString& line, const QFont& font) const;
+    // The width of the list whose rows are `row` wide, beside a vertical scroll bar.
+    [[nodiscard]] int widthAround(int row) const;
 
     // Puts the selected lines, in list order, on the clipboard; nothing when none is selected.
     void copySelected() const;
