@@ -5,6 +5,7 @@
 #include "league/LeagueContext.h"
 
 #include "export/ListFileWriter.h"
+#include "files/ProseList.h"
 #include "files/Windows1252.h"
 #include "files/WindowsPath.h"
 #include "files/WriteTarget.h"
@@ -29,18 +30,6 @@ WineDiscoveryLimits everyPrefixLimits() {
     WineDiscoveryLimits limits;
     limits.time = std::chrono::seconds(1);
     return limits;
-}
-
-QString described(const WinePrefix& prefix, const QString& home) {
-    const QString where = winePrefixes::shortened(prefix.folder, home);
-    return prefix.name == where ? where : QStringLiteral("\"%1\" (%2)").arg(prefix.name, where);
-}
-
-QString listed(const QStringList& items) {
-    if (items.size() <= 1)
-        return items.value(0);
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + items.last();
 }
 
 } // namespace
@@ -166,16 +155,17 @@ std::optional<RunMessage> LeagueContext::prefixMessage(const PrefixRead& read, b
     for (const QString& text : read.texts)
         quoted.append(QStringLiteral("\"%1\"").arg(text));
     QString text = QStringLiteral("Read %1 through the Wine prefix %2")
-                       .arg(listed(quoted), described(read.prefix, environment_.home));
+                       .arg(proseList::joined(quoted),
+                            winePrefixes::described(read.prefix, environment_.home));
     if (!read.others.isEmpty()) {
         if (toldOtherPrefixes_)
             return std::nullopt;
         toldOtherPrefixes_ = true;
         QStringList others;
         for (const WinePrefix& other : read.others)
-            others.append(described(other, environment_.home));
+            others.append(winePrefixes::described(other, environment_.home));
         text += QStringLiteral(", %1; %2 %3 the same folders with other files")
-                    .arg(read.why, listed(others),
+                    .arg(read.why, proseList::joined(others),
                          others.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"));
         return RunMessage{RunMessage::Kind::OtherPrefixes, text};
     }

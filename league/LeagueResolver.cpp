@@ -5,6 +5,7 @@
 #include "league/LeagueResolver.h"
 
 #include "files/CaseInsensitivePath.h"
+#include "files/ProseList.h"
 #include "files/WindowsPath.h"
 #include "league/LeagueFiles.h"
 #include "records/MasterPlayerRecord.h"
@@ -38,19 +39,6 @@ QString fileNamedBy(const QString& path, const QString& fileName) {
     if (!info.isDir() || info.fileName().compare(fileName, Qt::CaseInsensitive) == 0)
         return path;
     return leagueFiles::pathIn(path, fileName);
-}
-
-// A prefix as a message names it: "~/.wine", or "QEL Pro Football 2011" (~/.local/...).
-QString described(const WinePrefix& prefix, const QString& home) {
-    const QString where = winePrefixes::shortened(prefix.folder, home);
-    return prefix.name == where ? where : QStringLiteral("\"%1\" (%2)").arg(prefix.name, where);
-}
-
-QString listed(const QStringList& items) {
-    if (items.size() <= 1)
-        return items.value(0);
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + items.last();
 }
 
 } // namespace
@@ -219,11 +207,12 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
             QStringList holders;
             for (const Reading& reading : std::as_const(readings)) {
                 if (reading.held[i])
-                    holders.append(described(*reading.prefix, environment_.home));
+                    holders.append(winePrefixes::described(*reading.prefix, environment_.home));
             }
             whereEach.append(QStringLiteral("%1 is in %2")
-                                 .arg(windows[i]->text, holders.isEmpty() ? QStringLiteral("none")
-                                                                          : listed(holders)));
+                                 .arg(windows[i]->text, holders.isEmpty()
+                                                            ? QStringLiteral("none")
+                                                            : proseList::joined(holders)));
         }
         QString reason = QStringLiteral("no one Wine prefix holds them all, and a league is "
                                         "never read from two: %1; looked in %2")

@@ -4,6 +4,7 @@
 
 #include "wine/WinePrefixes.h"
 
+#include "files/ProseList.h"
 #include "wine/KeyValues.h"
 
 #include <algorithm>
@@ -657,10 +658,12 @@ QString winePrefixes::whereFound(const QList<WinePrefix>& prefixes) {
         if (count > 0)
             parts.append(counted(count, launcherName(launcher)));
     }
-    if (parts.size() <= 1)
-        return parts.value(0);
-    const QString last = parts.takeLast();
-    return parts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return proseList::joined(parts);
+}
+
+QString winePrefixes::described(const WinePrefix& prefix, const QString& home) {
+    const QString where = shortened(prefix.folder, home);
+    return prefix.name == where ? where : QStringLiteral("\"%1\" (%2)").arg(prefix.name, where);
 }
 
 } // namespace zorbin

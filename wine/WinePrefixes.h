@@ -101,6 +101,9 @@ namespace winePrefixes {
 // `path` as a user writes it in a label: the home folder as "~".
 [[nodiscard]] QString shortened(const QString& path, const QString& home);
 
+// A prefix as a message names it: "~/.wine", or "QEL Pro Football 2011" (~/.local/share/...).
+[[nodiscard]] QString described(const WinePrefix& prefix, const QString& home);
+
 // Where `prefixes` were found, for a message: "~/.wine and 3 Steam prefixes".
 [[nodiscard]] QString whereFound(const QList<WinePrefix>& prefixes);
 

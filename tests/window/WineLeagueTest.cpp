@@ -347,11 +347,12 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
         QTest::mouseClick(control<QPushButton>("cmdProcess"), Qt::LeftButton);
         EXPECT_EQ(lines("List1"), truth.leftPlayers());
         EXPECT_EQ(lines("List2"), truth.arrivedPlayers());
-        EXPECT_EQ(dialogs_.messages.join('\n').contains(home.said), true)
+        EXPECT_TRUE(dialogs_.messages.join('\n').contains(home.said))
             << dialogs_.messages.join('\n').toStdString();
         // The Windows program beside it keeps its folders.
-        if (!home.remembered.isEmpty())
+        if (!home.remembered.isEmpty()) {
             EXPECT_EQ(contentOf("MissDir.txt"), home.remembered);
+        }
         form_.reset();
         QFile::remove("MissDir.txt");
         QFile::remove("QELMDir.txt");
