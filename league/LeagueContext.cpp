@@ -52,20 +52,19 @@ const WineDiscovery& LeagueContext::discovery(Patience patience) {
     return *discovery_;
 }
 
-LeagueResolver LeagueContext::resolver(Patience patience) {
-    return LeagueResolver(
-        environment_, [this, patience]() -> const WineDiscovery& { return discovery(patience); });
+LeagueResolver LeagueContext::resolver(bool* looked) {
+    return LeagueResolver(environment_, [this, looked]() -> const WineDiscovery& {
+        if (looked)
+            *looked = true;
+        return discovery(Patience::EveryPrefix);
+    });
 }
 
 Result<ResolvedLeague> LeagueContext::resolve(const ComparisonRequest& request, MovedRows moved) {
     const int before = discoveries_;
     bool looked = false;
     const auto attempt = [&] {
-        const LeagueResolver resolver(environment_, [this, &looked]() -> const WineDiscovery& {
-            looked = true;
-            return discovery(Patience::EveryPrefix);
-        });
-        return resolver.resolve(
+        return resolver(&looked).resolve(
             request, moved, [this](const WineDiscovery& found) { return preferredPrefix(found); });
     };
     Result<ResolvedLeague> resolved = attempt();
@@ -112,10 +111,8 @@ RestoredFolders LeagueContext::restoreFolders() {
         if (entry && !windowsPath::isWindowsPath(*entry))
             foldersInUse_.append(*entry);
     }
-    ResolvedRestore restored =
-        resolver(Patience::EveryPrefix).restore(entries, [this](const WineDiscovery& discovery) {
-            return preferredPrefix(discovery);
-        });
+    ResolvedRestore restored = resolver().restore(
+        entries, [this](const WineDiscovery& discovery) { return preferredPrefix(discovery); });
     if (restored.prefixRead) {
         rememberedPrefix_ = restored.prefixRead->prefix;
         if (std::optional<RunMessage> notice = prefixMessage(*restored.prefixRead, false))

@@ -70,7 +70,9 @@ private:
     enum class Patience { DriveLists, EveryPrefix };
 
     [[nodiscard]] const WineDiscovery& discovery(Patience patience);
-    [[nodiscard]] LeagueResolver resolver(Patience patience);
+    // A resolver that looks for prefixes as a path to read needs them, and says in `looked` when
+    // it did.
+    [[nodiscard]] LeagueResolver resolver(bool* looked = nullptr);
     // What `request` names, through the prefixes found.
     [[nodiscard]] Result<ResolvedLeague> resolve(const ComparisonRequest& request, MovedRows moved);
     [[nodiscard]] QString workingFolder() const;

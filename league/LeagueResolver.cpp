@@ -46,9 +46,8 @@ QString fileNamedBy(const QString& path, const QString& fileName) {
 // One prefix's reading of the Windows paths of a run.
 struct Reading {
     const WinePrefix* prefix = nullptr;
-    qsizetype order = 0; // its place in the discovery
-    QStringList paths;   // each Windows path through it; empty where it has no such drive
-    QList<bool> held;    // each path is there
+    QStringList paths; // each Windows path through it; empty where it has no such drive
+    QList<bool> held;  // each path is there
     int heldCount = 0;
     bool everyDrive = true;    // it has every drive the paths name
     QDateTime seasonFilesTime; // when its season player files were written last
@@ -113,10 +112,9 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
 
     const WineDiscovery& discovery = discovery_();
     QList<Reading> readings;
-    for (qsizetype order = 0; order < discovery.prefixes.size(); ++order) {
+    for (const WinePrefix& prefix : discovery.prefixes) {
         Reading reading;
-        reading.prefix = &discovery.prefixes[order];
-        reading.order = order;
+        reading.prefix = &prefix;
         for (const NamedPath* item : windows) {
             const Result<userPath::Resolved> through =
                 userPath::fromWindows(item->text, *reading.prefix);
