@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "LeagueHistory.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QStringView>
+
+namespace zorbin {
+
+// The forms in which the history tool prints a league's history on standard output, each with
+// every player in identity order.
+namespace historyformat {
+
+enum class Format { Text, Csv, Json, Html };
+
+// The format called `name` on the command line ("text", "csv", "json" or "html"), nothing for
+// another.
+[[nodiscard]] std::optional<Format> named(QStringView name);
+
+// What a CSV cell and a text cell hold for a player who played a season on no roster; it holds no
+// space, and every team's name does, so it can't be taken for a team.
+inline constexpr QByteArrayView noTeamCell = "(none)";
+
+// Text is in the locale's encoding, the others in UTF-8.
+[[nodiscard]] QByteArray format(Format format, const LeagueHistory& history);
+
+} // namespace historyformat
+
+} // namespace zorbin

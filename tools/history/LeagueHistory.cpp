@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "LeagueHistory.h"
+
+#include "files/CaseInsensitivePath.h"
+#include "files/GameFiles.h"
+#include "records/FieldText.h"
+#include "records/MasterPlayerRecord.h"
+#include "records/PlayerRecord.h"
+#include "records/RecordFileReader.h"
+#include "records/TeamRecord.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <QHash>
+#include <span>
+#include <utility>
+
+namespace zorbin {
+
+namespace {
+
+// Identities below 10000 take part in no file, and a word holds none above 32767.
+constexpr int firstIdentity = 10000;
+constexpr int lastIdentity = std::numeric_limits<std::int16_t>::max();
+constexpr std::size_t identitySpan = lastIdentity - firstIdentity + 1;
+
+[[nodiscard]] std::size_t slotOf(int identity) {
+    return static_cast<std::size_t>(identity - firstIdentity);
+}
+
+// Names a player by identity, kept as the records' two raw name fields and made into display
+// names only for the players listed, so a pass over a file copies bytes instead of building
+// strings.
+class NameTable {
+public:
+    NameTable() : fields_(std::make_unique_for_overwrite<std::uint8_t[]>(identitySpan * width)) {}
+
+    void set(std::size_t at, std::span<const std::uint8_t> fields) {
+        std::uint8_t* entry = fields_.get() + at * width;
+        std::memset(entry, 0, width);
+        std::memcpy(entry, fields.data(), std::min(fields.size(), width));
+        present_[at] = 1;
+    }
+    [[nodiscard]] bool has(std::size_t at) const { return present_[at] != 0; }
+    [[nodiscard]] QByteArray displayName(std::size_t at) const {
+        const std::span<const std::uint8_t> entry(fields_.get() + at * width, width);
+        return playerDisplayName(entry.subspan(firstWidth), entry.first(firstWidth));
+    }
+
+private:
+    // The first-name field, then the last-name field, as both player layouts have them.
+    static constexpr std::size_t firstWidth = PlayerRecord::firstNameField.width;
+    static constexpr std::size_t width = firstWidth + PlayerRecord::lastNameField.width;
+    static_assert(firstWidth == MasterPlayerRecord::firstNameField.width &&
+                  width - firstWidth == MasterPlayerRecord::lastNameField.width);
+
+    std::unique_ptr<std::uint8_t[]> fields_; // read only where present_ is set
+    std::vector<std::uint8_t> present_ = std::vector<std::uint8_t>(identitySpan);
+};
+
+// Hands every record of a file to `take`; the failure when the file can't be opened or read.
+template <typename Take>
+std::optional<FileFailure> readRecords(const QString& path, std::size_t length, Take take) {
+    RecordFileReader reader(path, length);
+    if (auto failure = reader.open())
+        return failure;
+    while (const auto record = reader.nextRecord())
+        take(*record);
+    return reader.failure();
+}
+
+} // namespace
+
+Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
+                                          const QList<SeasonFolder>& seasons) {
+    NameTable masterNames;
+    if (auto failure =
+            readRecords(masterFile, MasterPlayerRecord::length, [&masterNames](auto record) {
+                const MasterPlayerRecord player = MasterPlayerRecord::decode(record);
+                if (player.accepted())
+                    masterNames.set(slotOf(player.identity), player.nameFields());
+            }))
+        return std::move(*failure);
+
+    LeagueHistory history;
+    // Later seasons overwrite earlier ones, so each name left is the latest season's.
+    NameTable seasonNames;
+    QHash<QByteArray, std::int32_t> teamNumbers;
+    std::vector<std::int32_t> roster(identitySpan);
+    // A column a season, indexed by identity.
+    std::vector<std::int32_t> columns;
+    columns.reserve(static_cast<std::size_t>(seasons.size()) * identitySpan);
+    for (const SeasonFolder& season : seasons) {
+        history.seasonNames_.append(season.name);
+        std::fill(roster.begin(), roster.end(), noTeam);
+        const auto takeTeam = [&](auto record) {
+            const TeamRecord team = TeamRecord::decode(record);
+            if (!team.accepted())
+                return;
+            const QByteArray name = team.displayName();
+            auto number = teamNumbers.constFind(name);
+            if (number == teamNumbers.cend()) {
+                number = teamNumbers.insert(name, static_cast<std::int32_t>(history.teamCount()));
+                history.teamNames_.append(name);
+            }
+            // A later team overwrites an earlier one; slots below 10000 name no player.
+            for (int slot = 0; slot < TeamRecord::rosterSlots; ++slot) {
+                if (const int identity = team.rosterSlot(slot); identity >= firstIdentity)
+                    roster[slotOf(identity)] = *number;
+            }
+        };
+        std::optional<FileFailure> failure =
+            season.teamFile.isEmpty()
+                ? FileFailure{QStringLiteral("read"),
+                              caseInsensitivePath::absolute(season.folder + QLatin1Char('/') +
+                                                            gameFiles::team),
+                              qt_error_string(ENOENT), true}
+                : readRecords(season.teamFile, TeamRecord::length, takeTeam);
+        if (failure && !failure->missing)
+            return std::move(*failure);
+        if (failure)
+            history.missingTeamFiles_.append(std::move(*failure));
+
+        columns.resize(columns.size() + identitySpan, absent);
+        std::int32_t* column = columns.data() + columns.size() - identitySpan;
+        failure = readRecords(season.playerFile, PlayerRecord::length, [&](auto record) {
+            const PlayerRecord player = PlayerRecord::decode(record);
+            if (!player.accepted())
+                return;
+            const std::size_t at = slotOf(player.identity);
+            column[at] = roster[at];
+            // Most players have a master name, and their records are most of the file.
+            if (!masterNames.has(at))
+                seasonNames.set(at, player.nameFields());
+        });
+        if (failure)
+            return std::move(*failure);
+    }
+
+    const auto seasonCount = static_cast<std::size_t>(seasons.size());
+    const auto cellOf = [&columns](std::size_t season, std::size_t at) {
+        return columns[season * identitySpan + at];
+    };
+    for (std::size_t at = 0; at < identitySpan; ++at) {
+        bool held = false;
+        for (std::size_t season = 0; season < seasonCount && !held; ++season)
+            held = cellOf(season, at) != absent;
+        if (!held)
+            continue;
+        history.identities_.push_back(firstIdentity + static_cast<int>(at));
+        history.names_.append(masterNames.has(at) ? masterNames.displayName(at)
+                                                  : seasonNames.displayName(at));
+        for (std::size_t season = 0; season < seasonCount; ++season)
+            history.cells_.push_back(cellOf(season, at));
+    }
+
+    history.counts_.resize(seasons.size());
+    for (qsizetype row = 0; row < history.playerCount(); ++row) {
+        for (qsizetype season = 0; season < seasons.size(); ++season) {
+            const std::int32_t now = history.team(row, season);
+            SeasonCounts& counts = history.counts_[season];
+            counts.players += now != absent;
+            if (season == 0)
+                continue;
+            const std::int32_t before = history.team(row, season - 1);
+            counts.left += before != absent && now == absent;
+            counts.arrived += before == absent && now != absent;
+            counts.moved += before != absent && now != absent && before != now;
+        }
+    }
+    return history;
+}
+
+} // namespace zorbin

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "files/FileFailure.h"
+#include "files/Result.h"
+#include "SeasonFolders.h"
+
+#include <cstdint>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace zorbin {
+
+// Every player of a league's seasons with his team in each, as the game's files have it: a row a
+// player who is in at least one season's player file, in identity order, with the name from the
+// master file or else from the latest season that holds him. Names and teams stay the game's
+// bytes. A player's team in a season follows the comparison's rules: the last accepted team of
+// that season's team file whose roster holds him.
+class LeagueHistory {
+public:
+    // What a season holds for a player instead of a team number.
+    static constexpr std::int32_t absent = -2; // its player file does not hold him
+    static constexpr std::int32_t noTeam = -1; // it does, but no roster holds him
+
+    // A season against the one before it; the first season has none to be counted against.
+    struct SeasonCounts {
+        int players = 0;
+        int left = 0;    // in the season before, not in this one
+        int arrived = 0; // in this season, not in the one before
+        int moved = 0;   // in both, on a team of another name (or on none) in one of them
+    };
+
+    // Reads the master file, then each season's team file and player file, every file once and in
+    // the order given. A season whose team file is missing has no teams, and is listed in
+    // missingTeamFiles(); any other file that can't be read is the failure.
+    [[nodiscard]] static Result<LeagueHistory> read(const QString& masterFile,
+                                                    const QList<SeasonFolder>& seasons);
+
+    [[nodiscard]] const QStringList& seasonNames() const { return seasonNames_; }
+    [[nodiscard]] qsizetype seasonCount() const { return seasonNames_.size(); }
+    [[nodiscard]] qsizetype playerCount() const {
+        return static_cast<qsizetype>(identities_.size());
+    }
+    [[nodiscard]] int identity(qsizetype row) const { return identities_[index(row)]; }
+    [[nodiscard]] const QByteArray& name(qsizetype row) const { return names_[row]; }
+    // absent, noTeam or the number of the team for teamName().
+    [[nodiscard]] std::int32_t team(qsizetype row, qsizetype season) const {
+        return cells_[index(row * seasonCount() + season)];
+    }
+    // Numbers stand for names, the same name for the same number in every season: a team is known
+    // by its name alone, so a renamed team is another team.
+    [[nodiscard]] const QByteArray& teamName(std::int32_t team) const { return teamNames_[team]; }
+    [[nodiscard]] qsizetype teamCount() const { return teamNames_.size(); }
+    // One a season; the first season's left, arrived and moved are 0.
+    [[nodiscard]] const QList<SeasonCounts>& counts() const { return counts_; }
+    [[nodiscard]] const QList<FileFailure>& missingTeamFiles() const { return missingTeamFiles_; }
+
+private:
+    LeagueHistory() = default;
+
+    [[nodiscard]] static std::size_t index(qsizetype at) { return static_cast<std::size_t>(at); }
+
+    QStringList seasonNames_;
+    std::vector<int> identities_;
+    QList<QByteArray> names_;
+    std::vector<std::int32_t> cells_; // a row a player, a column a season
+    QList<QByteArray> teamNames_;
+    QList<SeasonCounts> counts_;
+    QList<FileFailure> missingTeamFiles_;
+};
+
+} // namespace zorbin
