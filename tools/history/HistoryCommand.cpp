@@ -208,7 +208,7 @@ int HistoryCommand::run(const QStringList& arguments, const WineEnvironment& win
         // The history of the seasons that could be read is still worth having; the status says
         // that it may lack one.
         for (const FileFailure& skipped : discovered->passedOver)
-            print(err, skipped.message() + QStringLiteral(": passed over\n"));
+            print(err, skipped.message() + QStringLiteral("; passed over\n"));
         passedOver = !discovered->passedOver.isEmpty();
         seasons = discovered->seasons;
         if (seasons.isEmpty())

@@ -124,9 +124,8 @@ Result<Discovered> inLeague(const QString& leagueFolder) {
             continue;
         if (QFile::encodeName(name) != rawName) {
             if (mayHoldPlayerFile(descriptor, rawName.constData()))
-                discovered.passedOver.append(
-                    {QStringLiteral("read folder"), path,
-                     QStringLiteral("Its name is not valid UTF-8: rename it to read the season")});
+                discovered.passedOver.append({QStringLiteral("read folder"), path,
+                                              QStringLiteral("Its name is not valid UTF-8")});
             continue;
         }
         Result<SeasonFolder> season = seasonIn(path, name);
