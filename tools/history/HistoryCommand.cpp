@@ -236,14 +236,21 @@ int HistoryCommand::run(const QStringList& arguments, const WineEnvironment& win
         print(err,
               missing.message() + QStringLiteral(": that season's players are on no roster\n"));
 
-    const QByteArray printed = historyformat::format(options->format, *history);
+    // Printed a piece at a time; after a failed write nothing more is tried, and the first
+    // failure is the one told.
+    int writeError = 0;
+    historyformat::print(options->format, *history, [out, &writeError](QByteArrayView printed) {
+        const auto size = static_cast<std::size_t>(printed.size());
+        errno = 0;
+        if (writeError == 0 && std::fwrite(printed.data(), 1, size, out) != size)
+            writeError = errno != 0 ? errno : EIO;
+    });
     errno = 0;
-    std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
-    if (std::fflush(out) != 0 || std::ferror(out)) {
-        const int error = errno;
+    if (writeError == 0 && (std::fflush(out) != 0 || std::ferror(out)))
+        writeError = errno != 0 ? errno : EIO;
+    if (writeError != 0)
         return fail(QStringLiteral("Could not write the history to standard output: %1")
-                        .arg(qt_error_string(error != 0 ? error : EIO)));
-    }
+                        .arg(qt_error_string(writeError)));
     return passedOver ? failure : success;
 }
 

@@ -5,37 +5,31 @@
 #include "HistoryFormat.h"
 
 #include "HistoryPage.h"
+#include "HistoryRows.h"
 #include "PrintedBytes.h"
 
 #include <algorithm>
+#include <cstring>
 #include <QList>
+#include <vector>
 
 namespace zorbin::historyformat {
 
 namespace {
 
+using historyRows::cellPieces;
+using historyRows::closeRow;
+using historyRows::copy;
+using historyRows::openRow;
+using historyRows::passOn;
+using historyRows::rowRoomBesideCells;
+using historyRows::Sink;
+using historyRows::writeCells;
+using historyRows::writeIdentity;
 using printedBytes::appendCsvField;
 using printedBytes::appendJsonString;
 using printedBytes::appendNumber;
 using printedBytes::appendText;
-
-// Each team as a form prints it, made once rather than once a cell.
-template <typename Append>
-QList<QByteArray> printedTeams(const LeagueHistory& history, Append append) {
-    QList<QByteArray> teams;
-    teams.reserve(history.teamCount());
-    for (std::int32_t team = 0; team < history.teamCount(); ++team) {
-        QByteArray printed;
-        append(printed, history.teamName(team));
-        teams.append(std::move(printed));
-    }
-    return teams;
-}
-
-// A season's cell takes some 16 bytes, and its printed name two to three times as many.
-[[nodiscard]] qsizetype expectedSize(const LeagueHistory& history) {
-    return 1024 + history.playerCount() * (64 + 48 * history.seasonCount());
-}
 
 void appendPadded(QByteArray& out, QByteArrayView printed, qsizetype columns, qsizetype width) {
     out += printed;
@@ -47,93 +41,103 @@ void appendRightAligned(QByteArray& out, QByteArrayView printed, qsizetype width
     out += printed;
 }
 
-constexpr QByteArrayView columnGap = "  ";
+constexpr qsizetype columnGap = 2;
 
 // The career table, then each season's counts. One character a byte in names and teams, each one
 // column wide: padding by bytes is padding by columns.
-QByteArray text(const LeagueHistory& history) {
+void text(const LeagueHistory& history, const Sink& sink) {
     const qsizetype seasons = history.seasonCount();
-    const QList<QByteArray> teams =
-        printedTeams(history, [](QByteArray& out, QByteArrayView team) { appendText(out, team); });
-    QList<QByteArray> seasonHeadings;
-    QList<qsizetype> widths; // a season's column: its heading, its widest team or noTeamCell
-    for (const QString& name : history.seasonNames()) {
-        QByteArray heading;
-        appendText(heading, name);
-        seasonHeadings.append(heading);
-        widths.append(printedBytes::textColumns(name));
-    }
+    const QList<QByteArray> cells =
+        cellPieces(history, {}, noTeamCell,
+                   [](QByteArray& out, QByteArrayView team) { appendText(out, team); });
+    // The columns of each piece, in the same order.
+    // Plain vectors: these are looked up once a cell.
+    std::vector<qsizetype> cellColumns = {0, noTeamCell.size()};
+    for (std::int32_t team = 0; team < history.teamCount(); ++team)
+        cellColumns.push_back(history.teamName(team).size());
+    std::vector<qsizetype> widths; // a season's column: its heading or its widest cell
+    for (const QString& name : history.seasonNames())
+        widths.push_back(printedBytes::textColumns(name));
     const QByteArrayView identityHeading = "identity";
     const QByteArrayView nameHeading = "name";
     qsizetype nameWidth = nameHeading.size();
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
         nameWidth = std::max(nameWidth, history.name(row).size());
-        for (qsizetype season = 0; season < seasons; ++season) {
-            const std::int32_t team = history.team(row, season);
-            const qsizetype width = team >= 0                       ? history.teamName(team).size()
-                                    : team == LeagueHistory::noTeam ? noTeamCell.size()
-                                                                    : 0;
-            widths[season] = std::max(widths[season], width);
-        }
+        for (qsizetype season = 0; season < seasons; ++season)
+            widths[static_cast<std::size_t>(season)] =
+                std::max(widths[static_cast<std::size_t>(season)],
+                         cellColumns[static_cast<std::size_t>(history.team(row, season) + 2)]);
+    }
+    // Each season's pieces padded to its column, so that a row is copies only. The last column is
+    // not padded: no line ends in spaces of its own making.
+    std::vector<QList<QByteArray>> padded;
+    for (std::size_t season = 0; season < widths.size(); ++season) {
+        padded.push_back(cells);
+        if (season + 1 == widths.size())
+            break;
+        for (qsizetype piece = 0; piece < cells.size(); ++piece)
+            padded.back()[piece].append(
+                widths[season] - cellColumns[static_cast<std::size_t>(piece)] + columnGap, ' ');
     }
 
     QByteArray out;
-    out.reserve(expectedSize(history));
-    // The last column is not padded: no line ends in spaces of its own making.
-    const auto endCell = [&out, seasons](qsizetype season, QByteArrayView printed,
-                                         qsizetype columns, qsizetype width) {
+    out.reserve(2 * historyRows::pieceBytes);
+    appendPadded(out, identityHeading, identityHeading.size(), identityHeading.size() + columnGap);
+    appendPadded(out, nameHeading, nameHeading.size(), nameWidth + columnGap);
+    for (qsizetype season = 0; season < seasons; ++season) {
+        const QString& name = history.seasonNames()[season];
         if (season + 1 < seasons) {
-            appendPadded(out, printed, columns, width);
-            out += columnGap;
+            QByteArray heading;
+            appendText(heading, name);
+            appendPadded(out, heading, printedBytes::textColumns(name),
+                         widths[static_cast<std::size_t>(season)] + columnGap);
         } else {
-            out += printed;
+            appendText(out, name);
         }
-    };
-    appendPadded(out, identityHeading, identityHeading.size(), identityHeading.size());
-    out += columnGap;
-    appendPadded(out, nameHeading, nameHeading.size(), nameWidth);
-    out += columnGap;
-    for (qsizetype season = 0; season < seasons; ++season)
-        endCell(season, seasonHeadings[season],
-                printedBytes::textColumns(history.seasonNames()[season]), widths[season]);
+    }
     out += '\n';
+    qsizetype rowRoom = rowRoomBesideCells + nameWidth;
+    for (const QList<QByteArray>& pieces : padded)
+        rowRoom += historyRows::widest(pieces);
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
-        const qsizetype start = out.size();
-        appendNumber(out, history.identity(row));
-        out.append(identityHeading.size() - (out.size() - start), ' ');
-        out += columnGap;
-        const QByteArray& name = history.name(row);
-        appendText(out, name);
-        out.append(nameWidth - name.size(), ' ');
-        out += columnGap;
-        for (qsizetype season = 0; season < seasons; ++season) {
-            const std::int32_t team = history.team(row, season);
-            if (team >= 0)
-                endCell(season, teams[team], history.teamName(team).size(), widths[season]);
-            else if (team == LeagueHistory::noTeam)
-                endCell(season, noTeamCell, noTeamCell.size(), widths[season]);
-            else
-                endCell(season, {}, 0, widths[season]);
-        }
-        out += '\n';
+        const QByteArrayView name = history.name(row);
+        char* at = openRow(out, rowRoom);
+        at = writeIdentity(at, history.identity(row));
+        at = copy(at, "     ");
+        at = printedBytes::writeText(at, name);
+        const qsizetype spaces = nameWidth - name.size() + columnGap;
+        std::memset(at, ' ', static_cast<std::size_t>(spaces));
+        at = writeCells(
+            at + spaces, history, row,
+            [&padded](qsizetype season) -> const QList<QByteArray>& {
+                return padded[static_cast<std::size_t>(season)];
+            },
+            0);
+        *at++ = '\n';
+        closeRow(out, at);
+        passOn(out, sink);
     }
 
     // Counted against the season before: the first has none, and shows a dash.
     out += "\nEach season against the one before: the players who left, arrived and moved "
            "(changed teams)\n";
+    QList<QByteArray> seasonNames;
     qsizetype seasonWidth = QByteArrayView("season").size();
-    for (const QString& name : history.seasonNames())
+    for (const QString& name : history.seasonNames()) {
+        seasonNames.append(QByteArray());
+        appendText(seasonNames.back(), name);
         seasonWidth = std::max(seasonWidth, printedBytes::textColumns(name));
+    }
     const QList<QByteArrayView> headings = {"players", "left", "arrived", "moved"};
     appendPadded(out, "season", QByteArrayView("season").size(), seasonWidth);
     for (const QByteArrayView heading : headings) {
-        out += columnGap;
+        out.append(columnGap, ' ');
         out += heading;
     }
     out += '\n';
     for (qsizetype season = 0; season < seasons; ++season) {
         const LeagueHistory::SeasonCounts& counts = history.counts()[season];
-        appendPadded(out, seasonHeadings[season],
+        appendPadded(out, seasonNames[season],
                      printedBytes::textColumns(history.seasonNames()[season]), seasonWidth);
         const int values[] = {counts.players, counts.left, counts.arrived, counts.moved};
         for (qsizetype column = 0; column < headings.size(); ++column) {
@@ -142,21 +146,26 @@ QByteArray text(const LeagueHistory& history) {
                 number = "-";
             else
                 appendNumber(number, values[column]);
-            out += columnGap;
+            out.append(columnGap, ' ');
             appendRightAligned(out, number, headings[column].size());
         }
         out += '\n';
     }
-    return out;
+    sink(out);
 }
 
 // RFC 4180: an empty cell where the player was not in the season, noTeamCell where he was on no
 // roster.
-QByteArray csv(const LeagueHistory& history) {
-    const QList<QByteArray> teams = printedTeams(
-        history, [](QByteArray& out, QByteArrayView team) { appendCsvField(out, team); });
+void csv(const LeagueHistory& history, const Sink& sink) {
+    const QList<QByteArray> cells = cellPieces(history, ",", "," + noTeamCell.toByteArray(),
+                                               [](QByteArray& out, QByteArrayView team) {
+                                                   out += ',';
+                                                   appendCsvField(out, team);
+                                               });
+    const qsizetype rowRoom =
+        rowRoomBesideCells + history.seasonCount() * historyRows::widest(cells);
     QByteArray out;
-    out.reserve(expectedSize(history));
+    out.reserve(2 * historyRows::pieceBytes);
     out += "identity,name";
     for (const QString& season : history.seasonNames()) {
         out += ',';
@@ -164,29 +173,29 @@ QByteArray csv(const LeagueHistory& history) {
     }
     out += "\r\n";
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
-        appendNumber(out, history.identity(row));
-        out += ',';
-        appendCsvField(out, history.name(row));
-        for (qsizetype season = 0; season < history.seasonCount(); ++season) {
-            out += ',';
-            const std::int32_t team = history.team(row, season);
-            if (team >= 0)
-                out += teams[team];
-            else if (team == LeagueHistory::noTeam)
-                out += noTeamCell;
-        }
-        out += "\r\n";
+        char* at = openRow(out, rowRoom);
+        at = writeIdentity(at, history.identity(row));
+        *at++ = ',';
+        at = printedBytes::writeCsvField(at, history.name(row));
+        at = copy(writeCells(at, history, row, cells, 0), "\r\n");
+        closeRow(out, at);
+        passOn(out, sink);
     }
-    return out;
+    sink(out);
 }
 
 // {"seasons": [...], "players": [{"identity": N, "name": "...", "teams": [...]}]}: a team, ""
 // for a season he played on no roster, null for one he was not in.
-QByteArray json(const LeagueHistory& history) {
-    const QList<QByteArray> teams = printedTeams(
-        history, [](QByteArray& out, QByteArrayView team) { appendJsonString(out, team); });
+void json(const LeagueHistory& history, const Sink& sink) {
+    const QList<QByteArray> cells =
+        cellPieces(history, ", null", ", \"\"", [](QByteArray& out, QByteArrayView team) {
+            out += ", ";
+            appendJsonString(out, team);
+        });
+    const qsizetype rowRoom =
+        rowRoomBesideCells + history.seasonCount() * historyRows::widest(cells);
     QByteArray out;
-    out.reserve(expectedSize(history));
+    out.reserve(2 * historyRows::pieceBytes);
     out += "{\n  \"seasons\": [";
     for (qsizetype season = 0; season < history.seasonCount(); ++season) {
         if (season > 0)
@@ -195,23 +204,16 @@ QByteArray json(const LeagueHistory& history) {
     }
     out += "],\n  \"players\": [";
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
-        out += row == 0 ? "\n    {\"identity\": " : ",\n    {\"identity\": ";
-        appendNumber(out, history.identity(row));
-        out += ", \"name\": ";
-        appendJsonString(out, history.name(row));
-        out += ", \"teams\": [";
-        for (qsizetype season = 0; season < history.seasonCount(); ++season) {
-            if (season > 0)
-                out += ", ";
-            const std::int32_t team = history.team(row, season);
-            out += team >= 0                       ? QByteArrayView(teams[team])
-                   : team == LeagueHistory::noTeam ? QByteArrayView("\"\"")
-                                                   : QByteArrayView("null");
-        }
-        out += "]}";
+        char* at = openRow(out, rowRoom);
+        at = copy(at, row == 0 ? "\n    {\"identity\": " : ",\n    {\"identity\": ");
+        at = copy(writeIdentity(at, history.identity(row)), ", \"name\": \"");
+        at = copy(printedBytes::writeJson(at, history.name(row)), "\", \"teams\": [");
+        at = copy(writeCells(at, history, row, cells, 2), "]}");
+        closeRow(out, at);
+        passOn(out, sink);
     }
     out += history.playerCount() == 0 ? "]\n}\n" : "\n  ]\n}\n";
-    return out;
+    sink(out);
 }
 
 } // namespace
@@ -228,18 +230,17 @@ std::optional<Format> named(QStringView name) {
     return std::nullopt;
 }
 
-QByteArray format(Format format, const LeagueHistory& history) {
+void print(Format format, const LeagueHistory& history, const Sink& sink) {
     switch (format) {
     case Format::Text:
-        return text(history);
+        return text(history, sink);
     case Format::Csv:
-        return csv(history);
+        return csv(history, sink);
     case Format::Json:
-        return json(history);
+        return json(history, sink);
     case Format::Html:
-        return historyPage::page(history);
+        return historyPage::print(history, sink);
     }
-    return {};
 }
 
 } // namespace zorbin::historyformat

@@ -4,10 +4,11 @@
 
 #pragma once
 
+#include "HistoryRows.h"
 #include "LeagueHistory.h"
 
 #include <optional>
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QStringView>
 
 namespace zorbin {
@@ -26,8 +27,9 @@ enum class Format { Text, Csv, Json, Html };
 // space, and every team's name does, so it can't be taken for a team.
 inline constexpr QByteArrayView noTeamCell = "(none)";
 
-// Text is in the locale's encoding, the others in UTF-8.
-[[nodiscard]] QByteArray format(Format format, const LeagueHistory& history);
+// Prints `history` through `sink`, a piece at a time. Text is in the locale's encoding, the others
+// in UTF-8.
+void print(Format format, const LeagueHistory& history, const historyRows::Sink& sink);
 
 } // namespace historyformat
 

@@ -4,6 +4,7 @@
 
 #include "HistoryPage.h"
 
+#include "HistoryRows.h"
 #include "PrintedBytes.h"
 #include "ZorbinVersion.h"
 
@@ -247,15 +248,14 @@ void appendChart(QByteArray& out, const LeagueHistory& history) {
     out += "</svg></div>\n";
 }
 
-void appendCareers(QByteArray& out, const LeagueHistory& history) {
-    // Each team's cell is made once rather than once a season a player.
-    QList<QByteArray> teamCells;
-    teamCells.reserve(history.teamCount());
-    for (std::int32_t team = 0; team < history.teamCount(); ++team) {
-        QByteArray cell = "<td>";
-        appendHtml(cell, history.teamName(team));
-        teamCells.append(std::move(cell));
-    }
+void appendCareers(QByteArray& out, const LeagueHistory& history, const historyRows::Sink& sink) {
+    const QList<QByteArray> cells = historyRows::cellPieces(
+        history, "<td class=o>", "<td class=n>(none)", [](QByteArray& out, QByteArrayView team) {
+            out += "<td>";
+            appendHtml(out, team);
+        });
+    const qsizetype rowRoom =
+        historyRows::rowRoomBesideCells + history.seasonCount() * historyRows::widest(cells);
     out += "<h2>Careers</h2>\n<p><label>Filter <input id=filter type=search "
            "placeholder=\"Name, identity or team\"></label> <span id=shown></span></p>\n"
            "<table id=careers>\n<thead><tr><th aria-sort=ascending data-type=number>"
@@ -269,26 +269,22 @@ void appendCareers(QByteArray& out, const LeagueHistory& history) {
     out += "</thead>\n<tbody>\n";
     // Closing tags of cells and rows are left to the parser, as HTML allows: a third of the page.
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
-        out += "<tr><td>";
-        appendNumber(out, history.identity(row));
-        out += "<td>";
-        appendHtml(out, history.name(row));
-        for (qsizetype season = 0; season < history.seasonCount(); ++season) {
-            const std::int32_t team = history.team(row, season);
-            out += team >= 0                       ? QByteArrayView(teamCells[team])
-                   : team == LeagueHistory::noTeam ? QByteArrayView("<td class=n>(none)")
-                                                   : QByteArrayView("<td class=o>");
-        }
-        out += '\n';
+        char* at = historyRows::openRow(out, rowRoom);
+        at = historyRows::writeIdentity(historyRows::copy(at, "<tr><td>"), history.identity(row));
+        at = printedBytes::writeHtml(historyRows::copy(at, "<td>"), history.name(row));
+        at = historyRows::writeCells(at, history, row, cells, 0);
+        *at++ = '\n';
+        historyRows::closeRow(out, at);
+        historyRows::passOn(out, sink);
     }
     out += "</tbody>\n</table>\n";
 }
 
 } // namespace
 
-QByteArray page(const LeagueHistory& history) {
+void print(const LeagueHistory& history, const historyRows::Sink& sink) {
     QByteArray out;
-    out.reserve(4096 + history.playerCount() * (48 + 24 * history.seasonCount()));
+    out.reserve(2 * historyRows::pieceBytes);
     out += head;
     out += "<meta name=generator content=\"zorbin-history ";
     out += programVersion;
@@ -302,10 +298,10 @@ QByteArray page(const LeagueHistory& history) {
     appendChart(out, history);
     out += "<p class=legend><span class=left></span>left<span class=arrived></span>arrived"
            "<span class=moved></span>moved</p>\n</div>\n</div>\n";
-    appendCareers(out, history);
+    appendCareers(out, history, sink);
     out += script;
     out += "</body>\n</html>\n";
-    return out;
+    sink(out);
 }
 
 } // namespace zorbin::historyPage

@@ -4,9 +4,8 @@
 
 #pragma once
 
+#include "HistoryRows.h"
 #include "LeagueHistory.h"
-
-#include <QByteArray>
 
 namespace zorbin::historyPage {
 
@@ -15,6 +14,6 @@ namespace zorbin::historyPage {
 // any column and filter by any text. Every name is escaped; the page's own policy forbids loading
 // anything, so even a name that got through could not fetch. Once its script has run, the root
 // element carries data-ready="true".
-[[nodiscard]] QByteArray page(const LeagueHistory& history);
+void print(const LeagueHistory& history, const historyRows::Sink& sink);
 
 } // namespace zorbin::historyPage

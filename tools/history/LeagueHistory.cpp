@@ -6,7 +6,6 @@
 
 #include "files/CaseInsensitivePath.h"
 #include "files/GameFiles.h"
-#include "records/FieldText.h"
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/RecordFileReader.h"
@@ -49,12 +48,26 @@ public:
         present_[at] = 1;
     }
     [[nodiscard]] bool has(std::size_t at) const { return present_[at] != 0; }
-    [[nodiscard]] QByteArray displayName(std::size_t at) const {
+    // "Last,First" into `out`, which holds 31 bytes; its length.
+    std::uint8_t displayName(std::size_t at, char* out) const {
         const std::span<const std::uint8_t> entry(fields_.get() + at * width, width);
-        return playerDisplayName(entry.subspan(firstWidth), entry.first(firstWidth));
+        char* end = appendFieldText(out, entry.subspan(firstWidth));
+        *end++ = ',';
+        end = appendFieldText(end, entry.first(firstWidth));
+        return static_cast<std::uint8_t>(end - out);
     }
 
 private:
+    // The field's text, as fieldText() has it, copied to `out`; where it ends.
+    static char* appendFieldText(char* out, std::span<const std::uint8_t> field) {
+        const void* nul = std::memchr(field.data(), 0, field.size());
+        const std::size_t size =
+            nul ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(nul) - field.data())
+                : field.size();
+        std::memcpy(out, field.data(), size);
+        return out + size;
+    }
+
     // The first-name field, then the last-name field, as both player layouts have them.
     static constexpr std::size_t firstWidth = PlayerRecord::firstNameField.width;
     static constexpr std::size_t width = firstWidth + PlayerRecord::lastNameField.width;
@@ -94,6 +107,8 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
     NameTable seasonNames;
     QHash<QByteArray, std::int32_t> teamNumbers;
     std::vector<std::int32_t> roster(identitySpan);
+    // Whether any season holds the identity: a row of the history.
+    std::vector<std::uint8_t> held(identitySpan);
     // A column a season, indexed by identity.
     std::vector<std::int32_t> columns;
     columns.reserve(static_cast<std::size_t>(seasons.size()) * identitySpan);
@@ -136,6 +151,7 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
                 return;
             const std::size_t at = slotOf(player.identity);
             column[at] = roster[at];
+            held[at] = 1;
             // Most players have a master name, and their records are most of the file.
             if (!masterNames.has(at))
                 seasonNames.set(at, player.nameFields());
@@ -144,37 +160,39 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
             return std::move(*failure);
     }
 
+    static_assert(sizeof(Name::bytes) ==
+                  PlayerRecord::lastNameField.width + 1 + PlayerRecord::firstNameField.width);
     const auto seasonCount = static_cast<std::size_t>(seasons.size());
-    const auto cellOf = [&columns](std::size_t season, std::size_t at) {
-        return columns[season * identitySpan + at];
-    };
+    const auto rows = static_cast<std::size_t>(std::count(held.begin(), held.end(), 1));
+    history.identities_.reserve(rows);
+    history.names_.reserve(rows);
+    history.cells_.resize(rows * seasonCount);
+    std::int32_t* cell = history.cells_.data();
     for (std::size_t at = 0; at < identitySpan; ++at) {
-        bool held = false;
-        for (std::size_t season = 0; season < seasonCount && !held; ++season)
-            held = cellOf(season, at) != absent;
-        if (!held)
+        if (!held[at])
             continue;
         history.identities_.push_back(firstIdentity + static_cast<int>(at));
-        history.names_.append(masterNames.has(at) ? masterNames.displayName(at)
-                                                  : seasonNames.displayName(at));
+        Name& name = history.names_.emplace_back();
+        name.size =
+            (masterNames.has(at) ? masterNames : seasonNames).displayName(at, name.bytes.data());
         for (std::size_t season = 0; season < seasonCount; ++season)
-            history.cells_.push_back(cellOf(season, at));
+            *cell++ = columns[season * identitySpan + at];
     }
 
-    history.counts_.resize(seasons.size());
-    for (qsizetype row = 0; row < history.playerCount(); ++row) {
-        for (qsizetype season = 0; season < seasons.size(); ++season) {
-            const std::int32_t now = history.team(row, season);
-            SeasonCounts& counts = history.counts_[season];
-            counts.players += now != absent;
-            if (season == 0)
-                continue;
-            const std::int32_t before = history.team(row, season - 1);
-            counts.left += before != absent && now == absent;
-            counts.arrived += before == absent && now != absent;
-            counts.moved += before != absent && now != absent && before != now;
+    std::vector<SeasonCounts> counts(seasonCount);
+    for (std::size_t row = 0; row < rows; ++row) {
+        const std::int32_t* teams = history.cells_.data() + row * seasonCount;
+        counts[0].players += teams[0] != absent;
+        for (std::size_t season = 1; season < seasonCount; ++season) {
+            const bool before = teams[season - 1] != absent;
+            const bool now = teams[season] != absent;
+            counts[season].players += now;
+            counts[season].left += before && !now;
+            counts[season].arrived += !before && now;
+            counts[season].moved += before && now && teams[season - 1] != teams[season];
         }
     }
+    history.counts_ = QList<SeasonCounts>(counts.begin(), counts.end());
     return history;
 }
 

@@ -8,8 +8,10 @@
 #include "files/Result.h"
 #include "SeasonFolders.h"
 
+#include <array>
 #include <cstdint>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,7 +50,8 @@ public:
         return static_cast<qsizetype>(identities_.size());
     }
     [[nodiscard]] int identity(qsizetype row) const { return identities_[index(row)]; }
-    [[nodiscard]] const QByteArray& name(qsizetype row) const { return names_[row]; }
+    // "Last,First", as the game's bytes.
+    [[nodiscard]] QByteArrayView name(qsizetype row) const { return names_[index(row)].view(); }
     // absent, noTeam or the number of the team for teamName().
     [[nodiscard]] std::int32_t team(qsizetype row, qsizetype season) const {
         return cells_[index(row * seasonCount() + season)];
@@ -68,7 +71,14 @@ private:
 
     QStringList seasonNames_;
     std::vector<int> identities_;
-    QList<QByteArray> names_;
+    // A display name held in place: a row needs no allocation of its own.
+    struct Name {
+        std::array<char, 31> bytes; // a last name of 16, the comma, a first name of 14
+        std::uint8_t size;
+
+        [[nodiscard]] QByteArrayView view() const { return {bytes.data(), size}; }
+    };
+    std::vector<Name> names_;
     std::vector<std::int32_t> cells_; // a row a player, a column a season
     QList<QByteArray> teamNames_;
     QList<SeasonCounts> counts_;

@@ -116,17 +116,22 @@ struct Encodings {
     return table;
 }
 
-void appendPrinted(QByteArray& out, QByteArrayView bytes, const PrintedBytes& table) {
-    const qsizetype start = out.size();
-    // Room for a whole entry after the last one.
-    out.resize(start + bytes.size() * qsizetype(sizeof(Printed::bytes)));
-    char* at = out.data() + start;
+static_assert(sizeof(Printed::bytes) == mostBytesPerByte);
+
+// Each entry is copied whole, so the room holds a whole entry after the last one.
+char* writePrinted(char* at, QByteArrayView bytes, const PrintedBytes& table) {
     for (const char byte : bytes) {
         const Printed& entry = table[static_cast<unsigned char>(byte)];
         std::memcpy(at, entry.bytes.data(), sizeof entry.bytes);
         at += entry.size;
     }
-    out.resize(at - out.constData());
+    return at;
+}
+
+void appendPrinted(QByteArray& out, QByteArrayView bytes, const PrintedBytes& table) {
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size() * mostBytesPerByte);
+    out.resize(writePrinted(out.data() + start, bytes, table) - out.constData());
 }
 
 template <typename Show> [[nodiscard]] QString shown(QStringView text, Show show) {
@@ -147,8 +152,12 @@ void appendText(QByteArray& out, QStringView text) {
     out += shown(text, shownAsText).toLocal8Bit();
 }
 
+char* writeText(char* at, QByteArrayView gameBytes) {
+    return writePrinted(at, gameBytes, encodings().text);
+}
+
 // Quoted only when needed, as RFC 4180 puts it; also around edge spaces, which some readers drop.
-void appendCsvField(QByteArray& out, QByteArrayView gameBytes) {
+char* writeCsvField(char* at, QByteArrayView gameBytes) {
     const Encodings& table = encodings();
     const bool quoted =
         std::any_of(gameBytes.begin(), gameBytes.end(),
@@ -157,10 +166,25 @@ void appendCsvField(QByteArray& out, QByteArrayView gameBytes) {
                     }) ||
         gameBytes.startsWith(' ') || gameBytes.endsWith(' ');
     if (quoted)
-        out += '"';
-    appendPrinted(out, gameBytes, table.csv);
+        *at++ = '"';
+    at = writePrinted(at, gameBytes, table.csv);
     if (quoted)
-        out += '"';
+        *at++ = '"';
+    return at;
+}
+
+char* writeJson(char* at, QByteArrayView gameBytes) {
+    return writePrinted(at, gameBytes, encodings().json);
+}
+
+char* writeHtml(char* at, QByteArrayView gameBytes) {
+    return writePrinted(at, gameBytes, encodings().html);
+}
+
+void appendCsvField(QByteArray& out, QByteArrayView gameBytes) {
+    const qsizetype start = out.size();
+    out.resize(start + gameBytes.size() * mostBytesPerByte + 2);
+    out.resize(writeCsvField(out.data() + start, gameBytes) - out.constData());
 }
 
 void appendCsvField(QByteArray& out, QStringView text) {

@@ -34,6 +34,15 @@ void appendHtml(QByteArray& out, QStringView text);
 
 void appendNumber(QByteArray& out, int number);
 
+// The same for a caller that puts a long row together in one piece: each writes at `at`, which has
+// room for mostBytesPerByte bytes a byte of `gameBytes` (and two more for a CSV field's quotes),
+// and returns where it ended. JSON and HTML without quotes of their own.
+inline constexpr qsizetype mostBytesPerByte = 8;
+[[nodiscard]] char* writeText(char* at, QByteArrayView gameBytes);
+[[nodiscard]] char* writeCsvField(char* at, QByteArrayView gameBytes);
+[[nodiscard]] char* writeJson(char* at, QByteArrayView gameBytes);
+[[nodiscard]] char* writeHtml(char* at, QByteArrayView gameBytes);
+
 // The terminal columns appendText gives `text`: one a character.
 [[nodiscard]] qsizetype textColumns(QStringView text);
 
