@@ -50,8 +50,8 @@ void text(const LeagueHistory& history, const Sink& sink) {
     const QList<QByteArray> cells =
         cellPieces(history, {}, noTeamCell,
                    [](QByteArray& out, QByteArrayView team) { appendText(out, team); });
-    // The columns of each piece, in the same order.
-    // Plain vectors: these are looked up once a cell.
+    // The columns each piece takes, in the same order; plain vectors, as these are looked up once
+    // a cell.
     std::vector<qsizetype> cellColumns = {0, noTeamCell.size()};
     for (std::int32_t team = 0; team < history.teamCount(); ++team)
         cellColumns.push_back(history.teamName(team).size());
@@ -77,7 +77,10 @@ void text(const LeagueHistory& history, const Sink& sink) {
             break;
         for (qsizetype piece = 0; piece < cells.size(); ++piece)
             padded.back()[piece].append(
-                widths[season] - cellColumns[static_cast<std::size_t>(piece)] + columnGap, ' ');
+                std::max(widths[season] - cellColumns[static_cast<std::size_t>(piece)],
+                         qsizetype{0}) +
+                    columnGap,
+                ' ');
     }
 
     QByteArray out;
