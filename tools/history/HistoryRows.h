@@ -50,8 +50,10 @@ inline void closeRow(QByteArray& out, const char* at) {
 // The most bytes a row takes besides its cells: the identity, the name and what goes around them.
 inline constexpr qsizetype rowRoomBesideCells = 128 + 31 * printedBytes::mostBytesPerByte;
 
+// An empty piece may have no data at all, which memcpy must not be handed.
 inline char* copy(char* at, QByteArrayView bytes) {
-    std::memcpy(at, bytes.data(), static_cast<std::size_t>(bytes.size()));
+    if (!bytes.isEmpty())
+        std::memcpy(at, bytes.data(), static_cast<std::size_t>(bytes.size()));
     return at + bytes.size();
 }
 
