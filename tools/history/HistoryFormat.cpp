@@ -70,17 +70,16 @@ void text(const LeagueHistory& history, const Sink& sink) {
     }
     // Each season's pieces padded to its column, so that a row is copies only. The last column is
     // not padded: no line ends in spaces of its own making.
-    std::vector<QList<QByteArray>> padded;
+    std::vector<CellPieces> padded;
     for (std::size_t season = 0; season < widths.size(); ++season) {
-        padded.push_back(cells);
-        if (season + 1 == widths.size())
-            break;
-        for (qsizetype piece = 0; piece < cells.size(); ++piece)
-            padded.back()[piece].append(
+        QList<QByteArray> pieces = cells;
+        for (qsizetype piece = 0; piece < cells.size() && season + 1 < widths.size(); ++piece)
+            pieces[piece].append(
                 std::max(widths[season] - cellColumns[static_cast<std::size_t>(piece)],
                          qsizetype{0}) +
                     columnGap,
                 ' ');
+        padded.emplace_back(pieces);
     }
 
     QByteArray out;
@@ -100,8 +99,8 @@ void text(const LeagueHistory& history, const Sink& sink) {
     }
     out += '\n';
     qsizetype rowRoom = rowRoomBesideCells + nameWidth;
-    for (const QList<QByteArray>& pieces : padded)
-        rowRoom += historyRows::widest(pieces);
+    for (const CellPieces& pieces : padded)
+        rowRoom += pieces.room();
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
         const QByteArrayView name = history.name(row);
         char* at = openRow(out, rowRoom);
@@ -112,7 +111,7 @@ void text(const LeagueHistory& history, const Sink& sink) {
         std::memset(at, ' ', static_cast<std::size_t>(spaces));
         at = writeCells(
             at + spaces, history, row,
-            [&padded](qsizetype season) -> const QList<QByteArray>& {
+            [&padded](qsizetype season) -> const CellPieces& {
                 return padded[static_cast<std::size_t>(season)];
             },
             0);
@@ -160,13 +159,12 @@ void text(const LeagueHistory& history, const Sink& sink) {
 // RFC 4180: an empty cell where the player was not in the season, noTeamCell where he was on no
 // roster.
 void csv(const LeagueHistory& history, const Sink& sink) {
-    const QList<QByteArray> cells = cellPieces(history, ",", "," + noTeamCell.toByteArray(),
-                                               [](QByteArray& out, QByteArrayView team) {
-                                                   out += ',';
-                                                   appendCsvField(out, team);
-                                               });
-    const qsizetype rowRoom =
-        rowRoomBesideCells + history.seasonCount() * historyRows::widest(cells);
+    const CellPieces cells(cellPieces(history, ",", "," + noTeamCell.toByteArray(),
+                                      [](QByteArray& out, QByteArrayView team) {
+                                          out += ',';
+                                          appendCsvField(out, team);
+                                      }));
+    const qsizetype rowRoom = rowRoomBesideCells + history.seasonCount() * cells.room();
     QByteArray out;
     out.reserve(2 * historyRows::pieceBytes);
     out += "identity,name";
@@ -190,13 +188,12 @@ void csv(const LeagueHistory& history, const Sink& sink) {
 // {"seasons": [...], "players": [{"identity": N, "name": "...", "teams": [...]}]}: a team, ""
 // for a season he played on no roster, null for one he was not in.
 void json(const LeagueHistory& history, const Sink& sink) {
-    const QList<QByteArray> cells =
+    const CellPieces cells(
         cellPieces(history, ", null", ", \"\"", [](QByteArray& out, QByteArrayView team) {
             out += ", ";
             appendJsonString(out, team);
-        });
-    const qsizetype rowRoom =
-        rowRoomBesideCells + history.seasonCount() * historyRows::widest(cells);
+        }));
+    const qsizetype rowRoom = rowRoomBesideCells + history.seasonCount() * cells.room();
     QByteArray out;
     out.reserve(2 * historyRows::pieceBytes);
     out += "{\n  \"seasons\": [";

@@ -249,13 +249,13 @@ void appendChart(QByteArray& out, const LeagueHistory& history) {
 }
 
 void appendCareers(QByteArray& out, const LeagueHistory& history, const historyRows::Sink& sink) {
-    const QList<QByteArray> cells = historyRows::cellPieces(
-        history, "<td class=o>", "<td class=n>(none)", [](QByteArray& out, QByteArrayView team) {
-            out += "<td>";
-            appendHtml(out, team);
-        });
+    const CellPieces cells(historyRows::cellPieces(history, "<td class=o>", "<td class=n>(none)",
+                                                   [](QByteArray& out, QByteArrayView team) {
+                                                       out += "<td>";
+                                                       appendHtml(out, team);
+                                                   }));
     const qsizetype rowRoom =
-        historyRows::rowRoomBesideCells + history.seasonCount() * historyRows::widest(cells);
+        historyRows::rowRoomBesideCells + history.seasonCount() * cells.room();
     out += "<h2>Careers</h2>\n<p><label>Filter <input id=filter type=search "
            "placeholder=\"Name, identity or team\"></label> <span id=shown></span></p>\n"
            "<table id=careers>\n<thead><tr><th aria-sort=ascending data-type=number>"

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "CellPieces.h"
 #include "LeagueHistory.h"
 #include "PrintedBytes.h"
 
@@ -61,8 +62,7 @@ inline char* writeIdentity(char* at, int identity) {
     return std::to_chars(at, at + 16, identity).ptr;
 }
 
-// What a form prints for each kind of cell, looked up by LeagueHistory::team() + 2: a season the
-// player was not in, one on no roster, then each team. `printTeam` prints a team's name.
+// What a form prints for each kind of cell, in CellPieces' order. `printTeam` prints a team's name.
 template <typename PrintTeam>
 [[nodiscard]] QList<QByteArray> cellPieces(const LeagueHistory& history, QByteArrayView absent,
                                            QByteArrayView noTeam, PrintTeam printTeam) {
@@ -75,31 +75,22 @@ template <typename PrintTeam>
     return pieces;
 }
 
-[[nodiscard]] inline qsizetype widest(const QList<QByteArray>& pieces) {
-    qsizetype widest = 0;
-    for (const QByteArray& piece : pieces)
-        widest = std::max(widest, piece.size());
-    return widest;
-}
-
-// A row's cells in season order, each the piece `piecesOf(season)` holds for it, the first without
-// its first `skipFirst` bytes (a separator that only goes between cells).
+// A row's cells in season order, each from the pieces `piecesOf(season)` gives, the first without
+// its first `skipFirst` bytes (a separator that only goes between cells). `at` has room for the
+// pieces' room() a season.
 template <typename PiecesOf>
 char* writeCells(char* at, const LeagueHistory& history, qsizetype row, PiecesOf piecesOf,
                  qsizetype skipFirst) {
-    for (qsizetype season = 0; season < history.seasonCount(); ++season) {
-        const QByteArray& piece = piecesOf(season)[history.team(row, season) + 2];
-        at = copy(at, QByteArrayView(piece).sliced(season == 0 ? skipFirst : 0));
-    }
+    for (qsizetype season = 0; season < history.seasonCount(); ++season)
+        at = piecesOf(season).write(at, history.team(row, season), season == 0 ? skipFirst : 0);
     return at;
 }
 
 // The same pieces for every season.
 inline char* writeCells(char* at, const LeagueHistory& history, qsizetype row,
-                        const QList<QByteArray>& pieces, qsizetype skipFirst) {
+                        const CellPieces& pieces, qsizetype skipFirst) {
     return writeCells(
-        at, history, row, [&pieces](qsizetype) -> const QList<QByteArray>& { return pieces; },
-        skipFirst);
+        at, history, row, [&pieces](qsizetype) -> const CellPieces& { return pieces; }, skipFirst);
 }
 
 } // namespace zorbin::historyRows

@@ -179,20 +179,25 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
             *cell++ = columns[season * identitySpan + at];
     }
 
-    std::vector<SeasonCounts> counts(seasonCount);
-    for (std::size_t row = 0; row < rows; ++row) {
-        const std::int32_t* teams = history.cells_.data() + row * seasonCount;
-        counts[0].players += teams[0] != absent;
-        for (std::size_t season = 1; season < seasonCount; ++season) {
-            const bool before = teams[season - 1] != absent;
-            const bool now = teams[season] != absent;
-            counts[season].players += now;
-            counts[season].left += before && !now;
-            counts[season].arrived += !before && now;
-            counts[season].moved += before && now && teams[season - 1] != teams[season];
+    // Each season against the one before, column by column: plain counting over two arrays, which
+    // the compiler does several identities at a time.
+    for (std::size_t season = 0; season < seasonCount; ++season) {
+        const std::int32_t* now = columns.data() + season * identitySpan;
+        SeasonCounts counts;
+        for (std::size_t at = 0; at < identitySpan; ++at)
+            counts.players += now[at] != absent;
+        if (season > 0) {
+            const std::int32_t* before = now - identitySpan;
+            for (std::size_t at = 0; at < identitySpan; ++at) {
+                const bool wasIn = before[at] != absent;
+                const bool isIn = now[at] != absent;
+                counts.left += wasIn && !isIn;
+                counts.arrived += !wasIn && isIn;
+                counts.moved += wasIn && isIn && before[at] != now[at];
+            }
         }
+        history.counts_.append(counts);
     }
-    history.counts_ = QList<SeasonCounts>(counts.begin(), counts.end());
     return history;
 }
 
