@@ -236,7 +236,7 @@ int HistoryCommand::run(const QStringList& arguments, const WineEnvironment& win
         print(err,
               missing.message() + QStringLiteral(": that season's players are on no roster\n"));
 
-    // Printed a piece at a time; after a failed write nothing more is tried, and the first
+    // Printed a part at a time; after a failed write nothing more is tried, and the first
     // failure is the one told.
     int writeError = 0;
     historyformat::print(options->format, *history, [out, &writeError](QByteArrayView printed) {

@@ -83,7 +83,7 @@ void text(const LeagueHistory& history, const Sink& sink) {
     }
 
     QByteArray out;
-    out.reserve(2 * historyRows::pieceBytes);
+    out.reserve(2 * historyRows::partBytes);
     appendPadded(out, identityHeading, identityHeading.size(), identityHeading.size() + columnGap);
     appendPadded(out, nameHeading, nameHeading.size(), nameWidth + columnGap);
     for (qsizetype season = 0; season < seasons; ++season) {
@@ -166,7 +166,7 @@ void csv(const LeagueHistory& history, const Sink& sink) {
                                       }));
     const qsizetype rowRoom = rowRoomBesideCells + history.seasonCount() * cells.room();
     QByteArray out;
-    out.reserve(2 * historyRows::pieceBytes);
+    out.reserve(2 * historyRows::partBytes);
     out += "identity,name";
     for (const QString& season : history.seasonNames()) {
         out += ',';
@@ -195,7 +195,7 @@ void json(const LeagueHistory& history, const Sink& sink) {
         }));
     const qsizetype rowRoom = rowRoomBesideCells + history.seasonCount() * cells.room();
     QByteArray out;
-    out.reserve(2 * historyRows::pieceBytes);
+    out.reserve(2 * historyRows::partBytes);
     out += "{\n  \"seasons\": [";
     for (qsizetype season = 0; season < history.seasonCount(); ++season) {
         if (season > 0)

@@ -27,7 +27,7 @@ enum class Format { Text, Csv, Json, Html };
 // space, and every team's name does, so it can't be taken for a team.
 inline constexpr QByteArrayView noTeamCell = "(none)";
 
-// Prints `history` through `sink`, a piece at a time. Text is in the locale's encoding, the others
+// Prints `history` through `sink`, a part at a time. Text is in the locale's encoding, the others
 // in UTF-8.
 void print(Format format, const LeagueHistory& history, const historyRows::Sink& sink);
 

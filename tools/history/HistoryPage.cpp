@@ -284,7 +284,7 @@ void appendCareers(QByteArray& out, const LeagueHistory& history, const historyR
 
 void print(const LeagueHistory& history, const historyRows::Sink& sink) {
     QByteArray out;
-    out.reserve(2 * historyRows::pieceBytes);
+    out.reserve(2 * historyRows::partBytes);
     out += head;
     out += "<meta name=generator content=\"zorbin-history ";
     out += programVersion;

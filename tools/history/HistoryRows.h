@@ -17,20 +17,20 @@
 #include <QList>
 
 // How each form puts a player's row together. A history of ten seasons prints some 130,000 cells,
-// and Qt's general append costs more per small piece than all the rest of a cell: a row goes in
-// with one resize and a copy a piece, from pieces made once a team.
+// and Qt's general append costs more per small addition than all the rest of a cell: a row goes
+// in with one resize, its cells copied from pieces made once a team (CellPieces).
 namespace zorbin::historyRows {
 
-// Where a form's output goes, a piece at a time.
+// Where a form's output goes, a part at a time.
 using Sink = std::function<void(QByteArrayView)>;
 
-// A form gathers its output up to about this size before handing it on: a piece of that size stays
+// A form gathers its output up to about this size before handing it on: a part of that size stays
 // in the processor's cache, which the whole of a long history would not.
-inline constexpr qsizetype pieceBytes = 64 * 1024;
+inline constexpr qsizetype partBytes = 64 * 1024;
 
-// Hands `out` to `sink` once it holds a whole piece, keeping its memory for the next.
+// Hands `out` to `sink` once it holds a whole part, keeping its memory for the next.
 inline void passOn(QByteArray& out, const Sink& sink) {
-    if (out.size() < pieceBytes)
+    if (out.size() < partBytes)
         return;
     sink(out);
     out.resize(0);
