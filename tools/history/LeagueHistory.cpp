@@ -25,10 +25,8 @@ namespace zorbin {
 
 namespace {
 
-// Identities below 10000 take part in no file, and a word holds none above 32767.
-constexpr int firstIdentity = 10000;
-constexpr int lastIdentity = std::numeric_limits<std::int16_t>::max();
-constexpr std::size_t identitySpan = lastIdentity - firstIdentity + 1;
+constexpr int firstIdentity = LeagueHistory::firstIdentity;
+constexpr std::size_t identitySpan = LeagueHistory::identitySpan;
 
 [[nodiscard]] std::size_t slotOf(int identity) {
     return static_cast<std::size_t>(identity - firstIdentity);
@@ -109,8 +107,7 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
     std::vector<std::int32_t> roster(identitySpan);
     // Whether any season holds the identity: a row of the history.
     std::vector<std::uint8_t> held(identitySpan);
-    // A column a season, indexed by identity.
-    std::vector<std::int32_t> columns;
+    std::vector<std::int32_t>& columns = history.columns_;
     columns.reserve(static_cast<std::size_t>(seasons.size()) * identitySpan);
     for (const SeasonFolder& season : seasons) {
         history.seasonNames_.append(season.name);
@@ -164,19 +161,15 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
                   PlayerRecord::lastNameField.width + 1 + PlayerRecord::firstNameField.width);
     const auto seasonCount = static_cast<std::size_t>(seasons.size());
     const auto rows = static_cast<std::size_t>(std::count(held.begin(), held.end(), 1));
-    history.identities_.reserve(rows);
+    history.slots_.reserve(rows);
     history.names_.reserve(rows);
-    history.cells_.resize(rows * seasonCount);
-    std::int32_t* cell = history.cells_.data();
     for (std::size_t at = 0; at < identitySpan; ++at) {
         if (!held[at])
             continue;
-        history.identities_.push_back(firstIdentity + static_cast<int>(at));
+        history.slots_.push_back(at);
         Name& name = history.names_.emplace_back();
         name.size =
             (masterNames.has(at) ? masterNames : seasonNames).displayName(at, name.bytes.data());
-        for (std::size_t season = 0; season < seasonCount; ++season)
-            *cell++ = columns[season * identitySpan + at];
     }
 
     // Each season against the one before, column by column: plain counting over two arrays, which

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -26,6 +27,11 @@ namespace zorbin {
 // that season's team file whose roster holds him.
 class LeagueHistory {
 public:
+    // Identities below 10000 take part in no file, and a word holds none above 32767.
+    static constexpr int firstIdentity = 10000;
+    static constexpr std::size_t identitySpan =
+        std::numeric_limits<std::int16_t>::max() - firstIdentity + 1;
+
     // What a season holds for a player instead of a team number.
     static constexpr std::int32_t absent = -2; // its player file does not hold him
     static constexpr std::int32_t noTeam = -1; // it does, but no roster holds him
@@ -46,15 +52,15 @@ public:
 
     [[nodiscard]] const QStringList& seasonNames() const { return seasonNames_; }
     [[nodiscard]] qsizetype seasonCount() const { return seasonNames_.size(); }
-    [[nodiscard]] qsizetype playerCount() const {
-        return static_cast<qsizetype>(identities_.size());
+    [[nodiscard]] qsizetype playerCount() const { return static_cast<qsizetype>(slots_.size()); }
+    [[nodiscard]] int identity(qsizetype row) const {
+        return firstIdentity + static_cast<int>(slots_[index(row)]);
     }
-    [[nodiscard]] int identity(qsizetype row) const { return identities_[index(row)]; }
     // "Last,First", as the game's bytes.
     [[nodiscard]] QByteArrayView name(qsizetype row) const { return names_[index(row)].view(); }
     // absent, noTeam or the number of the team for teamName().
     [[nodiscard]] std::int32_t team(qsizetype row, qsizetype season) const {
-        return cells_[index(row * seasonCount() + season)];
+        return columns_[index(season) * identitySpan + slots_[index(row)]];
     }
     // Numbers stand for names, the same name for the same number in every season: a team is known
     // by its name alone, so a renamed team is another team.
@@ -70,7 +76,7 @@ private:
     [[nodiscard]] static std::size_t index(qsizetype at) { return static_cast<std::size_t>(at); }
 
     QStringList seasonNames_;
-    std::vector<int> identities_;
+    std::vector<std::size_t> slots_; // a row's identity, less firstIdentity
     // A display name held in place: a row needs no allocation of its own.
     struct Name {
         std::array<char, 31> bytes; // a last name of 16, the comma, a first name of 14
@@ -79,7 +85,9 @@ private:
         [[nodiscard]] QByteArrayView view() const { return {bytes.data(), size}; }
     };
     std::vector<Name> names_;
-    std::vector<std::int32_t> cells_; // a row a player, a column a season
+    // A column a season, indexed by identity, as read: the rows look their cells up there, so the
+    // table is never copied over into rows.
+    std::vector<std::int32_t> columns_;
     QList<QByteArray> teamNames_;
     QList<SeasonCounts> counts_;
     QList<FileFailure> missingTeamFiles_;
