@@ -142,11 +142,25 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
 
         columns.resize(columns.size() + identitySpan, absent);
         std::int32_t* column = columns.data() + columns.size() - identitySpan;
+        const std::int32_t* before = history.counts_.isEmpty() ? nullptr : column - identitySpan;
+        // Counted as the records come, against the season before: no pass of its own.
+        SeasonCounts counts;
+        int stayed = 0;
         failure = readRecords(season.playerFile, PlayerRecord::length, [&](auto record) {
             const PlayerRecord player = PlayerRecord::decode(record);
             if (!player.accepted())
                 return;
             const std::size_t at = slotOf(player.identity);
+            // A second record of the same player in one file is the same player.
+            if (column[at] == absent) {
+                ++counts.players;
+                if (before && before[at] == absent) {
+                    ++counts.arrived;
+                } else if (before) {
+                    ++stayed;
+                    counts.moved += before[at] != roster[at];
+                }
+            }
             column[at] = roster[at];
             held[at] = 1;
             // Most players have a master name, and their records are most of the file.
@@ -155,11 +169,13 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
         });
         if (failure)
             return std::move(*failure);
+        if (before)
+            counts.left = history.counts_.constLast().players - stayed;
+        history.counts_.append(counts);
     }
 
     static_assert(sizeof(Name::bytes) ==
                   PlayerRecord::lastNameField.width + 1 + PlayerRecord::firstNameField.width);
-    const auto seasonCount = static_cast<std::size_t>(seasons.size());
     const auto rows = static_cast<std::size_t>(std::count(held.begin(), held.end(), 1));
     history.slots_.reserve(rows);
     history.names_.reserve(rows);
@@ -172,25 +188,6 @@ Result<LeagueHistory> LeagueHistory::read(const QString& masterFile,
             (masterNames.has(at) ? masterNames : seasonNames).displayName(at, name.bytes.data());
     }
 
-    // Each season against the one before, column by column: plain counting over two arrays, which
-    // the compiler does several identities at a time.
-    for (std::size_t season = 0; season < seasonCount; ++season) {
-        const std::int32_t* now = columns.data() + season * identitySpan;
-        SeasonCounts counts;
-        for (std::size_t at = 0; at < identitySpan; ++at)
-            counts.players += now[at] != absent;
-        if (season > 0) {
-            const std::int32_t* before = now - identitySpan;
-            for (std::size_t at = 0; at < identitySpan; ++at) {
-                const bool wasIn = before[at] != absent;
-                const bool isIn = now[at] != absent;
-                counts.left += wasIn && !isIn;
-                counts.arrived += !wasIn && isIn;
-                counts.moved += wasIn && isIn && before[at] != now[at];
-            }
-        }
-        history.counts_.append(counts);
-    }
     return history;
 }
 
