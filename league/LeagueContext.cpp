@@ -9,6 +9,7 @@
 #include "files/Windows1252.h"
 #include "files/WindowsPath.h"
 #include "files/WriteTarget.h"
+#include "league/LeagueFiles.h"
 #include "wine/UserPath.h"
 
 #include <chrono>
@@ -244,6 +245,29 @@ ComparisonOutcome LeagueContext::run(const ComparisonRequest& request, const Run
         say(RunMessage::Kind::MasterUnread, lists.masterUnread->message(),
             QStringLiteral("The names in the lists come from the current season only."));
     return outcome;
+}
+
+Result<NamedFolders> LeagueContext::namedFolders(const QList<NamedPath>& named) {
+    const Result<ResolvedPaths> paths = resolver().resolvePaths(
+        named, [this](const WineDiscovery& found) { return preferredPrefix(found); });
+    if (!paths)
+        return paths.failure();
+    NamedFolders result;
+    for (qsizetype index = 0; index < named.size(); ++index) {
+        const Result<userPath::Resolved>& found = paths->paths[index];
+        if (!found)
+            result.folders.append(found.failure());
+        else if (std::optional<FileFailure> barred =
+                     LeagueResolver::unreadableFolder(named[index].text, *found))
+            result.folders.append(std::move(*barred));
+        else
+            result.folders.append(leagueFiles::folderString(found->path));
+    }
+    if (paths->prefixRead) {
+        if (std::optional<RunMessage> notice = prefixMessage(*paths->prefixRead, true))
+            result.messages.append(std::move(*notice));
+    }
+    return result;
 }
 
 std::optional<FileFailure> LeagueContext::exportList(const QString& fileName,

@@ -22,6 +22,13 @@
 
 namespace zorbin {
 
+// Folders a tool was given, each on this machine or why it can't be read, and what to tell of the
+// Wine prefix they were read through.
+struct NamedFolders {
+    QList<Result<QString>> folders;
+    QList<RunMessage> messages;
+};
+
 struct RunOptions {
     ReportRows rows = ReportRows::Omitted;
     MovedRows moved = MovedRows::Omitted;
@@ -59,6 +66,11 @@ public:
     // names is resolved through one prefix and the seasons are compared.
     [[nodiscard]] ComparisonOutcome run(const ComparisonRequest& request,
                                         const RunOptions& options = {});
+
+    // The folders `named` names (a tool's master, season or league folders), all Windows paths
+    // through one prefix as in a run. The failure, when no one prefix holds them all, says where
+    // each was found.
+    [[nodiscard]] Result<NamedFolders> namedFolders(const QList<NamedPath>& named);
 
     // Writes `lines` to `fileName` as an export does, never onto a game file of the last run or
     // of `shownNow` (the path boxes and folders as they are now), by any name.

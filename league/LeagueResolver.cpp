@@ -259,6 +259,21 @@ Result<ResolvedPaths> LeagueResolver::resolvePaths(const QList<NamedPath>& named
     return resolved;
 }
 
+std::optional<FileFailure> LeagueResolver::unreadableFolder(const QString& text,
+                                                            const userPath::Resolved& found) {
+    std::optional<FileFailure> barred =
+        caseInsensitivePath::lookupFailure(found.path, QStringLiteral("read folder"));
+    if (!barred && !QFileInfo(found.path).isDir())
+        barred = FileFailure{QStringLiteral("read folder"),
+                             caseInsensitivePath::absolute(found.path), qt_error_string(ENOTDIR)};
+    // A Windows path also names the folder it was read as.
+    if (barred && !found.driveRoot.isEmpty()) {
+        barred->readAs = barred->path;
+        barred->path = text;
+    }
+    return barred;
+}
+
 Result<ResolvedLeague> LeagueResolver::resolve(const ComparisonRequest& request, MovedRows moved,
                                                const Preference& preferred) const {
     const QList<NamedPath> named = {
@@ -278,25 +293,13 @@ Result<ResolvedLeague> LeagueResolver::resolve(const ComparisonRequest& request,
             unresolved = found.failure();
             return item.text;
         }
-        const QString path = found->path;
-        const bool windows = !found->driveRoot.isEmpty();
         if (request.kind == NamedKind::Folder) {
-            // A folder the user named must be one he can read; a file of that name is a slip.
-            std::optional<FileFailure> barred =
-                caseInsensitivePath::lookupFailure(path, QStringLiteral("read folder"));
-            if (!barred && !QFileInfo(path).isDir())
-                barred = FileFailure{QStringLiteral("read folder"),
-                                     caseInsensitivePath::absolute(path), qt_error_string(ENOTDIR)};
-            if (barred) {
-                if (windows) {
-                    barred->readAs = barred->path;
-                    barred->path = item.text;
-                }
+            if (std::optional<FileFailure> barred = unreadableFolder(item.text, *found)) {
                 unresolved = std::move(barred);
-                return path;
+                return found->path;
             }
         }
-        return fileNamedBy(path, item.fileName);
+        return fileNamedBy(found->path, item.fileName);
     };
     resolved.files.priorPlayerFile = column(0, resolved.priorUnresolved);
     resolved.files.currentPlayerFile = column(1, resolved.currentUnresolved);

@@ -101,6 +101,11 @@ public:
     [[nodiscard]] ResolvedRestore restore(const RememberedEntries& entries,
                                           const Preference& preferred = {}) const;
 
+    // Why `found`, the folder a user named as `text`, can't be read: a folder on the way that
+    // can't be entered, or no folder there. Nothing when it can.
+    [[nodiscard]] static std::optional<FileFailure>
+    unreadableFolder(const QString& text, const userPath::Resolved& found);
+
     // The prefix among `discovery`'s whose drives (Z:, the whole file system, aside) hold
     // `folder`; empty when none does.
     [[nodiscard]] static QString prefixHolding(const QString& folder,

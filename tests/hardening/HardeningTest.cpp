@@ -5,6 +5,7 @@
 #include "HardeningTest.h"
 
 #include "HangWatchdog.h"
+#include "HistoryCommand.h"
 #include "league/LeagueContext.h"
 #include "ReportCommand.h"
 
@@ -98,6 +99,23 @@ ReportOutcome HardeningTest::report(const QStringList& extra, std::FILE* out) {
     outcome.out = capturedOut.take();
     outcome.err = capturedErr.take();
     EXPECT_EQ(league.snapshot(), before) << "the report tool changed the league folders";
+    return outcome;
+}
+
+ReportOutcome HardeningTest::history(const QStringList& arguments) {
+    const auto before = league.snapshot();
+    MemoryStream capturedOut;
+    MemoryStream capturedErr;
+    ReportOutcome outcome;
+    {
+        const HangWatchdog watchdog("The history tool", hangLimit);
+        outcome.status =
+            HistoryCommand::run(QStringList{league.masterFolder()} + arguments, WineEnvironment{},
+                                capturedOut.stream(), capturedErr.stream());
+    }
+    outcome.out = capturedOut.take();
+    outcome.err = capturedErr.take();
+    EXPECT_EQ(league.snapshot(), before) << "the history tool changed the league folders";
     return outcome;
 }
 

@@ -22,16 +22,16 @@ inline void PrintTo(const QString& text, std::ostream* stream) {
 
 namespace zorbin::test {
 
-// What the report tool printed and how it ended.
+// What the report tool or the history tool printed and how it ended.
 struct ReportOutcome {
     int status = -1;
     QByteArray out;
     QByteArray err;
 };
 
-// A small league and a scratch folder beside it, and the two public ways in: the comparison run
-// (as "Process" drives it) and the report tool. Both check that the league folders hold the same
-// files with the same bytes afterwards, and neither may hang.
+// A small league and a scratch folder beside it, and the public ways in: the comparison run (as
+// "Process" drives it), the report tool and the history tool. Each checks that the league folders
+// hold the same files with the same bytes afterwards, and none may hang.
 class HardeningTest : public ::testing::Test {
 protected:
     HardeningTest();
@@ -43,6 +43,8 @@ protected:
     ComparisonOutcome process() { return process(input()); }
     // Runs the report tool on the league's three folders, with `extra` arguments after them.
     ReportOutcome report(const QStringList& extra = {}, std::FILE* out = nullptr);
+    // Runs the history tool with `arguments`, the league's master folder first.
+    ReportOutcome history(const QStringList& arguments);
 
     // The lists of the untouched league.
     static const QList<QByteArray> leftLines;

@@ -6,6 +6,7 @@
 
 #include "settings/RememberedFolders.h"
 #include "support/CommandOutput.h"
+#include "support/CsvRecords.h"
 #include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
 #include "support/OrdinaryUser.h"
@@ -43,6 +44,7 @@ test::CommandOutput report(const QStringList& arguments, const WineEnvironment& 
 }
 
 using test::contentOf;
+using test::csvRecords;
 
 struct ReportedRow {
     QString list;
@@ -57,54 +59,6 @@ std::ostream& operator<<(std::ostream& stream, const ReportedRow& row) {
     return stream << row.list.toStdString() << ' ' << row.identity << " [" << row.name.toStdString()
                   << "] [" << row.team.toStdString() << "] [" << row.currentTeam.toStdString()
                   << ']';
-}
-
-// RFC 4180 read strictly: every record ends in CR LF, a quoted field ends at its closing quote,
-// and a quote, CR or LF is only data inside quotes. Nothing on any departure from it.
-std::optional<QList<QStringList>> csvRecords(const QString& text) {
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    qsizetype at = 0;
-    bool fieldStart = true;
-    while (at < text.size()) {
-        const QChar character = text[at];
-        if (fieldStart && character == u'"') {
-            for (++at;; ++at) {
-                if (at >= text.size())
-                    return std::nullopt;
-                if (text[at] == u'"' && !text.mid(at, 2).startsWith(u"\"\""))
-                    break;
-                if (text[at] == u'"')
-                    ++at;
-                field += text[at];
-            }
-            ++at;
-            if (at < text.size() && text[at] != u',' && text[at] != u'\r')
-                return std::nullopt;
-            fieldStart = false;
-        } else if (character == u',') {
-            record.append(std::exchange(field, {}));
-            ++at;
-            fieldStart = true;
-        } else if (character == u'\r') {
-            if (text.mid(at, 2) != u"\r\n")
-                return std::nullopt;
-            record.append(std::exchange(field, {}));
-            records.append(std::exchange(record, {}));
-            at += 2;
-            fieldStart = true;
-        } else if (character == u'\n' || character == u'"') {
-            return std::nullopt;
-        } else {
-            field += character;
-            ++at;
-            fieldStart = false;
-        }
-    }
-    if (!fieldStart || !record.isEmpty())
-        return std::nullopt;
-    return records;
 }
 
 // Without --moved, four columns; with it, five.

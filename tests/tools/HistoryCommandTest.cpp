@@ -1,0 +1,282 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "HistoryCommand.h"
+
+#include "LeagueFileWriter.h"
+#include "support/CommandOutput.h"
+#include "support/CsvRecords.h"
+#include "support/FakeHome.h"
+#include "support/LeagueFolder.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace zorbin {
+namespace {
+
+using league::LeagueFileWriter;
+using league::PlayerEntry;
+using league::TeamEntry;
+using test::player;
+using test::team;
+
+test::CommandOutput history(const QStringList& arguments, const WineEnvironment& wine = {}) {
+    return test::captureCommand([&arguments, &wine](std::FILE* out, std::FILE* err) {
+        return HistoryCommand::run(arguments, wine, out, err);
+    });
+}
+
+struct Season {
+    QString folder;
+    std::vector<PlayerEntry> players = {};
+    std::vector<TeamEntry> teams = {};
+    bool teamFile = true;
+    bool upperCaseFiles = false; // QELPLYR.DAT and QELTEAM.DAT
+};
+
+// A player as the history must give him: a letter a season for his team, '.' for a season on no
+// roster ("" in JSON) and '-' for a season he was not in (null).
+struct Career {
+    int identity;
+    QString name;
+    QString teams;
+};
+
+struct LeagueCase {
+    const char* what;
+    std::vector<Season> seasons = {};
+    std::vector<PlayerEntry> master = {};
+    QString masterFile = {};
+    QStringList named = {}; // the season folders given, in order; none: --league
+    QStringList expectedSeasons = {};
+    QMap<QChar, QString> teamOf = {};
+    QList<Career> careers = {};
+    QList<QStringList> counts = {}; // per season: players, left, arrived, moved
+    QString err = {};               // %1: the league's folder
+};
+
+std::vector<LeagueCase> leagues() {
+    // Four seasons named in order: a player who leaves and returns, one on no roster for a season,
+    // one on two rosters, identity 10000 (a player, but no master entry), a stale record.
+    LeagueCase four{"four named seasons, upper-case file names"};
+    four.seasons = {
+        {"2009",
+         {player(10001, "Dub\xE9", "Zo\xE9"), player(10002, "Ortega", "Luis"),
+          player(10003, "K\xF6hler", "Etienne"), player(10004, "Early", "Name")},
+         {team("\xD6rebro", "Owls", {10001}), team("Lake City", "Comets", {10002, 10003, 10004})}},
+        {"2010",
+         {player(10000, "Old", "Name"), player(10001, "Dub\xE9", "Zo\xE9"),
+          player(10003, "K\xF6hler", "Etienne"), player(10004, "Early", "Name"),
+          player(10005, "Stale", "Record", 1)},
+         {team("\xD6rebro", "Owls", {10001, 10000, 10005}), team("Lake City", "Comets", {10004})},
+         true,
+         true},
+        {"2011",
+         {player(10000, "New", "Name"), player(10001, "Dub\xE9", "Zo\xE9"),
+          player(10003, "K\xF6hler", "Etienne"), player(10004, "Early", "Name")},
+         {team("Lake City", "Comets", {10003, 10004}),
+          team("\xD6rebro", "Owls", {10001, 10000, 10004})}},
+        {"2012",
+         {player(10001, "Dub\xE9", "Zo\xE9"), player(10002, "Ortega", "Luis"),
+          player(10003, "K\xF6hler", "Etienne"), player(10004, "Kept", "Last")},
+         {team("\xD6rebro", "Owls", {10001, 10002}), team("Lake City", "Comets", {10003, 10004})}}};
+    four.master = {player(10000, "Master", "Ignored"), player(10001, "Dub\xE9", "Zo\xE9"),
+                   player(10002, "Ortega", "Luis"), player(10003, "K\xF6hler", "\xC9tienne")};
+    four.masterFile = "MASTPLYR.DAT";
+    four.named = four.expectedSeasons = {"2009", "2010", "2011", "2012"};
+    four.teamOf = {{'O', "Örebro Owls"}, {'C', "Lake City Comets"}};
+    four.careers = {{10000, "New,Name", "-OO-"},
+                    {10001, "Dubé,Zoé", "OOOO"},
+                    {10002, "Ortega,Luis", "C--O"},
+                    {10003, "Köhler,Étienne", "C.CC"},
+                    {10004, "Kept,Last", "CCOC"}};
+    four.counts = {
+        {"4", "-", "-", "-"}, {"4", "1", "1", "1"}, {"4", "0", "0", "2"}, {"4", "1", "1", "1"}};
+
+    // Twelve seasons found under --league: a team renamed half-way, a season without a team file,
+    // a name taken from the latest season that holds the player.
+    LeagueCase twelve{"twelve seasons under --league, a renamed team, a missing team file"};
+    for (int number = 12; number >= 1; --number) {
+        Season season{QStringLiteral("Season %1").arg(number)};
+        std::vector<std::int16_t> comets = {10010, 5, 9999};
+        std::vector<std::int16_t> owls;
+        season.players = {player(10010, "Ortega", "Luis"), player(9999, "Below", "Range")};
+        if (number <= 3 || number >= 10) {
+            season.players.push_back(player(10011, "Dub\xE9", "Zo\xE9"));
+            (number <= 3 ? owls : comets).push_back(10011);
+        }
+        if (number <= 11)
+            season.players.push_back(player(10012, number < 9 ? "First" : "Later", "Name"));
+        season.teams = {team("Lake City", number <= 6 ? "Comets" : "Meteors", comets),
+                        team("\xD6rebro", "Owls", owls)};
+        season.teamFile = number != 5;
+        twelve.seasons.push_back(season);
+        twelve.expectedSeasons.prepend(season.folder);
+    }
+    twelve.master = {player(10010, "Ortega", "Luis"), player(10011, "Dub\xE9", "Zo\xE9")};
+    twelve.masterFile = "Mastplyr.dat";
+    twelve.teamOf = {{'O', "Örebro Owls"}, {'C', "Lake City Comets"}, {'M', "Lake City Meteors"}};
+    twelve.careers = {{10010, "Ortega,Luis", "CCCC.CMMMMMM"},
+                      {10011, "Dubé,Zoé", "OOO------MMM"},
+                      {10012, "Later,Name", "...........-"}};
+    twelve.err = "Could not read \"%1/Season 5/qelteam.dat\": No such file or directory: that "
+                 "season's players are on no roster\n";
+
+    // Seven seasons named out of order keep the order given.
+    LeagueCase seven{"seven seasons named out of order"};
+    seven.masterFile = "Mastplyr.dat";
+    for (const char* year : {"2015", "2009", "2013", "2010", "2012", "2011", "2014"}) {
+        seven.seasons.push_back(
+            {year, {player(10020, "Moved", "Often")}, {team("Club", year, {10020})}});
+        seven.named.append(year);
+        seven.teamOf.insert(QChar(year[3]), QStringLiteral("Club %1").arg(year));
+    }
+    seven.expectedSeasons = seven.named;
+    seven.careers = {{10020, "Moved,Often", "5930214"}};
+    return {four, twelve, seven};
+}
+
+// What a CSV cell, a JSON array element and a text cell hold for a season's letter.
+QString teamText(const LeagueCase& league, QChar letter) {
+    return letter == u'-'   ? QString()
+           : letter == u'.' ? QStringLiteral("(none)")
+                            : league.teamOf.value(letter);
+}
+
+void writeLeague(const LeagueCase& league, const QString& root) {
+    for (const Season& season : league.seasons) {
+        const QString folder = root + '/' + season.folder;
+        QDir().mkpath(folder);
+        const bool upper = season.upperCaseFiles;
+        test::LeagueFolder::writeBytes(folder + (upper ? "/QELPLYR.DAT" : "/qelplyr.dat"),
+                                       LeagueFileWriter::playerFile(season.players));
+        if (season.teamFile)
+            test::LeagueFolder::writeBytes(folder + (upper ? "/QELTEAM.DAT" : "/qelteam.dat"),
+                                           LeagueFileWriter::teamFile(season.teams));
+    }
+    QDir().mkpath(root + "/master");
+    test::LeagueFolder::writeBytes(root + "/master/" + league.masterFile,
+                                   LeagueFileWriter::masterFile(league.master));
+}
+
+TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryForm) {
+    for (const LeagueCase& league : leagues()) {
+        SCOPED_TRACE(league.what);
+        const QTemporaryDir root;
+        writeLeague(league, root.path());
+        QStringList arguments = {root.path() + "/master"};
+        if (league.named.isEmpty())
+            arguments += {"--league", root.path()};
+        for (const QString& season : league.named)
+            arguments.append(root.path() + '/' + season);
+        const auto run = [&](const char* format) {
+            const test::CommandOutput output = history(arguments + QStringList{"--format", format});
+            // A missing team file is said, and fails, as in zorbin-report.
+            EXPECT_EQ(output.status,
+                      league.err.isEmpty() ? HistoryCommand::success : HistoryCommand::failure)
+                << format;
+            EXPECT_EQ(QString::fromUtf8(output.err), QString(league.err).replace("%1", root.path()))
+                << format;
+            return QString::fromUtf8(output.out);
+        };
+
+        const QJsonDocument json = QJsonDocument::fromJson(run("json").toUtf8());
+        ASSERT_EQ(json.object().keys(), (QStringList{"players", "seasons"}));
+        EXPECT_EQ(json["seasons"].toVariant().toStringList(), league.expectedSeasons);
+        const QJsonArray players = json["players"].toArray();
+        ASSERT_EQ(players.size(), league.careers.size());
+        const std::optional<QList<QStringList>> csv = test::csvRecords(run("csv"));
+        ASSERT_TRUE(csv && csv->size() == players.size() + 1) << "not RFC 4180, or not a row each";
+        EXPECT_EQ(csv->front(), QStringList({"identity", "name"}) + league.expectedSeasons);
+        const QStringList text = run("text").split('\n');
+        for (qsizetype row = 0; row < players.size(); ++row) {
+            const Career& career = league.careers[row];
+            SCOPED_TRACE(career.identity);
+            const QJsonObject object = players[row].toObject();
+            EXPECT_EQ(object.keys(), (QStringList{"identity", "name", "teams"}));
+            EXPECT_TRUE(object["identity"].isDouble());
+            EXPECT_EQ(object["identity"].toInt(), career.identity);
+            EXPECT_EQ(object["name"].toString(), career.name);
+            const QJsonArray teams = object["teams"].toArray();
+            EXPECT_EQ(csv->at(row + 1).mid(0, 2),
+                      (QStringList{QString::number(career.identity), career.name}));
+            ASSERT_EQ(teams.size(), career.teams.size());
+            ASSERT_EQ(csv->at(row + 1).size(), career.teams.size() + 2);
+            for (qsizetype season = 0; season < teams.size(); ++season) {
+                const QChar letter = career.teams[season];
+                EXPECT_EQ(teams[season].isNull(), letter == u'-') << season;
+                EXPECT_EQ(teams[season].toString(),
+                          letter == u'.' ? QString() : teamText(league, letter));
+                EXPECT_EQ(csv->at(row + 1)[season + 2], teamText(league, letter)) << season;
+                // Each cell of the text table starts under its season's heading.
+                qsizetype column = 0;
+                for (qsizetype heading = 0; heading <= season; ++heading)
+                    column = text[0].indexOf(league.expectedSeasons[heading], column + 1);
+                EXPECT_EQ(text[row + 1].mid(column, teamText(league, letter).size()),
+                          teamText(league, letter));
+            }
+        }
+        for (qsizetype season = 0; season < league.counts.size(); ++season) {
+            const QString line = text[text.size() - 1 - league.counts.size() + season];
+            EXPECT_EQ(line.split(' ', Qt::SkipEmptyParts).mid(1), league.counts[season])
+                << line.toStdString();
+        }
+        const QString page = run("html");
+        EXPECT_EQ(page.sliced(page.indexOf("<table id=careers>")).count("<tr><td>"),
+                  league.careers.size());
+    }
+}
+
+TEST(HistoryCommandTest, ArgumentsAndFoldersThatCantBeUsedEndWithTheirStatusAndWhy) {
+    test::LeagueFolder league;
+    league.writePriorPlayers({player(12345, "Ortega", "Luis")});
+    league.writeCurrentPlayers({player(12345, "Ortega", "Luis")});
+    league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
+    league.writeTeams({});
+    test::LeagueFolder::writeBytes(league.currentFolder() + "/qelteam.dat", {});
+    test::FakeHome home;
+    home.makePrefix(".wine",
+                    test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
+    const QString master = league.masterFolder();
+    const QString prior = league.priorFolder();
+    const QString usage = "zorbin-history: ";
+    struct Row {
+        QStringList arguments;
+        int status;
+        QString err; // how standard error starts; %1: the league's folder
+    };
+    const Row rows[] = {
+        {{}, 2, usage + "a master folder is needed\n"},
+        {{master}, 2, usage + "at least one season folder is needed, or --league\n"},
+        {{master, prior, "--league", league.root()}, 2, usage + "--league finds the seasons"},
+        {{master, "--league", prior, "--league", prior}, 2, usage + "--league names one league"},
+        {{master, prior, "--format", "xml"}, 2, usage + "unknown format \"xml\" for --format"},
+        {{"--version"}, 0, ""},
+        {{"%1/gone", prior}, 1, "Could not read folder \"%1/gone\": No such file or directory\n"},
+        {{master, master}, 1, "Could not read \"%1/master/qelplyr.dat\": No such file"},
+        {{prior, prior}, 1, "Could not read \"%1/prior/Mastplyr.dat\": No such file or directory"},
+        {{master, "--league", master}, 1, "No season in \"%1/master\": no subfolder holds "},
+        {{R"(L:\MASTER)", R"(l:\Prior)", R"(L:\CURRENT\)"}, 0, ""},
+        {{"%1/MASTER", "--league", R"(l:\)"}, 0, ""}};
+    for (const Row& row : rows) {
+        QStringList arguments = row.arguments;
+        arguments.replaceInStrings("%1", league.root());
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const test::CommandOutput output = history(arguments, home.environment());
+        EXPECT_EQ(output.status, row.status);
+        const QString expected = QString(row.err).replace("%1", league.root());
+        EXPECT_EQ(QString::fromUtf8(output.err).left(expected.size()), expected);
+        EXPECT_EQ(output.out.isEmpty(), row.status != 0);
+    }
+}
+
+} // namespace
+} // namespace zorbin

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "wine/WinePrefixes.h"
+
+#include <cstdio>
+#include <QString>
+#include <QStringList>
+
+namespace zorbin {
+
+// The history tool's whole behaviour, apart from main(), so tests can drive it with arguments and
+// read what it prints.
+class HistoryCommand {
+public:
+    static constexpr int success = 0;
+    static constexpr int failure = 1;
+    static constexpr int badUsage = 2;
+    static inline const QString programName = QStringLiteral("zorbin-history");
+
+    [[nodiscard]] static QString usage();
+    // `arguments` excludes the program name; Windows paths are read through the Wine prefixes of
+    // `wine`.
+    [[nodiscard]] static int run(const QStringList& arguments, const WineEnvironment& wine,
+                                 std::FILE* out, std::FILE* err);
+};
+
+} // namespace zorbin

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "files/FileFailure.h"
+#include "files/Result.h"
+#include "SeasonFolders.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace zorbin {
+
+// Every player of a league's seasons with his team in each, as the game's files have it: a row a
+// player who is in at least one season's player file, in identity order, with the name from the
+// master file or else from the latest season that holds him. Names and teams stay the game's
+// bytes. A player's team in a season follows the comparison's rules: the last accepted team of
+// that season's team file whose roster holds him.
+class LeagueHistory {
+public:
+    // Identities below 10000 take part in no file, and a word holds none above 32767.
+    static constexpr int firstIdentity = 10000;
+    static constexpr std::size_t identitySpan =
+        std::numeric_limits<std::int16_t>::max() - firstIdentity + 1;
+
+    // What a season holds for a player instead of a team number.
+    static constexpr std::int32_t absent = -2; // its player file does not hold him
+    static constexpr std::int32_t noTeam = -1; // it does, but no roster holds him
+
+    // A season against the one before it; the first season has none to be counted against.
+    struct SeasonCounts {
+        int players = 0;
+        int left = 0;    // in the season before, not in this one
+        int arrived = 0; // in this season, not in the one before
+        int moved = 0;   // in both, on a team of another name (or on none) in one of them
+    };
+
+    // Reads the master file, then each season's team file and player file, every file once and in
+    // the order given. A season whose team file is missing has no teams, and is listed in
+    // missingTeamFiles(); any other file that can't be read is the failure.
+    [[nodiscard]] static Result<LeagueHistory> read(const QString& masterFile,
+                                                    const QList<SeasonFolder>& seasons);
+
+    [[nodiscard]] const QStringList& seasonNames() const { return seasonNames_; }
+    [[nodiscard]] qsizetype seasonCount() const { return seasonNames_.size(); }
+    [[nodiscard]] qsizetype playerCount() const { return static_cast<qsizetype>(slots_.size()); }
+    [[nodiscard]] int identity(qsizetype row) const {
+        return firstIdentity + static_cast<int>(slots_[index(row)]);
+    }
+    // "Last,First", as the game's bytes.
+    [[nodiscard]] QByteArrayView name(qsizetype row) const { return names_[index(row)].view(); }
+    // absent, noTeam or the number of the team for teamName().
+    [[nodiscard]] std::int32_t team(qsizetype row, qsizetype season) const {
+        return columns_[index(season) * identitySpan + slots_[index(row)]];
+    }
+    // Numbers stand for names, the same name for the same number in every season: a team is known
+    // by its name alone, so a renamed team is another team.
+    [[nodiscard]] const QByteArray& teamName(std::int32_t team) const { return teamNames_[team]; }
+    [[nodiscard]] qsizetype teamCount() const { return teamNames_.size(); }
+    // One a season; the first season's left, arrived and moved are 0.
+    [[nodiscard]] const QList<SeasonCounts>& counts() const { return counts_; }
+    [[nodiscard]] const QList<FileFailure>& missingTeamFiles() const { return missingTeamFiles_; }
+
+private:
+    LeagueHistory() = default;
+
+    [[nodiscard]] static std::size_t index(qsizetype at) { return static_cast<std::size_t>(at); }
+
+    QStringList seasonNames_;
+    std::vector<std::size_t> slots_; // a row's identity, less firstIdentity
+    // A display name held in place: a row needs no allocation of its own.
+    struct Name {
+        std::array<char, 31> bytes; // a last name of 16, the comma, a first name of 14
+        std::uint8_t size;
+
+        [[nodiscard]] QByteArrayView view() const { return {bytes.data(), size}; }
+    };
+    std::vector<Name> names_;
+    // A column a season, indexed by identity, as read: the rows look their cells up there, so the
+    // table is never copied over into rows.
+    std::vector<std::int32_t> columns_;
+    QList<QByteArray> teamNames_;
+    QList<SeasonCounts> counts_;
+    QList<FileFailure> missingTeamFiles_;
+};
+
+} // namespace zorbin

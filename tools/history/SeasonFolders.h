@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Zorbin developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "files/FileFailure.h"
+#include "files/Result.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace zorbin {
+
+// A season of a league and the game files found in it, each a regular file matched without regard
+// to letter case.
+struct SeasonFolder {
+    QString name;       // the folder's own name, which the history calls the season by
+    QString folder;     // its full path
+    QString playerFile; // present and not empty
+    QString teamFile;   // empty when the folder holds none
+};
+
+// Which folders are seasons, for the history tool.
+namespace seasonFolders {
+
+// The season in `folder`, a folder the user named: the failure names its player file when that is
+// not there, is empty, or can't be looked at.
+[[nodiscard]] Result<SeasonFolder> named(const QString& folder);
+
+struct Discovered {
+    QList<SeasonFolder> seasons; // in natural order
+    // Subfolders that may be seasons but could not be looked into: a locked folder, a name this
+    // system's paths can't spell. Said to the user, who would otherwise miss a season unawares.
+    QList<FileFailure> passedOver;
+};
+
+// The seasons among the subfolders of `leagueFolder`: each folder (or link to one) that holds a
+// player file, in natural order. Hidden folders, other entries and links that lead nowhere are no
+// seasons; a folder reached both by its own name and through a link counts once, by its own name.
+// The failure says why `leagueFolder` itself can't be listed.
+[[nodiscard]] Result<Discovered> inLeague(const QString& leagueFolder);
+
+// Natural order: runs of digits compare as numbers ("Season 9" before "Season 10"), the rest
+// without regard to case; names equal that way keep a fixed order.
+[[nodiscard]] bool naturalLess(QStringView left, QStringView right);
+
+} // namespace seasonFolders
+
+} // namespace zorbin
