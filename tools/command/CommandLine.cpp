@@ -4,6 +4,8 @@
 
 #include "CommandLine.h"
 
+#include "ZorbinVersion.h"
+
 namespace zorbin::commandLine {
 
 namespace {
@@ -22,6 +24,23 @@ QString needsValue(const QCommandLineOption& option) {
 void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+std::optional<int> answerFirst(const FirstAnswer& answer, std::FILE* out, std::FILE* err) {
+    if (answer.problem) {
+        print(err,
+              QStringLiteral("%1: %2\n\n").arg(answer.program, *answer.problem) + answer.usage);
+        return 2;
+    }
+    if (answer.help) {
+        print(out, answer.usage);
+        return 0;
+    }
+    if (answer.version) {
+        print(out, QStringLiteral("%1 %2\n").arg(answer.program, QLatin1String(programVersion)));
+        return 0;
+    }
+    return std::nullopt;
 }
 
 QCommandLineOption helpOption() {

@@ -30,6 +30,19 @@ void print(std::FILE* stream, const QString& text);
 // Adds `options` to `parser` and parses `arguments` (without the program's name). Nothing when they
 // parse and every value option given has a value; otherwise the problem, such as
 // "unknown option --bogus".
+// What every tool does before its own work: a usage problem is printed on `err` with the usage
+// text (status 2), --help prints the usage text and --version the program's name and version on
+// `out` (status 0). Nothing when the tool goes on with its work.
+struct FirstAnswer {
+    QString program;
+    QString usage;
+    const QString* problem; // the problem with the arguments; null when they could be read
+    bool help;
+    bool version;
+};
+[[nodiscard]] std::optional<int> answerFirst(const FirstAnswer& answer, std::FILE* out,
+                                             std::FILE* err);
+
 [[nodiscard]] std::optional<QString> parse(QCommandLineParser& parser,
                                            const QList<QCommandLineOption>& options,
                                            const QStringList& arguments);

@@ -12,7 +12,6 @@
 #include "league/LeagueFiles.h"
 #include "LeagueHistory.h"
 #include "SeasonFolders.h"
-#include "ZorbinVersion.h"
 
 #include <cerrno>
 #include <optional>
@@ -139,18 +138,11 @@ int HistoryCommand::run(const QStringList& arguments, const WineEnvironment& win
                         std::FILE* err) {
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
-    if (!options) {
-        print(err, QStringLiteral("%1: %2\n\n").arg(programName, problem) + usage());
-        return badUsage;
-    }
-    if (options->help) {
-        print(out, usage());
-        return success;
-    }
-    if (options->version) {
-        print(out, QStringLiteral("%1 %2\n").arg(programName, QLatin1String(programVersion)));
-        return success;
-    }
+    if (const std::optional<int> status =
+            commandLine::answerFirst({programName, usage(), options ? nullptr : &problem,
+                                      options && options->help, options && options->version},
+                                     out, err))
+        return *status;
     const auto fail = [err](const QString& message) {
         print(err, message + QLatin1Char('\n'));
         return failure;

@@ -9,7 +9,6 @@
 #include "league/LeagueContext.h"
 #include "ReportFormat.h"
 #include "settings/RememberedFolders.h"
-#include "ZorbinVersion.h"
 
 #include <cerrno>
 #include <optional>
@@ -149,18 +148,11 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
                        std::FILE* err) {
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
-    if (!options) {
-        print(err, QStringLiteral("%1: %2\n\n").arg(programName, problem) + usage());
-        return badUsage;
-    }
-    if (options->help) {
-        print(out, usage());
-        return success;
-    }
-    if (options->version) {
-        print(out, QStringLiteral("%1 %2\n").arg(programName, QLatin1String(programVersion)));
-        return success;
-    }
+    if (const std::optional<int> status =
+            commandLine::answerFirst({programName, usage(), options ? nullptr : &problem,
+                                      options && options->help, options && options->version},
+                                     out, err))
+        return *status;
 
     // The folders may be Windows paths (as the original program wrote them under Wine) or differ
     // from the disk in letter case; the league is read as the window reads it, remembering nothing.

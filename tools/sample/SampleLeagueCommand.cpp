@@ -7,7 +7,6 @@
 #include "CommandLine.h"
 #include "SampleLeague.h"
 #include "settings/RememberedFolders.h"
-#include "ZorbinVersion.h"
 
 #include <algorithm>
 #include <optional>
@@ -114,18 +113,11 @@ QString SampleLeagueCommand::usage() {
 int SampleLeagueCommand::run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     QString problem;
     const std::optional<Options> options = parse(arguments, &problem);
-    if (!options) {
-        print(err, QStringLiteral("%1: %2\n\n").arg(programName, problem) + usage());
-        return badUsage;
-    }
-    if (options->help) {
-        print(out, usage());
-        return success;
-    }
-    if (options->version) {
-        print(out, QStringLiteral("%1 %2\n").arg(programName, QLatin1String(programVersion)));
-        return success;
-    }
+    if (const std::optional<int> status =
+            commandLine::answerFirst({programName, usage(), options ? nullptr : &problem,
+                                      options && options->help, options && options->version},
+                                     out, err))
+        return *status;
 
     const QString root = QDir::cleanPath(QDir(options->folder).absolutePath());
     if (const std::optional<QString> refusal = refusalToFill(root)) {
