@@ -138,7 +138,10 @@ RememberedEntries RememberedFolders::readEntries() const {
 
 void RememberedFolders::createMissingFiles() const {
     for (const QString& name : {seasonFileReadName, masterFileReadName}) {
-        if (!exists(pathOf(name)))
+        const QString path = pathOf(name);
+        // An empty file is what creating it would leave: nothing to write at every start.
+        const QFileInfo info(path);
+        if (!exists(path) && !(info.isFile() && info.size() == 0))
             (void)writeFile(name, {}, {});
     }
 }

@@ -7,11 +7,13 @@
 #include "league/FolderListing.h"
 
 #include <algorithm>
+#include <optional>
 #include <QDir>
 #include <QHelpEvent>
 #include <QPointer>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolTip>
 
 namespace zorbin {
@@ -23,20 +25,30 @@ constexpr int stepIndent = 8;
 // Styles such as Fusion draw a standard icon afresh at every call, and each folder change of each
 // column shows two: drawn once for the style in use. Kept to the end, after the application, so
 // that no icon is ever destroyed without it.
-QIcon folderIcon(const QStyle* style, QStyle::StandardPixmap which) {
-    struct Drawn {
-        QPointer<const QStyle> style;
-        QStyle::StandardPixmap which;
-        QIcon icon;
-    };
-    static auto* drawn = new QList<Drawn>;
-    for (const Drawn& icon : std::as_const(*drawn)) {
+struct DrawnIcon {
+    QPointer<const QStyle> style;
+    QStyle::StandardPixmap which;
+    QIcon icon;
+};
+QList<DrawnIcon>& drawnIcons() {
+    static auto* drawn = new QList<DrawnIcon>;
+    return *drawn;
+}
+
+std::optional<QIcon> drawnFolderIcon(const QStyle* style, QStyle::StandardPixmap which) {
+    for (const DrawnIcon& icon : std::as_const(drawnIcons())) {
         if (icon.style == style && icon.which == which)
             return icon.icon;
     }
-    drawn->removeIf([](const Drawn& icon) { return icon.style.isNull(); });
-    drawn->append({style, which, style->standardIcon(which)});
-    return drawn->last().icon;
+    return std::nullopt;
+}
+
+QIcon folderIcon(const QStyle* style, QStyle::StandardPixmap which) {
+    if (std::optional<QIcon> drawn = drawnFolderIcon(style, which))
+        return *drawn;
+    drawnIcons().removeIf([](const DrawnIcon& icon) { return icon.style.isNull(); });
+    drawnIcons().append({style, which, style->standardIcon(which)});
+    return drawnIcons().last().icon;
 }
 
 // Shows the chain by indentation alone: each row moves right by its depth.
@@ -80,25 +92,33 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     setUpdatesEnabled(false);
     clear();
     currentFolder_ = folder;
-    const QIcon openIcon = folderIcon(style(), QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = folderIcon(style(), QStyle::SP_DirClosedIcon);
+    // The first time, drawing the icons means reading the style's image files, which takes longer
+    // than building the rest of the window: the folders are shown at once, and their icons as
+    // soon as the window is up.
+    const std::optional<QIcon> openIcon = drawnFolderIcon(style(), QStyle::SP_DirOpenIcon);
+    const std::optional<QIcon> closedIcon = drawnFolderIcon(style(), QStyle::SP_DirClosedIcon);
+    if ((!openIcon || !closedIcon) && !iconsAwaited_) {
+        iconsAwaited_ = true;
+        QTimer::singleShot(0, this, &FolderList::drawIcons);
+    }
 
     int depth = 0;
     QListWidgetItem* current = nullptr;
     for (const QString& step : FolderListing::ancestorChain(folder)) {
         const QString name = QDir(step).isRoot() ? step : QDir(step).dirName();
-        current = new QListWidgetItem(openIcon, name, this);
+        current = new QListWidgetItem(openIcon.value_or(QIcon()), name, this);
         current->setData(pathRole, step);
         current->setData(depthRole, depth++);
         current->setToolTip(step);
     }
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     // Added in one step: a folder may hold thousands of subfolders.
-    const int firstSubfolder = count();
+    firstSubfolderRow_ = count();
     addItems(subfolders);
-    for (int row = firstSubfolder; row < count(); ++row) {
+    for (int row = firstSubfolderRow_; row < count(); ++row) {
         QListWidgetItem* subfolder = item(row);
-        subfolder->setIcon(closedIcon);
+        if (closedIcon)
+            subfolder->setIcon(*closedIcon);
         subfolder->setData(pathRole, prefix + subfolder->text());
         subfolder->setData(depthRole, depth);
     }
@@ -106,6 +126,14 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     setCurrentItem(current);
     scrollToItem(current, QAbstractItemView::PositionAtTop);
     setUpdatesEnabled(true);
+}
+
+void FolderList::drawIcons() {
+    iconsAwaited_ = false;
+    const QIcon openIcon = folderIcon(style(), QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = folderIcon(style(), QStyle::SP_DirClosedIcon);
+    for (int row = 0; row < count(); ++row)
+        item(row)->setIcon(row < firstSubfolderRow_ ? openIcon : closedIcon);
 }
 
 int FolderList::indentOf(int depth) const {

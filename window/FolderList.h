@@ -42,9 +42,14 @@ protected:
 
 private:
     [[nodiscard]] bool nameIsCut(const QModelIndex& index) const;
+    // Gives every row its folder icon: open for the current folder and those above it, closed for
+    // the subfolders.
+    void drawIcons();
 
     QString currentFolder_;
     int deepest_ = 0; // the depth of the deepest row
+    int firstSubfolderRow_ = 0;
+    bool iconsAwaited_ = false;
 };
 
 } // namespace zorbin
