@@ -93,12 +93,25 @@ status=0
 env "$mark" timeout 60 xvfb-run -a -s "-screen 0 1280x1024x24" \
     dbus-run-session -- "$scratch/display.sh" || status=$?
 
-left=""
-for environ in /proc/[0-9]*/environ; do
-    if grep -qzxF "$mark" "$environ" 2>/dev/null; then
-        pid=${environ#/proc/}
-        left="$left ${pid%/environ}"
-    fi
+# xvfb-run stops its server without waiting for it, so a server may take a moment to go; one that
+# has gone but is not yet reaped (a zombie, which init reaps in its own time) has left nothing.
+left_behind() {
+    left=""
+    for environ in /proc/[0-9]*/environ; do
+        if grep -qzxF "$mark" "$environ" 2>/dev/null; then
+            pid=${environ#/proc/}
+            pid=${pid%/environ}
+            state=$(sed -n 's/^State:[[:space:]]*\([A-Z]\).*/\1/p' "/proc/$pid/status" 2>/dev/null)
+            [ "$state" = Z ] || left="$left $pid"
+        fi
+    done
+}
+tries=0
+left_behind
+while [ -n "$left" ] && [ "$tries" -lt 30 ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+    left_behind
 done
 if [ -n "$left" ]; then
     ps -o pid=,args= -p "$(echo $left | tr ' ' ',')" >&2 || true
