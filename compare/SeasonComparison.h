@@ -48,7 +48,8 @@ enum class ReportRows { Omitted, Included };
 // is known by its name alone, so a renamed team's whole roster counts as moved.
 enum class MovedRows { Omitted, Included };
 
-enum class SeasonFile { PriorTeam, PriorPlayer, CurrentPlayer, MasterPlayer, CurrentTeam };
+// The file that stopped a comparison. The prior team file never does: it only loses its teams.
+enum class SeasonFile { PriorPlayer, CurrentPlayer, MasterPlayer, CurrentTeam };
 
 // What the user is told, word for word, when either season has no player file.
 inline const QString missingPlayerFileMessage =

@@ -26,12 +26,6 @@ bool isReadableWindowsPath(const QString& text) {
     return windowsPath::isWindowsPath(text) && !userPath::unusable(text);
 }
 
-bool holds(const QString& root, const QString& path) {
-    if (root.endsWith(QLatin1Char('/')))
-        return path.startsWith(root);
-    return path == root || path.startsWith(root + QLatin1Char('/'));
-}
-
 // The file a text stands for: itself, or the column's file in the folder it names. A folder that
 // bears the file's own name stands in the file's place and is read as that, failing for what it is.
 QString fileNamedBy(const QString& path, const QString& fileName) {
@@ -70,7 +64,7 @@ QString LeagueResolver::prefixHolding(const QString& folder, const WineDiscovery
     for (const WinePrefix& prefix : discovery.prefixes) {
         for (const WineDrive& drive : prefix.drives) {
             if (!userPath::isWholeFileSystem(drive) && drive.root.size() > bestRoot &&
-                holds(drive.root, canonical)) {
+                userPath::isWithin(canonical, drive.root)) {
                 best = prefix.folder;
                 bestRoot = drive.root.size();
             }

@@ -7,6 +7,7 @@
 #include "league/LeagueContext.h"
 #include "window/DriveListAccessible.h"
 #include "window/FittingText.h"
+#include "wine/UserPath.h"
 
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -15,14 +16,6 @@
 #include <QStylePainter>
 
 namespace zorbin {
-
-namespace {
-bool holds(const QString& root, const QString& path) {
-    if (root.endsWith(QLatin1Char('/')))
-        return path.startsWith(root);
-    return path == root || path.startsWith(root + QLatin1Char('/'));
-}
-} // namespace
 
 DriveList::DriveList(LeagueContext& league, QWidget* parent) : QComboBox(parent), league_(league) {
     DriveListAccessible::install();
@@ -61,7 +54,7 @@ QString DriveList::driveHolding(const QString& folder) const {
         return best;
     for (int index = 0; index < count(); ++index) {
         const QString root = itemData(index).toString();
-        if (root.size() > best.size() && holds(root, canonical))
+        if (root.size() > best.size() && userPath::isWithin(canonical, root))
             best = root;
     }
     return best;

@@ -16,12 +16,6 @@ namespace {
 
 const QString setWinePrefix = QStringLiteral(" (set WINEPREFIX to the prefix that holds it)");
 
-bool holds(const QString& root, const QString& path) {
-    if (root.endsWith(QLatin1Char('/')))
-        return path.startsWith(root);
-    return path == root || path.startsWith(root + QLatin1Char('/'));
-}
-
 } // namespace
 
 FileFailure userPath::failure(const QString& text, const QString& reason) {
@@ -51,6 +45,12 @@ userPath::Resolved userPath::native(const QString& text) {
     return Resolved{caseInsensitivePath::resolveWholePath(text), {}, {}};
 }
 
+bool userPath::isWithin(const QString& path, const QString& root) {
+    if (root.endsWith(QLatin1Char('/')))
+        return path.startsWith(root);
+    return path == root || path.startsWith(root + QLatin1Char('/'));
+}
+
 bool userPath::isWholeFileSystem(const WineDrive& drive) {
     return drive.root == QDir::rootPath();
 }
@@ -76,7 +76,7 @@ std::optional<QString> userPath::toWindows(const QString& native, const WinePref
     const QString path = QDir::cleanPath(native);
     const WineDrive* best = nullptr;
     for (const WineDrive& drive : prefix.drives) {
-        if (holds(drive.root, path) && (!best || drive.root.size() > best->root.size()))
+        if (isWithin(path, drive.root) && (!best || drive.root.size() > best->root.size()))
             best = &drive;
     }
     if (!best)

@@ -41,6 +41,10 @@ struct Resolved {
 // holds it most closely (Z:, the whole file system, last). Nothing when no drive holds it.
 [[nodiscard]] std::optional<QString> toWindows(const QString& native, const WinePrefix& prefix);
 
+// True when `path` is `root` or lies below it; both clean and absolute, `root` possibly ending in
+// "/".
+[[nodiscard]] bool isWithin(const QString& path, const QString& root);
+
 // A drive whose root is the whole file system reads the same through every prefix.
 [[nodiscard]] bool isWholeFileSystem(const WineDrive& drive);
 

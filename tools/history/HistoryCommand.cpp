@@ -15,7 +15,6 @@
 
 #include <cerrno>
 #include <optional>
-#include <QFileInfo>
 
 namespace zorbin {
 

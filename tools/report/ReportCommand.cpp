@@ -8,13 +8,9 @@
 #include "compare/SeasonComparison.h"
 #include "league/LeagueContext.h"
 #include "ReportFormat.h"
-#include "settings/RememberedFolders.h"
 
 #include <cerrno>
 #include <optional>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace zorbin {
 
