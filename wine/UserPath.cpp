@@ -16,11 +16,12 @@ namespace {
 
 const QString setWinePrefix = QStringLiteral(" (set WINEPREFIX to the prefix that holds it)");
 
-} // namespace
-
-FileFailure userPath::failure(const QString& text, const QString& reason) {
+// Why `text` names nothing here.
+FileFailure failure(const QString& text, const QString& reason) {
     return FileFailure{QStringLiteral("use the path"), text, reason};
 }
+
+} // namespace
 
 std::optional<FileFailure> userPath::unusable(const QString& text) {
     // A NUL would cut the path short in every system call made with it.

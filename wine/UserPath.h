@@ -52,9 +52,6 @@ struct Resolved {
 // WINEPREFIX could help.
 [[nodiscard]] FileFailure heldByNone(const QString& text, const WineDiscovery& discovery);
 
-// The failure for `text` that names nothing here, for `action`.
-[[nodiscard]] FileFailure failure(const QString& text, const QString& reason);
-
 } // namespace userPath
 
 } // namespace zorbin
