@@ -4,7 +4,7 @@
 
 #include "window/DesktopDialogs.h"
 #include "window/MainWindow.h"
-#include "wine/WinePrefixes.h"
+#include "wine/WineEnvironment.h"
 #include "ZorbinVersion.h"
 
 #include <cstdio>

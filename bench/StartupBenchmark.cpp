@@ -10,7 +10,7 @@
 #include "SilentDialogs.h"
 #include "window/DesktopDialogs.h"
 #include "window/MainWindow.h"
-#include "wine/WinePrefixes.h"
+#include "wine/WineDiscovery.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

@@ -10,6 +10,7 @@
 #include "files/WindowsPath.h"
 #include "files/WriteTarget.h"
 #include "league/LeagueFiles.h"
+#include "wine/PrefixLabels.h"
 #include "wine/UserPath.h"
 
 #include <chrono>

@@ -11,7 +11,7 @@
 #include "league/RestoredFolders.h"
 #include "settings/RememberedFolders.h"
 #include "wine/MountedVolumes.h"
-#include "wine/WinePrefixes.h"
+#include "wine/WineDiscovery.h"
 
 #include <optional>
 #include <QByteArray>

@@ -11,6 +11,7 @@
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/TeamRecord.h"
+#include "wine/PrefixLabels.h"
 #include "wine/UserPath.h"
 
 #include <algorithm>

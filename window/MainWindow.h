@@ -8,7 +8,7 @@
 #include "league/LeagueContext.h"
 #include "league/RestoredFolders.h"
 #include "window/CaptionGroup.h"
-#include "wine/WinePrefixes.h"
+#include "wine/WineEnvironment.h"
 
 #include <QSize>
 #include <QString>

@@ -4,7 +4,7 @@
 
 #include "wine/MountedVolumes.h"
 
-#include "wine/WinePrefixes.h"
+#include "wine/WinePrefix.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,6 +6,7 @@
 
 #include "files/CaseInsensitivePath.h"
 #include "files/WindowsPath.h"
+#include "wine/PrefixLabels.h"
 
 #include <algorithm>
 #include <QDir>

@@ -6,7 +6,7 @@
 
 #include "files/FileFailure.h"
 #include "files/Result.h"
-#include "wine/WinePrefixes.h"
+#include "wine/WineDiscovery.h"
 
 #include <optional>
 #include <QString>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wine/WinePrefixes.h"
+#include "wine/WineDiscovery.h"
 
 #include "support/FakeHome.h"
 

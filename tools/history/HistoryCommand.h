@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "wine/WinePrefixes.h"
+#include "wine/WineEnvironment.h"
 
 #include <cstdio>
 #include <QString>
