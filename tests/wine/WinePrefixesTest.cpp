@@ -2,9 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "wine/WineDiscovery.h"
-
 #include "support/FakeHome.h"
+#include "wine/WineDiscovery.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
