@@ -146,6 +146,16 @@ int CommandLineTool::fail(const QString& line) const {
     return failure;
 }
 
+int CommandLineTool::tell(const QList<RunMessage>& messages) const {
+    int status = success;
+    for (const RunMessage& message : messages) {
+        say(message.text);
+        if (message.failsAToolRun())
+            status = failure;
+    }
+    return status;
+}
+
 void CommandLineTool::write(QByteArrayView bytes) {
     const auto size = static_cast<std::size_t>(bytes.size());
     errno = 0;

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "league/RunMessage.h"
+
 #include <cstdio>
 #include <functional>
 #include <QByteArrayView>
@@ -65,6 +67,9 @@ public:
     void say(const QString& line) const;
     // Says `line`; the failure status.
     [[nodiscard]] int fail(const QString& line) const;
+    // Says each of a run's messages; the status they leave the run with: failure when one of them
+    // fails a tool's run (RunMessage::failsAToolRun), else success.
+    [[nodiscard]] int tell(const QList<RunMessage>& messages) const;
 
     // Standard output, a part at a time: after a failed write nothing more is tried.
     void write(QByteArrayView bytes);

@@ -59,18 +59,13 @@ int history(CommandLineTool& tool, const WineEnvironment& wine) {
     // Wine prefix, the one that holds all its folders, and said when others hold them too.
     LeagueContext league(wine, std::nullopt);
     const HistoryOutcome outcome = league.history(request);
-    bool failed = false;
-    for (const RunMessage& message : outcome.messages) {
-        tool.say(message.text);
-        failed = failed || message.failsAToolRun();
-    }
+    const int done = tool.tell(outcome.messages);
     if (!outcome.history)
         return CommandLineTool::failure;
     // The seasons that could be read are still worth having; the status says one may be missing.
     historyformat::print(*format, *outcome.history,
                          [&tool](QByteArrayView printed) { tool.write(printed); });
-    return tool.finish(QStringLiteral("the history"),
-                       failed ? CommandLineTool::failure : CommandLineTool::success);
+    return tool.finish(QStringLiteral("the history"), done);
 }
 
 } // namespace

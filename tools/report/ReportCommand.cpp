@@ -7,6 +7,7 @@
 #include "league/LeagueContext.h"
 #include "ReportFormat.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace zorbin {
@@ -61,16 +62,11 @@ int report(CommandLineTool& tool, const WineEnvironment& wine) {
     const MovedRows moved = withMoved ? MovedRows::Included : MovedRows::Omitted;
     const ComparisonOutcome outcome =
         league.run(request, {printing ? ReportRows::Included : ReportRows::Omitted, moved});
-    bool stopped = !outcome.compared;
-    bool failed = false;
-    for (const RunMessage& message : outcome.messages) {
-        tool.say(message.text);
-        stopped = stopped || message.endsAToolRun();
-        failed = failed || message.failsAToolRun();
-    }
-    if (stopped)
+    const int done = tool.tell(outcome.messages);
+    if (!outcome.compared ||
+        std::any_of(outcome.messages.begin(), outcome.messages.end(),
+                    [](const RunMessage& message) { return message.endsAToolRun(); }))
         return CommandLineTool::failure;
-    const int done = failed ? CommandLineTool::failure : CommandLineTool::success;
     const SeasonLists& result = *outcome.lists;
 
     if (printing) {
