@@ -11,12 +11,15 @@
 #include "records/MasterPlayerRecord.h"
 #include "records/PlayerRecord.h"
 #include "records/TeamRecord.h"
+#include "wine/FolderEntries.h"
 #include "wine/PrefixLabels.h"
 #include "wine/UserPath.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace zorbin {
@@ -31,21 +34,101 @@ bool isReadableWindowsPath(const QString& text) {
 // bears the file's own name stands in the file's place and is read as that, failing for what it is.
 QString fileNamedBy(const QString& path, const QString& fileName) {
     const QFileInfo info(path);
-    if (!info.isDir() || info.fileName().compare(fileName, Qt::CaseInsensitive) == 0)
+    if (fileName.isEmpty() || !info.isDir() ||
+        info.fileName().compare(fileName, Qt::CaseInsensitive) == 0)
         return path;
     return leagueFiles::pathIn(path, fileName);
 }
 
+// Larger than any player file the game writes; two copies are not read past it to be compared.
+constexpr qint64 largestCompared = 64LL * 1024 * 1024;
+
+// True when `a` and `b` are one file or hold the same bytes: one copy of the league, whatever
+// route leads to it (a bottle linked to ~/.wine's folder, a `cp -a` backup).
+bool sameFile(const QString& a, const QString& b) {
+    const QString identity = folderEntries::identity(a);
+    if (!identity.isEmpty() && identity == folderEntries::identity(b))
+        return true;
+    QFile left(a);
+    QFile right(b);
+    if (left.size() != right.size() || left.size() > largestCompared ||
+        !left.open(QIODevice::ReadOnly) || !right.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 chunk = 64 * 1024;
+    while (!left.atEnd()) {
+        const QByteArray bytes = left.read(chunk);
+        if (bytes.isEmpty() || bytes != right.read(chunk))
+            return false;
+    }
+    return right.atEnd();
+}
+
+// A native path, or a Windows path through Z: (Wine's whole file system), as a path here; empty for
+// one that needs a prefix's own drive.
+QString pathHere(const QString& text) {
+    if (text.isEmpty() || userPath::unusable(text))
+        return {};
+    if (!windowsPath::isWindowsPath(text))
+        return QDir::cleanPath(QDir::current().absoluteFilePath(text));
+    if (text[0].toUpper() != QLatin1Char('Z'))
+        return {};
+    QString path = text.mid(2);
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(QStringLiteral("/") + path);
+}
+
+// `path` with links resolved, as far as it exists; the rest as it stands.
+QString canonicalAsFarAsItGoes(const QString& path) {
+    QString existing = path;
+    QString rest;
+    for (int step = 0; step < 256; ++step) {
+        const QString canonical = QFileInfo(existing).canonicalFilePath();
+        if (!canonical.isEmpty())
+            return rest.isEmpty() ? canonical
+                                  : QDir::cleanPath(canonical + QLatin1Char('/') + rest);
+        const QString parent = QFileInfo(existing).path();
+        if (parent == existing)
+            break;
+        rest = rest.isEmpty() ? QFileInfo(existing).fileName()
+                              : QFileInfo(existing).fileName() + QLatin1Char('/') + rest;
+        existing = parent;
+    }
+    return path;
+}
+
+// What the user named, each Windows path in the spelling Wine reads it in.
+QList<NamedPath> cleanedTexts(QList<NamedPath> named) {
+    for (NamedPath& item : named)
+        item.text = windowsPath::cleaned(item.text);
+    return named;
+}
+
 } // namespace
+
+// What one prefix holds of one Windows path.
+struct Check {
+    enum class Holding { Held, NotHeld, CantTell };
+    Holding holding = Holding::NotHeld;
+    QString file;     // the file the run would read through this prefix; empty without the drive
+    QString why = {}; // why it can't be told
+};
 
 // One prefix's reading of the Windows paths of a run.
 struct Reading {
     const WinePrefix* prefix = nullptr;
-    QStringList paths; // each Windows path through it; empty where it has no such drive
-    QList<bool> held;  // each path is there
+    QList<Check> checks;
     int heldCount = 0;
     bool everyDrive = true;    // it has every drive the paths name
     QDateTime seasonFilesTime; // when its season player files were written last
+
+    [[nodiscard]] bool held(qsizetype i) const { return checks[i].holding == Check::Holding::Held; }
+    [[nodiscard]] const Check* doubtful() const {
+        for (const Check& check : checks) {
+            if (check.holding == Check::Holding::CantTell)
+                return &check;
+        }
+        return nullptr;
+    }
 };
 
 struct LeagueResolver::Choice {
@@ -74,12 +157,72 @@ QString LeagueResolver::prefixHolding(const QString& folder, const WineDiscovery
     return best;
 }
 
+namespace {
+
+// True when a drive of `prefix` (Z: aside) holds `canonical`.
+bool drivesHold(const WinePrefix& prefix, const QString& canonical) {
+    return std::any_of(prefix.drives.begin(), prefix.drives.end(), [&](const WineDrive& drive) {
+        return !userPath::isWholeFileSystem(drive) && userPath::isWithin(canonical, drive.root);
+    });
+}
+
+} // namespace
+
+QList<const WinePrefix*> LeagueResolver::prefixesHolding(const QString& path,
+                                                         const WineDiscovery& discovery) {
+    const QString canonical = canonicalAsFarAsItGoes(path);
+    QList<const WinePrefix*> holders;
+    for (const WinePrefix& prefix : discovery.prefixes) {
+        if (drivesHold(prefix, canonical))
+            holders.append(&prefix);
+    }
+    return holders;
+}
+
+namespace {
+
+// Whether `prefix` holds `item`: the file the run would read is there, and for a season not empty.
+// A file that can't be looked at, or a drive whose link leads nowhere now, can't be told.
+Check checkThrough(const NamedPath& item, const WinePrefix& prefix) {
+    const Result<userPath::Resolved> through = userPath::fromWindows(item.text, prefix);
+    if (!through) {
+        const std::optional<UnreachableDrive> gone = prefix.unreachableDrive(item.text[0]);
+        if (!gone)
+            return {};
+        return {Check::Holding::CantTell,
+                {},
+                QStringLiteral("its drive %1: leads to \"%2\", which is not there")
+                    .arg(gone->letter)
+                    .arg(gone->target)};
+    }
+    const QString file = fileNamedBy(through->path, item.fileName);
+    if (const std::optional<FileFailure> failure =
+            caseInsensitivePath::lookupFailure(file, QStringLiteral("read"))) {
+        if (failure->missing)
+            return {Check::Holding::NotHeld, file};
+        return {Check::Holding::CantTell, file, failure->message()};
+    }
+    const QFileInfo info(file);
+    const bool held = !item.season || (info.isFile() && info.size() > 0);
+    return {held ? Check::Holding::Held : Check::Holding::NotHeld, file};
+}
+
+// The files a run reads of a held season besides its player file: the team file beside it.
+QStringList filesOf(const Check& check, const NamedPath& item) {
+    QStringList files{check.file};
+    if (item.season)
+        files.append(leagueFiles::pathIn(QFileInfo(check.file).path(), TeamRecord::fileName));
+    return files;
+}
+
+} // namespace
+
 Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& named,
                                                       const Preference& preferred,
                                                       bool everyOneHeld) const {
     QList<const NamedPath*> windows;
     for (const NamedPath& item : named) {
-        if (isReadableWindowsPath(item.text))
+        if (isReadableWindowsPath(item.text) && pathHere(item.text).isEmpty())
             windows.append(&item);
     }
     Choice choice;
@@ -96,77 +239,130 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
     };
 
     // A prefix the user named is the one meant; another may hold an older copy of the league.
+    std::optional<WinePrefix> namedPrefix;
     if (!environment_.winePrefix.isEmpty()) {
-        Result<WinePrefix> named = winePrefixes::fromEnvironment(environment_);
-        if (!named)
-            return named.failure();
-        choice.read = PrefixRead{*named, ownTexts(*named), {}, {}, true};
-        choice.prefix = std::move(named).value();
-        return choice;
+        Result<WinePrefix> fromEnvironment = winePrefixes::fromEnvironment(environment_);
+        if (!fromEnvironment)
+            return fromEnvironment.failure();
+        namedPrefix = std::move(fromEnvironment).value();
     }
 
     const WineDiscovery& discovery = discovery_();
-    QList<Reading> readings;
-    for (const WinePrefix& prefix : discovery.prefixes) {
+    const auto readingOf = [&](const WinePrefix& prefix) {
         Reading reading;
         reading.prefix = &prefix;
         for (const NamedPath* item : windows) {
-            const Result<userPath::Resolved> through =
-                userPath::fromWindows(item->text, *reading.prefix);
-            const bool there = through && QFileInfo::exists(through->path);
-            reading.paths.append(through ? through->path : QString());
-            reading.held.append(there);
-            reading.everyDrive = reading.everyDrive && through.ok();
-            if (!there)
-                continue;
-            ++reading.heldCount;
-            if (item->season) {
-                const QDateTime written =
-                    QFileInfo(fileNamedBy(through->path, item->fileName)).lastModified();
-                if (written.isValid() && written > reading.seasonFilesTime)
+            Check check = checkThrough(*item, prefix);
+            reading.everyDrive = reading.everyDrive && !check.file.isEmpty();
+            if (check.holding == Check::Holding::Held) {
+                ++reading.heldCount;
+                const QDateTime written = QFileInfo(check.file).lastModified();
+                if (item->season && written.isValid() && written > reading.seasonFilesTime)
                     reading.seasonFilesTime = written;
             }
+            reading.checks.append(std::move(check));
         }
-        readings.append(std::move(reading));
-    }
+        return reading;
+    };
+    QList<Reading> readings;
+    for (const WinePrefix& prefix : discovery.prefixes)
+        readings.append(readingOf(prefix));
     const qsizetype wanted = windows.size();
-    const Preferred preference = preferred ? preferred(discovery) : Preferred{};
+
+    // A path of this machine that lies in a prefix ties the run to it: the Windows paths are read
+    // there or not at all.
+    struct Anchor {
+        const NamedPath* item;
+        QList<const WinePrefix*> holders;
+    };
+    QList<Anchor> anchors;
+    for (const NamedPath& item : named) {
+        const QString here = pathHere(item.text);
+        if (here.isEmpty())
+            continue;
+        QList<const WinePrefix*> holders = prefixesHolding(here, discovery);
+        // $WINEPREFIX may be missing from a search that was cut short.
+        if (namedPrefix && drivesHold(*namedPrefix, canonicalAsFarAsItGoes(here)))
+            holders.append(&*namedPrefix);
+        if (!holders.isEmpty())
+            anchors.append({&item, std::move(holders)});
+    }
+    const auto allowed = [&anchors](const WinePrefix& prefix) {
+        return std::all_of(anchors.begin(), anchors.end(), [&prefix](const Anchor& anchor) {
+            return std::any_of(
+                anchor.holders.begin(), anchor.holders.end(),
+                [&prefix](const WinePrefix* p) { return p->folder == prefix.folder; });
+        });
+    };
+    const auto anchorsSaid = [&] {
+        QStringList said;
+        for (const Anchor& anchor : std::as_const(anchors)) {
+            QStringList holders;
+            for (const WinePrefix* prefix : anchor.holders)
+                holders.append(winePrefixes::described(*prefix, environment_.home));
+            said.append(
+                QStringLiteral("%1 lies in %2").arg(anchor.item->text, proseList::joined(holders)));
+        }
+        return said.join(QStringLiteral("; "));
+    };
+
+    const Reading* chosen = nullptr;
+    QString why;
+    Reading namedReading;
+    if (namedPrefix) {
+        if (!allowed(*namedPrefix))
+            return FileFailure{
+                QStringLiteral("read the league"), windows[0]->text,
+                QStringLiteral("WINEPREFIX names %1, but %2, and a league is never "
+                               "read from two prefixes")
+                    .arg(winePrefixes::described(*namedPrefix, environment_.home), anchorsSaid())};
+        namedReading = readingOf(*namedPrefix);
+        chosen = &namedReading;
+    }
+
+    const Preferred preference = preferred && !chosen ? preferred(discovery) : Preferred{};
     const auto isPreferred = [&preference](const Reading& reading) {
         return !preference.folder.isEmpty() && reading.prefix->folder == preference.folder;
     };
-
     // Those that hold every path, else those that hold every required one.
     const auto holdsAll = [&windows](const Reading& reading, bool requiredOnly) {
         for (qsizetype i = 0; i < windows.size(); ++i) {
-            if (!reading.held[i] && (!requiredOnly || windows[i]->required))
+            if (!reading.held(i) && (!requiredOnly || windows[i]->required))
                 return false;
         }
         return true;
     };
-    const bool anyoneHoldsAll = std::any_of(readings.begin(), readings.end(),
-                                            [&](const Reading& r) { return holdsAll(r, false); });
+    const bool anyoneHoldsAll =
+        std::any_of(readings.begin(), readings.end(),
+                    [&](const Reading& r) { return allowed(*r.prefix) && holdsAll(r, false); });
 
-    const Reading* chosen = nullptr;
-    QString why;
-    if (everyOneHeld) {
+    bool byTime = false;
+    if (!chosen && everyOneHeld) {
         for (const Reading& reading : std::as_const(readings)) {
+            if (!allowed(*reading.prefix))
+                continue;
             if (isPreferred(reading) && holdsAll(reading, true)) {
                 chosen = &reading;
                 why = preference.why;
+                byTime = false;
                 break;
             }
             if (!holdsAll(reading, !anyoneHoldsAll))
                 continue;
-            // Discovery's order breaks a tie: ~/.wine and installed games first.
+            // Discovery's order breaks a tie: $WINEPREFIX, the folders in use, ~/.wine, installed
+            // games, then the others by name.
             if (!chosen || reading.seasonFilesTime > chosen->seasonFilesTime) {
                 chosen = &reading;
                 why = QStringLiteral("whose season files were written last");
+                byTime = true;
             }
         }
-    } else {
+    } else if (!chosen) {
         // The restore takes what it can: the prefix its files came from, else the one holding
         // most of the folders, else one where the drives are, so a gone folder rests on its drive.
         for (const Reading& reading : std::as_const(readings)) {
+            if (!allowed(*reading.prefix))
+                continue;
             if (isPreferred(reading)) {
                 chosen = &reading;
                 why = preference.why;
@@ -184,13 +380,60 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
         }
     }
 
+    // What could have been another choice, had it been known.
+    QList<Doubt> doubts;
+    if (everyOneHeld && !namedPrefix && (!chosen || byTime)) {
+        for (const Reading& reading : std::as_const(readings)) {
+            if (&reading == chosen || !allowed(*reading.prefix))
+                continue;
+            const Check* doubtful = reading.doubtful();
+            bool couldHold = doubtful != nullptr;
+            for (qsizetype i = 0; couldHold && i < wanted; ++i)
+                couldHold =
+                    reading.checks[i].holding != Check::Holding::NotHeld || !windows[i]->required;
+            if (couldHold)
+                doubts.append(
+                    {winePrefixes::described(*reading.prefix, environment_.home), doubtful->why});
+        }
+        for (const QString& folder : discovery.notSearched)
+            doubts.append({folder, QStringLiteral("the search for Wine prefixes stopped at its "
+                                                  "limit before it had looked through it")});
+        if (discovery.cutShort && discovery.notSearched.isEmpty())
+            doubts.append({QStringLiteral("the rest of the home folder"),
+                           QStringLiteral("the search for Wine prefixes stopped at its limit")});
+        for (const FileFailure& unreadable : discovery.unreadable)
+            doubts.append(
+                {winePrefixes::shortened(unreadable.path, environment_.home), unreadable.reason});
+    }
+    const auto doubtsSaid = [&doubts] {
+        QStringList said;
+        for (const Doubt& doubt : std::as_const(doubts))
+            said.append(QStringLiteral("%1: %2").arg(doubt.where, doubt.reason));
+        return said.join(QStringLiteral("; "));
+    };
+
     const bool anyRequired = std::any_of(windows.begin(), windows.end(),
                                          [](const NamedPath* item) { return item->required; });
     if (!chosen) {
         // A path that is not required goes unread, saying where it was looked for.
         if (!everyOneHeld || !anyRequired)
             return choice;
-        if (wanted == 1)
+        if (!anchors.isEmpty() &&
+            std::none_of(
+                readings.begin(), readings.end(),
+                [&](const Reading& r) { return allowed(*r.prefix) && holdsAll(r, true); }) &&
+            std::any_of(readings.begin(), readings.end(),
+                        [&](const Reading& r) { return holdsAll(r, true); })) {
+            QStringList texts;
+            for (const NamedPath* item : windows)
+                texts.append(item->text);
+            return FileFailure{QStringLiteral("read the league"),
+                               texts.join(QStringLiteral("\", \"")),
+                               QStringLiteral("%1, which does not hold them, and a league is never "
+                                              "read from two prefixes")
+                                   .arg(anchorsSaid())};
+        }
+        if (wanted == 1 && doubts.isEmpty())
             return userPath::heldByNone(windows[0]->text, discovery);
         // Where each was found, so the user sees which copy is incomplete.
         QStringList texts;
@@ -199,7 +442,7 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
             texts.append(windows[i]->text);
             QStringList holders;
             for (const Reading& reading : std::as_const(readings)) {
-                if (reading.held[i])
+                if (reading.held(i))
                     holders.append(winePrefixes::described(*reading.prefix, environment_.home));
             }
             whereEach.append(QStringLiteral("%1 is in %2")
@@ -213,44 +456,88 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
                                   discovery.prefixes.isEmpty()
                                       ? QStringLiteral("~/.wine and the launchers' folders")
                                       : winePrefixes::whereFound(discovery.prefixes));
-        if (discovery.cutShort)
+        if (wanted == 1)
+            reason = QStringLiteral("no Wine prefix holds %1; looked in %2")
+                         .arg(windows[0]->text, discovery.prefixes.isEmpty()
+                                                    ? QStringLiteral("~/.wine and the launchers' "
+                                                                     "folders")
+                                                    : winePrefixes::whereFound(discovery.prefixes));
+        if (!doubts.isEmpty())
+            reason += QStringLiteral("; could not tell for %1").arg(doubtsSaid());
+        if (discovery.cutShort || !doubts.isEmpty())
             reason += QStringLiteral(" (set WINEPREFIX to the prefix that holds them)");
         return FileFailure{QStringLiteral("read the league"), texts.join(QStringLiteral("\", \"")),
                            reason};
     }
 
-    PrefixRead read{*chosen->prefix, ownTexts(*chosen->prefix), {}, why, false};
+    PrefixRead read{*chosen->prefix,         ownTexts(*chosen->prefix), {}, why,
+                    namedPrefix.has_value(), chosen->seasonFilesTime};
     for (const Reading& reading : std::as_const(readings)) {
-        if (&reading == chosen || reading.paths == chosen->paths)
+        if (reading.prefix->folder == chosen->prefix->folder || chosen->heldCount == 0)
             continue;
         bool holdsTheSame = true;
-        for (qsizetype i = 0; i < wanted; ++i)
-            holdsTheSame = holdsTheSame && (reading.held[i] || !chosen->held[i]);
-        if (holdsTheSame && chosen->heldCount > 0)
-            read.others.append(*reading.prefix);
+        bool sameFiles = true;
+        for (qsizetype i = 0; holdsTheSame && i < wanted; ++i) {
+            if (!chosen->held(i))
+                continue;
+            holdsTheSame = reading.held(i);
+            const QStringList mine = filesOf(chosen->checks[i], *windows[i]);
+            const QStringList theirs = filesOf(reading.checks[i], *windows[i]);
+            for (qsizetype f = 0; holdsTheSame && sameFiles && f < mine.size(); ++f)
+                sameFiles = sameFile(mine[f], theirs[f]) ||
+                            (!QFileInfo::exists(mine[f]) && !QFileInfo::exists(theirs[f]));
+        }
+        if (!holdsTheSame || sameFiles)
+            continue;
+        read.others.append({*reading.prefix, reading.seasonFilesTime});
+        if (byTime && reading.seasonFilesTime == chosen->seasonFilesTime)
+            read.tie = true;
+    }
+    if (read.tie)
+        read.why = QStringLiteral("whose season files were written at the same time as another "
+                                  "copy's, and which comes first in Zorbin's order");
+    read.doubts = std::move(doubts);
+    // A path the prefix lacks (the master folder, which is not required) and others hold.
+    for (qsizetype i = 0; i < wanted; ++i) {
+        if (chosen->held(i))
+            continue;
+        HeldElsewhere elsewhere{windows[i]->text, {}};
+        for (const Reading& reading : std::as_const(readings)) {
+            if (reading.held(i) && reading.prefix->folder != chosen->prefix->folder)
+                elsewhere.holders.append(*reading.prefix);
+        }
+        if (!elsewhere.holders.isEmpty())
+            read.elsewhere.append(std::move(elsewhere));
     }
     choice.prefix = *chosen->prefix;
     choice.read = std::move(read);
     return choice;
 }
 
-Result<ResolvedPaths> LeagueResolver::resolvePaths(const QList<NamedPath>& named,
+Result<userPath::Resolved> LeagueResolver::through(const QString& text,
+                                                   const Choice& choice) const {
+    if (std::optional<FileFailure> refused = userPath::unusable(text))
+        return std::move(*refused);
+    if (!windowsPath::isWindowsPath(text))
+        return userPath::native(text);
+    if (choice.prefix)
+        return userPath::fromWindows(text, *choice.prefix);
+    // Z: is the whole file system in every prefix; it needs none chosen.
+    if (const QString here = pathHere(text); !here.isEmpty())
+        return userPath::Resolved{userPath::native(here).path, QDir::rootPath(), {}};
+    return userPath::heldByNone(text, discovery_());
+}
+
+Result<ResolvedPaths> LeagueResolver::resolvePaths(const QList<NamedPath>& given,
                                                    const Preference& preferred) const {
+    const QList<NamedPath> named = cleanedTexts(given);
     Result<Choice> choice = choose(named, preferred, true);
     if (!choice)
         return choice.failure();
     ResolvedPaths resolved;
     resolved.prefixRead = choice->read;
-    for (const NamedPath& item : named) {
-        if (std::optional<FileFailure> refused = userPath::unusable(item.text))
-            resolved.paths.append(std::move(*refused));
-        else if (!windowsPath::isWindowsPath(item.text))
-            resolved.paths.append(userPath::native(item.text));
-        else if (choice->prefix)
-            resolved.paths.append(userPath::fromWindows(item.text, *choice->prefix));
-        else
-            resolved.paths.append(userPath::heldByNone(item.text, discovery_()));
-    }
+    for (const NamedPath& item : named)
+        resolved.paths.append(through(item.text, *choice));
     return resolved;
 }
 
@@ -310,43 +597,37 @@ Result<ResolvedLeague> LeagueResolver::resolve(const ComparisonRequest& request,
 
 ResolvedRestore LeagueResolver::restore(const RememberedEntries& entries,
                                         const Preference& preferred) const {
-    const QList<NamedPath> named = {
-        {entries.prior.value_or(QString()), PlayerRecord::fileName, true},
-        {entries.current.value_or(QString()), PlayerRecord::fileName, true},
-        {entries.master.value_or(QString()), MasterPlayerRecord::fileName, false}};
+    const QList<NamedPath> named =
+        cleanedTexts({{entries.prior.value_or(QString()), PlayerRecord::fileName, true},
+                      {entries.current.value_or(QString()), PlayerRecord::fileName, true},
+                      {entries.master.value_or(QString()), MasterPlayerRecord::fileName, false}});
     ResolvedRestore restored;
     // A $WINEPREFIX that is no prefix leaves every Windows entry where it was; the window says why.
     const Result<Choice> choice = choose(named, preferred, false);
     if (choice)
         restored.prefixRead = choice->read;
 
-    const auto column =
-        [&choice](const std::optional<QString>& entry) -> std::optional<RestoredColumn> {
-        if (!entry || entry->isEmpty() || userPath::unusable(*entry))
+    const auto column = [&](const NamedPath& entry) -> std::optional<RestoredColumn> {
+        if (entry.text.isEmpty() || !choice)
+            return std::nullopt;
+        const Result<userPath::Resolved> folder = through(entry.text, *choice);
+        // A Windows entry that names a drive the prefix lacks is a drive that is not present.
+        if (!folder)
             return std::nullopt;
         // A folder left behind by another user may be there but closed to this one; like a folder
         // that is gone, it can't be shown.
-        const auto enterable = [](const QString& path) {
-            const QFileInfo info(path);
-            return info.isDir() && info.isExecutable();
-        };
-        if (!windowsPath::isWindowsPath(*entry)) {
-            const QString path = userPath::native(*entry).path;
-            return enterable(path) ? std::optional(RestoredColumn{path, path, {}}) : std::nullopt;
-        }
-        if (!choice || !choice->prefix)
-            return std::nullopt;
-        // A Windows folder that has gone from a drive that is there rests on the drive; an entry
-        // that names a drive the prefix lacks is a drive that is not present.
-        const Result<userPath::Resolved> folder = userPath::fromWindows(*entry, *choice->prefix);
-        if (!folder)
-            return std::nullopt;
-        return RestoredColumn{folder->driveRoot, enterable(folder->path) ? folder->path : QString(),
+        const QFileInfo info(folder->path);
+        const bool enterable = info.isDir() && info.isExecutable();
+        if (folder->driveRoot.isEmpty())
+            return enterable ? std::optional(RestoredColumn{folder->path, folder->path, {}})
+                             : std::nullopt;
+        // A Windows folder that has gone from a drive that is there rests on the drive.
+        return RestoredColumn{folder->driveRoot, enterable ? folder->path : QString(),
                               folder->prefixFolder};
     };
-    restored.folders.prior = column(entries.prior);
-    restored.folders.current = column(entries.current);
-    restored.folders.master = column(entries.master);
+    restored.folders.prior = column(named[0]);
+    restored.folders.current = column(named[1]);
+    restored.folders.master = column(named[2]);
     return restored;
 }
 

@@ -15,20 +15,46 @@
 
 #include <functional>
 #include <optional>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace zorbin {
 
+// A copy of the league in another prefix than the one read, and when its season files were
+// written.
+struct OtherCopy {
+    WinePrefix prefix;
+    QDateTime written;
+};
+
+// What could have changed which copy was read, had it been known: a prefix whose copy could not be
+// checked, or a folder the search for prefixes did not get through.
+struct Doubt {
+    QString where;  // a prefix as a message names it, or a folder
+    QString reason; // why it could not be told
+};
+
+// A path that the prefix read lacks and others hold (the master folder): it is not read from them,
+// since a league is never read from two prefixes, but the user is told where it is.
+struct HeldElsewhere {
+    QString text;
+    QList<WinePrefix> holders;
+};
+
 // The Wine prefix the Windows paths of one run were read through, and the others that hold them
 // too (older copies, or a game installed twice).
 struct PrefixRead {
     WinePrefix prefix;
     QStringList texts;        // the Windows paths that went through a drive of the prefix's own
-    QList<WinePrefix> others; // prefixes that hold the same paths, with other files behind them
+    QList<OtherCopy> others;  // prefixes that hold the same paths, with other files behind them
     QString why;              // how the prefix was chosen, for the notice: "whose ... last"
     bool named = false;       // the user named it in $WINEPREFIX
+    QDateTime written = {};   // when its season files were written last
+    bool tie = false;         // another copy's season files were written at the very same time
+    QList<Doubt> doubts = {}; // what could have made another copy the one to read
+    QList<HeldElsewhere> elsewhere = {};
 };
 
 // A path the user named: a file, or a folder holding the file named `fileName`. The age of a season
@@ -68,8 +94,12 @@ struct ResolvedRestore {
 // Turns what the user named into the files to read. All Windows paths of one run go through one
 // Wine prefix, never two: $WINEPREFIX when it is set (and it must be a prefix); else `preferred`
 // (the prefix the remembered folders came from) when it holds them all; else, of the prefixes that
-// hold them all, the one whose season player files were written last. Native paths are read as
-// they are. Every component is matched without regard to letter case.
+// hold them all, the one whose season player files were written last, the first in discovery's
+// order when they were written at the same time. A prefix holds a path when the file the run would
+// read is there (a season's player file not empty); one whose copy can't be looked at (a folder
+// closed to the user, a drive whose disk is gone) is a doubt, never a prefix without the league.
+// A native path (or a Z: path) inside a prefix's drive ties the Windows paths to that prefix, so
+// that one comparison never reads two copies. Every component is matched without regard to case.
 class LeagueResolver {
 public:
     using DiscoverySource = std::function<const WineDiscovery&()>;
@@ -110,10 +140,16 @@ public:
     // `folder`; empty when none does.
     [[nodiscard]] static QString prefixHolding(const QString& folder,
                                                const WineDiscovery& discovery);
+    // Every prefix among `discovery`'s whose drives (Z: aside) hold `path`, which need not exist.
+    [[nodiscard]] static QList<const WinePrefix*> prefixesHolding(const QString& path,
+                                                                  const WineDiscovery& discovery);
 
 private:
     struct Choice;
 
+    // `text` on this machine, through the prefix chosen when it needs one.
+    [[nodiscard]] Result<userPath::Resolved> through(const QString& text,
+                                                     const Choice& choice) const;
     [[nodiscard]] Result<Choice> choose(const QList<NamedPath>& named, const Preference& preferred,
                                         bool everyOneHeld) const;
 
