@@ -203,11 +203,10 @@ QList<RunMessage> LeagueContext::prefixMessages(const PrefixRead& read, bool for
         for (const OtherCopy& other : read.others)
             others.append(QStringLiteral("%1 holds the same folders with other files, written %2")
                               .arg(described(other.prefix), writtenAt(other.written)));
-        const QString why =
-            read.named ? QStringLiteral("named in WINEPREFIX")
-                       : read.why + (read.tie || !read.written.isValid()
-                                         ? QString()
-                                         : QStringLiteral(" (%1)").arg(writtenAt(read.written)));
+        const QString why = read.named ? QStringLiteral("named in WINEPREFIX")
+                            : read.newest
+                                ? read.why + QStringLiteral(" (%1)").arg(writtenAt(read.written))
+                                : read.why;
         messages.append(
             {RunMessage::Kind::OtherPrefixes,
              QStringLiteral("%1, %2; %3").arg(base, why, others.join(QStringLiteral("; ")))});

@@ -380,6 +380,11 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
         }
     }
 
+    // A path of this machine chose among the prefixes before their ages did.
+    const bool anchored = chosen && byTime && !anchors.isEmpty();
+    if (anchored)
+        why = QStringLiteral("in which %1 lies").arg(anchors[0].item->text);
+
     // What could have been another choice, had it been known.
     QList<Doubt> doubts;
     if (everyOneHeld && !namedPrefix && (!chosen || byTime)) {
@@ -493,6 +498,7 @@ Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& na
         if (byTime && reading.seasonFilesTime == chosen->seasonFilesTime)
             read.tie = true;
     }
+    read.newest = byTime && !anchored && !read.tie;
     if (read.tie)
         read.why = QStringLiteral("whose season files were written at the same time as another "
                                   "copy's, and which comes first in Zorbin's order");

@@ -52,6 +52,7 @@ struct PrefixRead {
     QString why;              // how the prefix was chosen, for the notice: "whose ... last"
     bool named = false;       // the user named it in $WINEPREFIX
     QDateTime written = {};   // when its season files were written last
+    bool newest = false;      // it was chosen for its season files, written last
     bool tie = false;         // another copy's season files were written at the very same time
     QList<Doubt> doubts = {}; // what could have made another copy the one to read
     QList<HeldElsewhere> elsewhere = {};

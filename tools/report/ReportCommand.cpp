@@ -161,12 +161,16 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
     const ComparisonOutcome outcome = league.run(
         request, {printing ? ReportRows::Included : ReportRows::Omitted, options->moved});
     bool failed = false;
+    // Lists that may not be the latest copy's are still printed; the status says the doubt.
+    bool doubted = false;
     for (const RunMessage& message : outcome.messages) {
         print(err, message.text + QLatin1Char('\n'));
         failed = failed || message.endsAToolRun();
+        doubted = doubted || message.failsAToolRun();
     }
     if (failed)
         return failure;
+    const int done = doubted ? failure : success;
     const SeasonLists& result = *outcome.lists;
 
     if (printing) {
@@ -179,7 +183,7 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
                            .arg(qt_error_string(error != 0 ? error : EIO)));
             return failure;
         }
-        return success;
+        return done;
     }
     for (const auto& [file, lines] : {std::pair{options->leftFile, &result.leftPlayers},
                                       std::pair{options->arrivedFile, &result.arrivedPlayers}}) {
@@ -190,7 +194,7 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
             return failure;
         }
     }
-    return success;
+    return done;
 }
 
 } // namespace zorbin
