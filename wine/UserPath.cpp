@@ -54,6 +54,18 @@ std::optional<FileFailure> userPath::unusable(const QString& text) {
     return std::nullopt;
 }
 
+QString userPath::onThisMachine(const QString& text) {
+    if (text.isEmpty() || unusable(text))
+        return {};
+    if (!windowsPath::isWindowsPath(text))
+        return QDir::cleanPath(QDir::current().absoluteFilePath(text));
+    if (text[0].toUpper() != QLatin1Char('Z'))
+        return {};
+    QString path = windowsPath::cleaned(text).mid(2);
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(QStringLiteral("/") + path);
+}
+
 userPath::Resolved userPath::native(const QString& text) {
     return Resolved{caseInsensitivePath::resolveWholePath(text), {}, {}};
 }

@@ -460,8 +460,9 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
             for (const auto& [part, content] :
                  {std::pair{QString("2010"), LeagueFileWriter::playerFile(players(0, 8))},
                   std::pair{QString("2011"), LeagueFileWriter::playerFile(players(3, 12))}}) {
-                if (copy.parts.contains(part + "/"))
+                if (copy.parts.contains(part + "/")) {
                     ASSERT_TRUE(QDir().mkpath(qel + "/Leagues/Pro/" + part));
+                }
                 if (!copy.parts.contains(part))
                     continue;
                 const QString file = qel + "/Leagues/Pro/" + part + "/QELPLYR.DAT";
