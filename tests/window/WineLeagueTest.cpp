@@ -196,8 +196,8 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
         QStringList parts = {"2010", "2011", "master", "teams"}; // "2011/" the folder alone
         int daysOld = 0; // when its season files were written
         QList<FakeHome::Link> drives = FakeHome::driveC;
-        QString locked = {};   // a folder of its league an ordinary user can't enter
-        QString sameAs = {};   // its Games folder is a link to this copy's, or with
+        QString locked = {}; // a folder of its league an ordinary user can't enter; "~/" the home's
+        QString sameAs = {}; // its Games folder is a link to this copy's, or with
         bool byteCopy = false; // a copy of it with the same times, as `cp -a` makes
     };
     struct Home {
@@ -291,6 +291,14 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
          ".wine",
          "could not tell whether another copy of the league is newer: \"qel\" (~/Games/qel): "
          "Could not read",
+         true},
+        {"Lutris's folder closed to the user",
+         {{".wine", false, all, 9}, {"Games/qel", true, all, 1, FakeHome::driveC, "~/Games"}},
+         {},
+         {},
+         "C",
+         ".wine",
+         "is newer: ~/Games: Permission denied",
          true},
         {"a newer copy on a USB disk that is unplugged",
          {{".wine", false, all, 9, FakeHome::driveC + QList<FakeHome::Link>{{"d:", "../drive_c"}}},
@@ -475,7 +483,9 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
                         {team("Lake City", "Comets", {static_cast<std::int16_t>(first + 1)})}));
             if (copy.parts.contains("master"))
                 put(qel + "/Mastplyr.dat", LeagueFileWriter::masterFile(players(0, 4)));
-            if (!copy.locked.isEmpty())
+            if (copy.locked.startsWith("~/"))
+                locked.append(h + copy.locked.mid(1));
+            else if (!copy.locked.isEmpty())
                 locked.append(qel + "/" + copy.locked);
             if (copy.prefix == home.truth)
                 truthFolder = qel;
