@@ -16,7 +16,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <unistd.h>
+#include <dirent.h>
 
 namespace zorbin {
 
@@ -213,11 +213,15 @@ private:
             return false;
         }
         entered_.insert(id);
-        if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) != 0) {
+        // Listing it is the one true test: a closed folder lists nothing, which is not the same
+        // as holding nothing.
+        DIR* entries = ::opendir(QFile::encodeName(folder).constData());
+        if (!entries) {
             unreadable_.append(
                 {QStringLiteral("look for Wine prefixes in"), folder, qt_error_string(errno)});
             return false;
         }
+        ::closedir(entries);
         return true;
     }
 
