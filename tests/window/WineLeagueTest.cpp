@@ -200,6 +200,8 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
         QString drive = "C";
         QString truth = {}; // the prefix whose copy must be read; empty when none may be
         QString said = {};  // what the window says and the report tool writes on stderr
+        // The launchers' records, below the home ("<home>" is its path), as written natively.
+        QList<std::pair<QString, QByteArray>> records = {};
     };
     const QStringList all = {"2010", "2011", "master", "teams"};
     const QString sd = "steam:sdcard/SteamLibrary";
@@ -254,6 +256,51 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
          "\"D:\\Games\\QEL\\Leagues\\Pro\\2010\\\"\r\n\"D:\\Games\\QEL\\Leagues\\Pro\\2011\\\"\r\n",
          "D",
          "ntfs"},
+        {"Lutris with its game folder set to ~/Games/Lutris, half the league in ~/.wine",
+         {{".wine", true, {"2010", "master", "teams"}}, {"Games/Lutris/qel-pro", false}},
+         {},
+         {},
+         "C",
+         "Games/Lutris/qel-pro",
+         {},
+         {{".config/lutris/system.yml", "system:\n  game_path: <home>/Games/Lutris\n"}}},
+        {"a Lutris game whose prefix was set by hand, an older league in ~/.wine",
+         {{".wine", true, all, 30}, {"Wine/QEL Pro", false, all, 1}},
+         {},
+         {},
+         "C",
+         "Wine/QEL Pro",
+         "\"QEL Pro\" (~/Wine/QEL Pro)",
+         {{".local/share/lutris/games/qel-pro-1700000000.yml",
+           "game:\n  exe: ~/Wine/QEL Pro/drive_c/QEL/qel.exe\n  prefix: ~/Wine/QEL Pro\n"}}},
+        {"a Heroic game with Proton whose prefix is outside Heroic's folder",
+         {{".wine", true, {"2011"}}, {"Heroic QEL/pfx", false}},
+         {},
+         {},
+         "C",
+         "Heroic QEL/pfx",
+         {},
+         {{".config/heroic/GamesConfig/Qel.json",
+           R"({"Qel": {"winePrefix": "~/Heroic QEL", "wineVersion": {"type": "proton"}}})"}}},
+        {"Bottles with a custom bottles folder, an older league in ~/.wine",
+         {{".wine", true, all, 10}, {"Bottles/QEL", false, all, 1}},
+         {},
+         {},
+         "C",
+         "Bottles/QEL",
+         "\"QEL\" (~/Bottles/QEL)",
+         {{".local/share/bottles/data.yml", "custom_bottles_path: <home>/Bottles\n"}}},
+        {"umu's prefix", {{"Games/umu/umu-2525", false}}, {}, {}, "C", "Games/umu/umu-2525"},
+        {"Faugus's prefix", {{"Faugus/qel-pro", false}}, {}, {}, "C", "Faugus/qel-pro"},
+        {"a Faugus game whose prefix is elsewhere, an older league in ~/.wine",
+         {{".wine", true, all, 5}, {"Prefixes/QEL", false}},
+         {},
+         {},
+         "C",
+         "Prefixes/QEL",
+         "\"QEL Pro\" (~/Prefixes/QEL)",
+         {{".local/share/faugus-launcher/games.json",
+           R"([{"gameid": "qel", "title": "QEL Pro", "prefix": "$HOME/Prefixes/QEL"}])"}}},
     };
     const auto put = [](const QString& file, const QByteArray& content) {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
@@ -263,6 +310,8 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
     for (const Home& home : homes) {
         SCOPED_TRACE(home.what);
         FakeHome fake;
+        for (const auto& [file, content] : home.records)
+            fake.write(file, QByteArray(content).replace("<home>", QFile::encodeName(fake.path())));
         QStringList libraries;
         QString truthFolder; // where the true copy's Games\QEL folder is on this machine
         for (const Copy& copy : home.copies) {
