@@ -14,6 +14,7 @@
 #include "wine/UserPath.h"
 
 #include <chrono>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,6 +33,12 @@ WineDiscoveryLimits everyPrefixLimits() {
     WineDiscoveryLimits limits;
     limits.time = std::chrono::seconds(1);
     return limits;
+}
+
+// When a copy's season files were written, as a message says it.
+QString writtenAt(const QDateTime& time) {
+    return time.isValid() ? time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          : QStringLiteral("at a time that can't be read");
 }
 
 } // namespace
@@ -110,15 +117,14 @@ RestoredFolders LeagueContext::restoreFolders() {
     // The prefixes of the folders in use are offered first, however far the search gets.
     foldersInUse_ = {workingFolder()};
     for (const std::optional<QString>& entry : {entries.prior, entries.current, entries.master}) {
-        if (entry && !windowsPath::isWindowsPath(*entry))
+        if (entry && !windowsPath::isWindowsPath(windowsPath::cleaned(*entry)))
             foldersInUse_.append(*entry);
     }
     ResolvedRestore restored = resolver().restore(
         entries, [this](const WineDiscovery& discovery) { return preferredPrefix(discovery); });
     if (restored.prefixRead) {
         rememberedPrefix_ = restored.prefixRead->prefix;
-        if (std::optional<RunMessage> notice = prefixMessage(*restored.prefixRead, false))
-            restored.folders.messages.append(std::move(*notice));
+        restored.folders.messages.append(prefixMessages(*restored.prefixRead, false));
     }
     // Said once, here: every Windows path would fail for the same reason.
     if (const std::optional<FileFailure> wrong = winePrefixes::environmentFailure(environment_))
@@ -147,31 +153,69 @@ QStringList LeagueContext::rememberedEntries(const ComparisonRequest& request) c
     return windows;
 }
 
-std::optional<RunMessage> LeagueContext::prefixMessage(const PrefixRead& read, bool forTheRecord) {
+QList<RunMessage> LeagueContext::prefixMessages(const PrefixRead& read, bool forTheRecord) {
+    QList<RunMessage> messages;
+    const auto told = [this](const QString& text) {
+        const bool before = toldOnce_.contains(text);
+        toldOnce_.insert(text);
+        return before;
+    };
+    const auto described = [this](const WinePrefix& prefix) {
+        return winePrefixes::described(prefix, environment_.home);
+    };
+    for (const HeldElsewhere& elsewhere : read.elsewhere) {
+        QStringList holders;
+        for (const WinePrefix& holder : elsewhere.holders)
+            holders.append(described(holder));
+        const QString text =
+            QStringLiteral(
+                "\"%1\" is not in the Wine prefix %2, through which the league was "
+                "read, but %3 %4 it; nothing is read from there, since a league is never "
+                "read from two prefixes")
+                .arg(elsewhere.text, described(read.prefix), proseList::joined(holders),
+                     holders.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"));
+        if (!told(text))
+            messages.append({RunMessage::Kind::HeldElsewhere, text});
+    }
     if (read.texts.isEmpty())
-        return std::nullopt;
+        return messages;
     QStringList quoted;
     for (const QString& text : read.texts)
         quoted.append(QStringLiteral("\"%1\"").arg(text));
-    QString text = QStringLiteral("Read %1 through the Wine prefix %2")
-                       .arg(proseList::joined(quoted),
-                            winePrefixes::described(read.prefix, environment_.home));
+    const QString base = QStringLiteral("Read %1 through the Wine prefix %2")
+                             .arg(proseList::joined(quoted), described(read.prefix));
+    if (!read.doubts.isEmpty()) {
+        QStringList doubts;
+        for (const Doubt& doubt : read.doubts)
+            doubts.append(QStringLiteral("%1: %2").arg(doubt.where, doubt.reason));
+        const QString text = base +
+                             QStringLiteral(", but could not tell whether another copy of "
+                                            "the league is newer: ") +
+                             doubts.join(QStringLiteral("; "));
+        if (!told(text))
+            messages.append({RunMessage::Kind::Doubt, text});
+    }
     if (!read.others.isEmpty()) {
         if (toldOtherPrefixes_)
-            return std::nullopt;
+            return messages;
         toldOtherPrefixes_ = true;
         QStringList others;
-        for (const WinePrefix& other : read.others)
-            others.append(winePrefixes::described(other, environment_.home));
-        text += QStringLiteral(", %1; %2 %3 the same folders with other files")
-                    .arg(read.why, proseList::joined(others),
-                         others.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"));
-        return RunMessage{RunMessage::Kind::OtherPrefixes, text};
+        for (const OtherCopy& other : read.others)
+            others.append(QStringLiteral("%1 holds the same folders with other files, written %2")
+                              .arg(described(other.prefix), writtenAt(other.written)));
+        const QString why = read.named ? QStringLiteral("named in WINEPREFIX")
+                            : read.newest
+                                ? read.why + QStringLiteral(" (%1)").arg(writtenAt(read.written))
+                                : read.why;
+        messages.append(
+            {RunMessage::Kind::OtherPrefixes,
+             QStringLiteral("%1, %2; %3").arg(base, why, others.join(QStringLiteral("; ")))});
+        return messages;
     }
     const std::optional<WinePrefix> wine = winePrefixes::homeWine(environment_);
-    if (!forTheRecord || (wine && wine->folder == read.prefix.folder))
-        return std::nullopt;
-    return RunMessage{RunMessage::Kind::ReadThroughPrefix, text};
+    if (forTheRecord && !(wine && wine->folder == read.prefix.folder))
+        messages.append({RunMessage::Kind::ReadThroughPrefix, base});
+    return messages;
 }
 
 QStringList LeagueContext::gameFilesOf(const SeasonFiles& files) const {
@@ -218,8 +262,7 @@ ComparisonOutcome LeagueContext::run(const ComparisonRequest& request, const Run
         return outcome;
     }
     if (resolved->prefixRead) {
-        if (std::optional<RunMessage> notice = prefixMessage(*resolved->prefixRead, true))
-            outcome.messages.append(std::move(*notice));
+        outcome.messages.append(prefixMessages(*resolved->prefixRead, true));
     }
     for (const auto& [reason, file] :
          {std::pair{&resolved->priorUnresolved, SeasonFile::PriorPlayer},
@@ -265,8 +308,7 @@ Result<NamedFolders> LeagueContext::namedFolders(const QList<NamedPath>& named) 
             result.folders.append(leagueFiles::folderString(found->path));
     }
     if (paths->prefixRead) {
-        if (std::optional<RunMessage> notice = prefixMessage(*paths->prefixRead, true))
-            result.messages.append(std::move(*notice));
+        result.messages.append(prefixMessages(*paths->prefixRead, true));
     }
     return result;
 }

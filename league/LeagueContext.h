@@ -93,8 +93,10 @@ private:
     // The three folders as the remembered files will hold them.
     [[nodiscard]] QStringList rememberedEntries(const ComparisonRequest& request) const;
     [[nodiscard]] QStringList gameFilesOf(const SeasonFiles& files) const;
-    [[nodiscard]] std::optional<RunMessage> prefixMessage(const PrefixRead& read,
-                                                          bool forTheRecord);
+    // What to tell of the prefix a run or the restore read through: other copies, doubts, a
+    // folder found in another prefix, and, `forTheRecord`, the prefix itself when it is not
+    // ~/.wine. Each is told once while the program runs.
+    [[nodiscard]] QList<RunMessage> prefixMessages(const PrefixRead& read, bool forTheRecord);
 
     WineEnvironment environment_;
     std::optional<RememberedFolders> remembered_;
@@ -105,6 +107,7 @@ private:
     // The prefix the remembered Windows entries were read through; empty when there were none.
     std::optional<WinePrefix> rememberedPrefix_;
     bool toldOtherPrefixes_ = false;
+    QSet<QString> toldOnce_;
     QSet<QString> toldNotRemembered_;
     std::optional<ComparisonRequest> lastRequest_;
     QStringList lastRunGameFiles_;

@@ -30,6 +30,14 @@ QString leagueFiles::pathIn(const QString& folder, const QString& fileName) {
     return folder + QLatin1Char('/') + QFileInfo(caseInsensitivePath::resolve(exact)).fileName();
 }
 
+QString leagueFiles::fileNamedBy(const QString& path, const QString& fileName) {
+    const QFileInfo info(path);
+    if (fileName.isEmpty() || !info.isDir() ||
+        info.fileName().compare(fileName, Qt::CaseInsensitive) == 0)
+        return path;
+    return pathIn(path, fileName);
+}
+
 QString leagueFiles::pathBoxText(const QString& folder, const QString& fileName) {
     const QString path = pathIn(folder, fileName);
     return QFileInfo(path).isFile() ? path : QString();

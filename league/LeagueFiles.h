@@ -21,6 +21,11 @@ namespace zorbin::leagueFiles {
 // character, so the root gives "//", as the path boxes show it.
 [[nodiscard]] QString pathIn(const QString& folder, const QString& fileName);
 
+// The file a path the user named stands for: itself, or the file named `fileName` in the folder it
+// names (pathIn()). A folder that bears the file's own name stands in the file's place and is read
+// as that, failing for what it is. Without a `fileName`, the path itself.
+[[nodiscard]] QString fileNamedBy(const QString& path, const QString& fileName);
+
 // What a column's path box shows for `folder`: pathIn() when that is a regular file; empty when
 // the folder holds no such file.
 [[nodiscard]] QString pathBoxText(const QString& folder, const QString& fileName);

@@ -8,6 +8,8 @@
 #include "files/FileFailure.h"
 #include "files/Result.h"
 #include "league/ComparisonRun.h"
+#include "league/PrefixChoice.h"
+#include "league/PrefixRead.h"
 #include "league/RestoredFolders.h"
 #include "settings/RememberedFolders.h"
 #include "wine/UserPath.h"
@@ -15,32 +17,12 @@
 
 #include <functional>
 #include <optional>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace zorbin {
-
-// The Wine prefix the Windows paths of one run were read through, and the others that hold them
-// too (older copies, or a game installed twice).
-struct PrefixRead {
-    WinePrefix prefix;
-    QStringList texts;        // the Windows paths that went through a drive of the prefix's own
-    QList<WinePrefix> others; // prefixes that hold the same paths, with other files behind them
-    QString why;              // how the prefix was chosen, for the notice: "whose ... last"
-    bool named = false;       // the user named it in $WINEPREFIX
-};
-
-// A path the user named: a file, or a folder holding the file named `fileName`. The age of a season
-// folder's player file decides between prefixes that hold the same paths. A path that is not
-// required (the master file, a courtesy) is read through the prefix that holds the others, or not
-// at all, when no prefix holds it too.
-struct NamedPath {
-    QString text;
-    QString fileName = {};
-    bool season = false;
-    bool required = true;
-};
 
 // Named paths on this machine, each, or why it names nothing here.
 struct ResolvedPaths {
@@ -68,17 +50,18 @@ struct ResolvedRestore {
 // Turns what the user named into the files to read. All Windows paths of one run go through one
 // Wine prefix, never two: $WINEPREFIX when it is set (and it must be a prefix); else `preferred`
 // (the prefix the remembered folders came from) when it holds them all; else, of the prefixes that
-// hold them all, the one whose season player files were written last. Native paths are read as
-// they are. Every component is matched without regard to letter case.
+// hold them all, the one whose season player files were written last, the first in discovery's
+// order when they were written at the same time. A prefix holds a path when the file the run would
+// read is there (a season's player file not empty); one whose copy can't be looked at (a folder
+// closed to the user, a drive whose disk is gone) is a doubt, never a prefix without the league.
+// A native path (or a Z: path) inside a prefix's drive ties the Windows paths to that prefix, so
+// that one comparison never reads two copies. Every component is matched without regard to case.
 class LeagueResolver {
 public:
     using DiscoverySource = std::function<const WineDiscovery&()>;
     // The prefix to prefer among those found, and why, as the notice says it ("which holds ...");
     // an empty folder for none.
-    struct Preferred {
-        QString folder;
-        QString why;
-    };
+    using Preferred = PrefixChoice::Preferred;
     using Preference = std::function<Preferred(const WineDiscovery&)>;
 
     // `discovery` is asked for only when a Windows path has to be read and $WINEPREFIX is unset.
@@ -114,6 +97,9 @@ public:
 private:
     struct Choice;
 
+    // `text` on this machine, through the prefix chosen when it needs one.
+    [[nodiscard]] Result<userPath::Resolved> through(const QString& text,
+                                                     const Choice& choice) const;
     [[nodiscard]] Result<Choice> choose(const QList<NamedPath>& named, const Preference& preferred,
                                         bool everyOneHeld) const;
 

@@ -17,6 +17,8 @@ struct RunMessage {
         TeamUnread,       // the lists carry no teams
         WrongWinePrefix,  // $WINEPREFIX names no prefix, so no Windows path can be read
         OtherPrefixes,    // several Wine prefixes hold the league; one was read
+        Doubt,            // a copy that could not be looked at might have been the one to read
+        HeldElsewhere,    // a folder the prefix read lacks is in another, which is not read
         ReadThroughPrefix // which Wine prefix Windows paths were read through, for the record
     };
     Kind kind;
@@ -30,10 +32,12 @@ struct RunMessage {
     }
 
     // Named on a command line, a file that gives nothing is a slip rather than a league without
-    // names or teams: a tool ends with a failure for these.
+    // names or teams: a tool ends with a failure for these, and prints no lists.
     [[nodiscard]] bool endsAToolRun() const {
         return kind == Kind::Stopped || kind == Kind::MasterUnread || kind == Kind::TeamUnread;
     }
+    // A tool prints the lists, but its exit status says they may not be the latest copy's.
+    [[nodiscard]] bool failsAToolRun() const { return endsAToolRun() || kind == Kind::Doubt; }
     // A window tells what changes the lists; a tool's standard error also keeps the record.
     [[nodiscard]] bool forTheWindow() const { return kind != Kind::ReadThroughPrefix; }
 };

@@ -28,19 +28,42 @@ std::optional<FileFailure> userPath::unusable(const QString& text) {
     // A NUL would cut the path short in every system call made with it.
     if (text.contains(QChar(0)))
         return failure(text, QStringLiteral("it holds a NUL character"));
-    if (!windowsPath::isWindowsPath(text))
+    const QString path = windowsPath::cleaned(text);
+    switch (windowsPath::otherForm(path)) {
+    case windowsPath::OtherForm::NetworkShare:
+        return failure(text, QStringLiteral("it is a network path (\\\\server\\share\\...), and "
+                                            "Zorbin reads only folders on this machine"));
+    case windowsPath::OtherForm::DriveRelative:
+        return failure(
+            text, QStringLiteral("it is relative to the current folder of drive %1:, which "
+                                 "Zorbin can't know; write it from the drive's root, as %1:\\%2")
+                      .arg(path[0].toUpper())
+                      .arg(path.mid(2)));
+    case windowsPath::OtherForm::None:
+        break;
+    }
+    if (!windowsPath::isWindowsPath(path))
         return std::nullopt;
-    // Mapped component by component below the drive's root, so nothing may step out of it or
-    // smuggle in a second separator.
-    if (text.indexOf(QLatin1Char('/')) >= 0)
-        return failure(text, QStringLiteral("a Windows path may not hold \"/\""));
-    const QStringList components = text.mid(2).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    // Mapped component by component below the drive's root, so nothing may step out of it.
+    const QStringList components = path.mid(2).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     for (const QString& component : components) {
         if (component == QLatin1String(".") || component == QLatin1String(".."))
             return failure(text,
                            QStringLiteral("a Windows path may not step with \".\" or \"..\""));
     }
     return std::nullopt;
+}
+
+QString userPath::onThisMachine(const QString& text) {
+    if (text.isEmpty() || unusable(text))
+        return {};
+    if (!windowsPath::isWindowsPath(text))
+        return QDir::cleanPath(QDir::current().absoluteFilePath(text));
+    if (text[0].toUpper() != QLatin1Char('Z'))
+        return {};
+    QString path = windowsPath::cleaned(text).mid(2);
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(QStringLiteral("/") + path);
 }
 
 userPath::Resolved userPath::native(const QString& text) {
@@ -57,9 +80,10 @@ bool userPath::isWholeFileSystem(const WineDrive& drive) {
     return drive.root == QDir::rootPath();
 }
 
-Result<userPath::Resolved> userPath::fromWindows(const QString& text, const WinePrefix& prefix) {
-    if (std::optional<FileFailure> refused = unusable(text))
+Result<userPath::Resolved> userPath::fromWindows(const QString& given, const WinePrefix& prefix) {
+    if (std::optional<FileFailure> refused = unusable(given))
         return std::move(*refused);
+    const QString text = windowsPath::cleaned(given);
     const std::optional<WineDrive> drive = prefix.drive(text[0]);
     if (!drive) {
         return failure(text, QStringLiteral("the Wine prefix %1 has no drive %2:")

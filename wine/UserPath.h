@@ -30,6 +30,10 @@ struct Resolved {
 // a "/". Nothing when it may name something.
 [[nodiscard]] std::optional<FileFailure> unusable(const QString& text);
 
+// `text` as a path of this machine when it names one without a prefix's own drive: a native path
+// (made absolute), or a Windows path through Z:, Wine's whole file system; empty otherwise.
+[[nodiscard]] QString onThisMachine(const QString& text);
+
 // A native `text` matched to the disk without regard to case.
 [[nodiscard]] Resolved native(const QString& text);
 

@@ -17,7 +17,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <unistd.h>
+#include <dirent.h>
 
 namespace zorbin {
 
@@ -247,11 +247,15 @@ private:
             return false;
         }
         entered_.insert(id);
-        if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) != 0) {
+        // Listing it is the one true test: a closed folder lists nothing, which is not the same
+        // as holding nothing.
+        DIR* entries = ::opendir(QFile::encodeName(folder).constData());
+        if (!entries) {
             unreadable_.append(
                 {QStringLiteral("look for Wine prefixes in"), folder, qt_error_string(errno)});
             return false;
         }
+        ::closedir(entries);
         return true;
     }
 

@@ -50,6 +50,15 @@ std::optional<WineDrive> WinePrefix::drive(QChar letter) const {
     return std::nullopt;
 }
 
+std::optional<UnreachableDrive> WinePrefix::unreachableDrive(QChar letter) const {
+    const QChar wanted = letter.toUpper();
+    for (const UnreachableDrive& drive : unreachable) {
+        if (drive.letter == wanted)
+            return drive;
+    }
+    return std::nullopt;
+}
+
 bool winePrefixes::isPrefixFolder(const QString& folder) {
     return QFileInfo(folder + QStringLiteral("/drive_c")).isDir() ||
            QFileInfo(folder + QStringLiteral("/dosdevices")).isDir();
@@ -80,12 +89,18 @@ std::optional<WinePrefix> winePrefixes::read(const QString& folder, const QStrin
         const QChar letter = entry[0].toUpper();
         if (letter < QLatin1Char('A') || letter > QLatin1Char('Z'))
             continue;
-        const QString root = driveRoot(dosdevices + QLatin1Char('/') + entry, prefix.folder,
-                                       dosdevicesInfo.isSymLink());
-        if (root.isEmpty() || !QFileInfo(root).isDir())
-            continue;
+        const QString link = dosdevices + QLatin1Char('/') + entry;
         if (prefix.drive(letter))
-            continue; // "c:" and "C:" side by side: the first in sorted order counts
+            continue; // "c:" and "C:" side by side: the first in sorted order that leads somewhere
+        const QString root = driveRoot(link, prefix.folder, dosdevicesInfo.isSymLink());
+        if (root.isEmpty() || !QFileInfo(root).isDir()) {
+            const QFileInfo info(link);
+            if (info.isSymLink() && !prefix.unreachableDrive(letter))
+                prefix.unreachable.append({letter, info.symLinkTarget()});
+            continue;
+        }
+        prefix.unreachable.removeIf(
+            [letter](const UnreachableDrive& drive) { return drive.letter == letter; });
         prefix.drives.append({letter, root, winePrefixes::driveLabel(letter, name)});
     }
     // Without any dosdevices folder Wine still has drive_c as C:.

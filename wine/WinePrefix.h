@@ -18,6 +18,13 @@ struct WineDrive {
     QString label; // as the drive lists show it: "C: (~/.wine)", from the prefix's label
 };
 
+// A drive letter whose link leads nowhere now: an unplugged disk, an unmounted partition. What it
+// holds can't be told, which is not the same as holding nothing.
+struct UnreachableDrive {
+    QChar letter;   // upper case
+    QString target; // where the link points, as it holds it
+};
+
 // Which launcher made a prefix, for telling the user where prefixes were looked for.
 enum class WineLauncher {
     Wine,
@@ -36,6 +43,7 @@ struct WinePrefix {
     // For messages: "~/.wine", "QEL Pro Football 2011", "Steam 22380", "Non-Steam game 3022145790".
     QString name;
     QList<WineDrive> drives; // by letter, z: (the whole file system) included
+    QList<UnreachableDrive> unreachable{};
     WineLauncher launcher = WineLauncher::Wine;
     bool installedGame = false; // a Steam prefix whose game's manifest names it
     // The folder its launcher keeps it in: the Steam library, Heroic's folder of prefixes for its
@@ -51,6 +59,8 @@ struct WinePrefix {
 
     // The drive with `letter` (either case), when the prefix has it.
     [[nodiscard]] std::optional<WineDrive> drive(QChar letter) const;
+    // The drive with `letter` whose link leads nowhere, when there is one.
+    [[nodiscard]] std::optional<UnreachableDrive> unreachableDrive(QChar letter) const;
 };
 
 namespace winePrefixes {

@@ -74,8 +74,19 @@ TEST_F(LeagueResolverTest, WindowsPathsGoThroughTheDefaultPrefixMatchingEveryCom
          R"(failure: no Wine prefix holds C:\games\Gone\2009; looked in ~/.wine)"},
         {R"(C:\Games\..\..\..\etc)", R"(failure: a Windows path may not step with "." or "..")"},
         {R"(C:\Games\.\QEL)", R"(failure: a Windows path may not step with "." or "..")"},
-        {R"(C:\Games/../../etc)", R"(failure: a Windows path may not hold "/")"},
-        {"C:/Games", R"(failure: a Windows path may not hold "/")"},
+        {R"(C:\Games/../../etc)", R"(failure: a Windows path may not step with "." or "..")"},
+        // Spelled as Wine also reads them: "/" for "\", a long-path prefix, pasted spaces.
+        {"C:/Games/QEL/Leagues/pro/2009", league},
+        {R"(C:\Games/QEL\leagues/Pro/2009/)", league},
+        {R"(\\?\C:\Games\QEL\Leagues\Pro\2009)", league},
+        {"  C:\\Games\\QEL\\Leagues\\Pro\\2009\t ", league},
+        // Forms that name no folder on a drive are refused for what they are.
+        {R"(\\server\share\QEL)", R"(failure: it is a network path (\\server\share\...), and )"
+                                  "Zorbin reads only folders on this machine"},
+        {R"(\\localhost\C$\Games)", R"(failure: it is a network path (\\server\share\...), and )"
+                                    "Zorbin reads only folders on this machine"},
+        {R"(c:Games\QEL)", R"(failure: it is relative to the current folder of drive C:, which )"
+                           R"(Zorbin can't know; write it from the drive's root, as C:\Games\QEL)"},
         {QStringLiteral("C:\\Games\\QEL") + QChar(0) + "x", "failure: it holds a NUL character"},
         {R"(Q:\Games)", R"(failure: no Wine prefix holds Q:\Games; looked in ~/.wine, which has )"
                         "no drive Q: (set WINEPREFIX to the prefix that holds it)"},

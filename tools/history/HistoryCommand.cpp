@@ -159,8 +159,11 @@ int HistoryCommand::run(const QStringList& arguments, const WineEnvironment& win
     const Result<NamedFolders> folders = league.namedFolders(named);
     if (!folders)
         return fail(folders.failure().message());
-    for (const RunMessage& message : folders->messages)
+    bool doubted = false;
+    for (const RunMessage& message : folders->messages) {
         print(err, message.text + QLatin1Char('\n'));
+        doubted = doubted || message.failsAToolRun();
+    }
     for (const Result<QString>& folder : folders->folders) {
         if (!folder)
             return fail(folder.failure().message());
@@ -201,7 +204,7 @@ int HistoryCommand::run(const QStringList& arguments, const WineEnvironment& win
     for (const FileFailure& missing : history->missingTeamFiles())
         print(err,
               missing.message() + QStringLiteral(": that season's players are on no roster\n"));
-    const bool incomplete = passedOver || !history->missingTeamFiles().isEmpty();
+    const bool incomplete = passedOver || doubted || !history->missingTeamFiles().isEmpty();
 
     // Printed a part at a time; after a failed write nothing more is tried, and the first
     // failure is the one told.

@@ -133,7 +133,10 @@ QString ReportCommand::usage() {
         "are read through one Wine prefix: $WINEPREFIX (which must be one), else the prefix the\n"
         "working folder is in when it holds them all, else the one of those holding them all\n"
         "whose season files were written last. Standard error names it when it is not ~/.wine,\n"
-        "and the others that hold the same folders. Letter case need not match the disk.\n"
+        "and the others that hold the same folders with other files. When a prefix that could\n"
+        "hold a newer copy can't be checked (a closed folder, an unplugged disk, a search cut\n"
+        "short), the lists are printed, standard error says why, and the exit status is 1.\n"
+        "Letter case need not match the disk.\n"
         "\n"
         "--gone and --new write a list as the window's export does (Windows-1252, CR LF),\n"
         "whatever --format says; --moved goes without them. Nothing in the three folders is\n"
@@ -161,12 +164,16 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
     const ComparisonOutcome outcome = league.run(
         request, {printing ? ReportRows::Included : ReportRows::Omitted, options->moved});
     bool failed = false;
+    // Lists that may not be the latest copy's are still printed; the status says the doubt.
+    bool doubted = false;
     for (const RunMessage& message : outcome.messages) {
         print(err, message.text + QLatin1Char('\n'));
         failed = failed || message.endsAToolRun();
+        doubted = doubted || message.failsAToolRun();
     }
     if (failed)
         return failure;
+    const int done = doubted ? failure : success;
     const SeasonLists& result = *outcome.lists;
 
     if (printing) {
@@ -179,7 +186,7 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
                            .arg(qt_error_string(error != 0 ? error : EIO)));
             return failure;
         }
-        return success;
+        return done;
     }
     for (const auto& [file, lines] : {std::pair{options->leftFile, &result.leftPlayers},
                                       std::pair{options->arrivedFile, &result.arrivedPlayers}}) {
@@ -190,7 +197,7 @@ int ReportCommand::run(const QStringList& arguments, const WineEnvironment& wine
             return failure;
         }
     }
-    return success;
+    return done;
 }
 
 } // namespace zorbin
