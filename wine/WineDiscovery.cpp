@@ -11,13 +11,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <dirent.h>
 
 namespace zorbin {
 
