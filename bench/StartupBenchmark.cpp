@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <QApplication>
 #include <QComboBox>
@@ -41,17 +42,25 @@ namespace {
 using zorbin::bench::SilentDialogs;
 
 // A home folder with `count` prefixes, each with C: and Z:, and an empty working folder. Without
-// Steam libraries the prefixes are spread over the launchers; with them, all are Proton prefixes
-// spread over that many Steam libraries named in libraryfolders.vdf, every other one with its
-// game's manifest, as a Steam user with a second disk has them.
+// Steam libraries the prefixes are spread over the launchers, most where only the launchers' own
+// records lead, and every launcher's records are there; with them, all are Proton prefixes spread
+// over that many Steam libraries named in libraryfolders.vdf, every other one with its game's
+// manifest, as a Steam user with a second disk has them.
 class PreparedHome {
 public:
     PreparedHome(int count, int steamLibraries) {
-        const QString folders[] = {QStringLiteral(".wine"),
-                                   QStringLiteral(".local/share/Steam/steamapps/compatdata/%1/pfx"),
-                                   QStringLiteral("Games/game%1"),
-                                   QStringLiteral(".local/share/bottles/bottles/bottle%1"),
-                                   QStringLiteral(".PlayOnLinux/wineprefix/prefix%1")};
+        const QString folders[] = {
+            QStringLiteral(".wine"),
+            QStringLiteral(".local/share/Steam/steamapps/compatdata/%1/pfx"),
+            QStringLiteral("Games/Lutris/game%1"), // Lutris's game folder, in system.yml
+            QStringLiteral("Wine/lutris%1"),       // a Lutris game's own prefix
+            QStringLiteral("Heroic/heroic%1/pfx"), // a Heroic game's, with Proton
+            QStringLiteral("Bottles/bottle%1"),    // Bottles' custom folder
+            QStringLiteral("Games/umu/umu-%1"),    // umu's
+            QStringLiteral("Prefixes/faugus%1"),   // a Faugus game's
+            QStringLiteral(".PlayOnLinux/wineprefix/prefix%1")};
+        constexpr int launchers = static_cast<int>(std::size(folders)) - 1;
+        QByteArray faugusGames = "[";
         QStringList libraries;
         for (int library = 0; library < steamLibraries; ++library)
             libraries.append(
@@ -72,7 +81,9 @@ public:
                               .arg(appid)
                               .toUtf8());
             } else {
-                prefix = home.filePath(i == 0 ? folders[0] : folders[1 + i % 4].arg(i));
+                const int launcher = i == 0 ? 0 : 1 + i % launchers;
+                prefix = home.filePath(launcher == 0 ? folders[0] : folders[launcher].arg(i));
+                writeRecord(launcher, i, prefix, faugusGames);
             }
             QDir().mkpath(prefix + QStringLiteral("/dosdevices"));
             QDir().mkpath(prefix + QStringLiteral("/drive_c/Games/QEL/Leagues/Pro/2009"));
@@ -81,6 +92,18 @@ public:
             if (::symlink("../drive_c", QFile::encodeName(prefix + "/dosdevices/c:").constData()) ||
                 ::symlink("/", QFile::encodeName(prefix + "/dosdevices/z:").constData()))
                 std::abort();
+        }
+        if (steamLibraries == 0 && count > 0) {
+            write(home.filePath(QStringLiteral(".config/lutris/system.yml")),
+                  "system:\n  game_path: " + QFile::encodeName(home.filePath("Games/Lutris")) +
+                      '\n');
+            write(home.filePath(QStringLiteral(".config/heroic/config.json")),
+                  R"({"defaultSettings": {"winePrefix": "~/Games/Heroic/Prefixes/default",
+                      "defaultWinePrefixDir": "~/Games/Heroic/Prefixes"}, "version": "v0"})");
+            write(home.filePath(QStringLiteral(".local/share/bottles/data.yml")),
+                  "custom_bottles_path: " + QFile::encodeName(home.filePath("Bottles")) + '\n');
+            write(home.filePath(QStringLiteral(".local/share/faugus-launcher/games.json")),
+                  faugusGames.chopped(faugusGames.size() > 1 ? 1 : 0) + ']');
         }
     }
 
@@ -93,6 +116,25 @@ private:
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
             std::abort();
+    }
+
+    // The record a launcher keeps of the prefix `i` at `prefix`, where it keeps one per game.
+    void writeRecord(int launcher, int i, const QString& prefix, QByteArray& faugusGames) const {
+        const QByteArray path = QFile::encodeName(prefix);
+        if (launcher == 3)
+            write(home.filePath(QStringLiteral(".local/share/lutris/games/lutris%1.yml").arg(i)),
+                  "game:\n  exe: " + path + "/drive_c/game.exe\n  prefix: " + path + '\n');
+        else if (launcher == 4)
+            write(home.filePath(QStringLiteral(".config/heroic/GamesConfig/heroic%1.json").arg(i)),
+                  QStringLiteral(R"({"heroic%1": {"winePrefix": "%2"}, "version": "v0"})")
+                      .arg(i)
+                      .arg(QFileInfo(prefix).path())
+                      .toUtf8());
+        else if (launcher == 7)
+            faugusGames += QStringLiteral(R"({"title": "Game %1", "prefix": "%2"},)")
+                               .arg(i)
+                               .arg(prefix)
+                               .toUtf8();
     }
 
     void writeLibraryFolders(const QStringList& libraries) const {

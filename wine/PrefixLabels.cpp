@@ -37,6 +37,10 @@ QString winePrefixes::launcherName(WineLauncher launcher) {
         return QStringLiteral("winetricks");
     case WineLauncher::PlayOnLinux:
         return QStringLiteral("PlayOnLinux");
+    case WineLauncher::Umu:
+        return QStringLiteral("umu");
+    case WineLauncher::Faugus:
+        return QStringLiteral("Faugus");
     }
     return {};
 }
@@ -46,8 +50,11 @@ QString winePrefixes::driveLabel(QChar letter, const QString& label) {
 }
 
 void winePrefixes::labelApart(QList<WinePrefix>& prefixes, const QString& home) {
-    // How much of that each label says, 0 to 3.
-    QList<int> detail(prefixes.size(), 0);
+    // How much of that each label says, 0 to 3; one a record names says its launcher from the
+    // start.
+    QList<int> detail;
+    for (const WinePrefix& prefix : std::as_const(prefixes))
+        detail.append(prefix.recorded ? 1 : 0);
     const auto labelAt = [&](qsizetype i) {
         const WinePrefix& prefix = prefixes[i];
         if (detail[i] == 0)
@@ -96,7 +103,8 @@ QString winePrefixes::whereFound(const QList<WinePrefix>& prefixes) {
     }
     for (const WineLauncher launcher :
          {WineLauncher::Steam, WineLauncher::Lutris, WineLauncher::Heroic, WineLauncher::Bottles,
-          WineLauncher::Winetricks, WineLauncher::PlayOnLinux}) {
+          WineLauncher::Winetricks, WineLauncher::PlayOnLinux, WineLauncher::Umu,
+          WineLauncher::Faugus}) {
         const auto count =
             std::count_if(prefixes.begin(), prefixes.end(),
                           [launcher](const WinePrefix& p) { return p.launcher == launcher; });

@@ -20,9 +20,10 @@ namespace zorbin::winePrefixes {
 [[nodiscard]] QString driveLabel(QChar letter, const QString& label);
 
 // Gives each of `prefixes` a label that no other shows, so that no two drives in a list read
-// alike: the name alone, where it is unique; else with the launcher; where that still collides
-// (one game in two Steam libraries), with the library too, or the prefix's own folder when the
-// library does not tell them apart. The name is left as it is, for messages.
+// alike: the name alone, where it is unique and no launcher's record names the prefix; else with
+// the launcher, "QEL Pro, Lutris"; where that still collides (one game in two Steam libraries),
+// with the library too, or the prefix's own folder when the library does not tell them apart. The
+// name is left as it is, for messages.
 void labelApart(QList<WinePrefix>& prefixes, const QString& home);
 
 // `path` as a user writes it in a label: the home folder as "~".

@@ -5,6 +5,7 @@
 #include "wine/WineDiscovery.h"
 
 #include "wine/FolderEntries.h"
+#include "wine/LauncherRecords.h"
 #include "wine/PrefixLabels.h"
 #include "wine/SteamLibraries.h"
 
@@ -33,6 +34,7 @@ struct Naming {
     WineLauncher launcher = WineLauncher::Wine;
     bool installedGame = false;
     QString library{}; // the folder the launcher keeps it in; none for one named by its path
+    bool recorded = false;
 };
 
 // A launcher folder whose entries each are a prefix, named by the entry.
@@ -50,6 +52,11 @@ QList<LauncherFolder> launcherFolders(const QString& home) {
         {home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/bottles"),
          WineLauncher::Bottles},
         {home + QStringLiteral("/.PlayOnLinux/wineprefix"), WineLauncher::PlayOnLinux},
+        {home + QStringLiteral("/Games/umu"), WineLauncher::Umu},
+        {home + QStringLiteral("/Faugus"), WineLauncher::Faugus},
+        {home + QStringLiteral("/.local/share/bottles/steam"), WineLauncher::Bottles},
+        {home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/steam"),
+         WineLauncher::Bottles},
     };
 }
 
@@ -78,10 +85,37 @@ public:
         }
     }
 
+    // The prefixes the launchers' records name, wherever the player put them, each named for its
+    // game; then the folders of prefixes they name. A record names the few prefixes that matter,
+    // so they come before any folder is searched.
+    void searchRecords() {
+        const LauncherRecords records =
+            launcherRecords::read(environment_.home, limits_.entriesPerLauncherFolder, deadline_);
+        unreadable_.append(records.unreadable);
+        for (const QString& record : records.notRead)
+            notSearched(record);
+        for (const RecordedPlace& place : records.places) {
+            if (place.kind != RecordedPlace::Kind::Prefix)
+                continue;
+            if (full()) {
+                notSearched(place.record);
+                continue;
+            }
+            const Naming naming{place.name, place.launcher, false, {}, true};
+            consider(place.folder, naming);
+            consider(place.folder + QStringLiteral("/pfx"), naming); // with Proton
+        }
+        for (const RecordedPlace& place : records.places) {
+            if (place.kind == RecordedPlace::Kind::Folder)
+                searchLauncher({place.folder, place.launcher});
+            else if (place.kind == RecordedPlace::Kind::HeroicFolder)
+                searchHeroic(place.folder);
+        }
+    }
+
     // Heroic keeps a folder of prefixes per Wine version, Prefixes/<version>/<game>; Heroic 2.0
     // kept them straight in Prefixes/<game>. With Proton the game's folder holds the prefix as pfx.
-    void searchHeroic() {
-        const QString prefixes = environment_.home + QStringLiteral("/Games/Heroic/Prefixes");
+    void searchHeroic(const QString& prefixes) {
         if (!enter(prefixes))
             return;
         const QStringList entries =
@@ -323,6 +357,7 @@ private:
             prefix->launcher = naming.launcher;
             prefix->installedGame = naming.installedGame;
             prefix->library = naming.library;
+            prefix->recorded = naming.recorded;
         }
         return prefix;
     }
@@ -389,11 +424,12 @@ WineDiscovery winePrefixes::discoverAll(const WineEnvironment& environment,
     std::optional<WinePrefix> wine = homeWine(environment);
     discovery.seeWine(wine);
     if (!environment.home.isEmpty()) {
+        discovery.searchRecords();
         // The launchers' folders hold a few prefixes each, the ones players set up by hand: they
         // come before Steam's hundreds.
         for (const LauncherFolder& launcher : launcherFolders(environment.home))
             discovery.searchLauncher(launcher);
-        discovery.searchHeroic();
+        discovery.searchHeroic(environment.home + QStringLiteral("/Games/Heroic/Prefixes"));
         discovery.searchSiblings();
         discovery.searchSteam();
     }

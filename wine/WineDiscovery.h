@@ -29,10 +29,11 @@ struct WineDiscoveryLimits {
 struct WineDiscovery {
     QList<WinePrefix> prefixes;
     bool cutShort = false; // it stopped at a bound before the end
-    // The folders it did not search to the end because it stopped, as a user writes them
-    // ("~/.local/share/Steam/steamapps/compatdata").
+    // The folders it did not search to the end because it stopped, and the launchers' records it
+    // did not read, as a user writes them ("~/.local/share/Steam/steamapps/compatdata").
     QStringList notSearched;
-    // Folders that may hold prefixes but could not be read.
+    // Folders that may hold prefixes, and launchers' records that may name some, that could not be
+    // read.
     QList<FileFailure> unreadable;
 };
 
@@ -41,12 +42,14 @@ namespace winePrefixes {
 // The prefixes of `environment`, each once (by device and inode), in this order: $WINEPREFIX, the
 // prefixes holding `foldersInUse` (the folders the user is known to use: found whatever the
 // bounds), ~/.wine, then those of installed Steam games, then the rest (Steam prefixes without a
-// game, Lutris, Heroic, Bottles, winetricks, PlayOnLinux, ~/.wine-* siblings), each group sorted by
-// name without regard to case; no two show the same label. The launchers' few folders are searched
-// before Steam's, and Steam's installed games before its other prefixes, so that the bounds cut
-// the long tail. Steam prefixes are looked for in every library that a Steam root's
-// libraryfolders.vdf names. A dangling or looping link, or anything that is not a prefix, is passed
-// over without a word; a folder that can't be read is told in `unreadable`.
+// game, Lutris, Heroic, Bottles, umu, Faugus, winetricks, PlayOnLinux, ~/.wine-* siblings), each
+// group sorted by name without regard to case; no two show the same label. The prefixes and
+// folders that the launchers' own records name come first, wherever the player put them; then the
+// launchers' few folders are searched before Steam's, and Steam's installed games before its other
+// prefixes, so that the bounds cut the long tail. Steam prefixes are looked for in every library
+// that a Steam root's libraryfolders.vdf names. A dangling or looping link, or anything that is not
+// a prefix, is passed over without a word; a folder or launcher's record that can't be read is told
+// in `unreadable`.
 [[nodiscard]] WineDiscovery discoverAll(const WineEnvironment& environment,
                                         const WineDiscoveryLimits& limits = {},
                                         const QStringList& foldersInUse = {});

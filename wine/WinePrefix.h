@@ -26,7 +26,17 @@ struct UnreachableDrive {
 };
 
 // Which launcher made a prefix, for telling the user where prefixes were looked for.
-enum class WineLauncher { Wine, Steam, Lutris, Bottles, Heroic, Winetricks, PlayOnLinux };
+enum class WineLauncher {
+    Wine,
+    Steam,
+    Lutris,
+    Bottles,
+    Heroic,
+    Winetricks,
+    PlayOnLinux,
+    Umu,
+    Faugus
+};
 
 struct WinePrefix {
     QString folder; // canonical path
@@ -39,6 +49,9 @@ struct WinePrefix {
     // The folder its launcher keeps it in: the Steam library, Heroic's folder of prefixes for its
     // Wine, Lutris's ~/Games and the like; empty for a prefix named by its own path.
     QString library{};
+    // Named by its launcher's own record of the game or bottle, rather than found in a folder: its
+    // label always says the launcher, "QEL Pro, Lutris".
+    bool recorded = false;
     // The name as drive lists show it, unique among one discovery's prefixes: where two share a
     // name, the launcher is added, and where that is not enough the library (or else the folder),
     // as in "QEL Pro Football 2011, Steam, ~/sd/SteamLibrary". The name itself elsewhere.

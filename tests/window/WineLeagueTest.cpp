@@ -213,6 +213,8 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
         QString winePrefix = {}; // below the home
         int unnamedSteamPrefixes = 0;
         QString unsaid = "other files"; // what neither may say
+        // The launchers' records, below the home (%h is its path), as written natively.
+        QList<std::pair<QString, QByteArray>> records = {};
     };
     const QStringList all = {"2010", "2011", "master", "teams"};
     const QString sd = "steam:sdcard/SteamLibrary";
@@ -412,6 +414,76 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
          ".wine",
          "\"C:\\Games\\QEL\" is not in the Wine prefix ~/.wine, through which the league was read, "
          "but \"qel\" (~/Games/qel) holds it; nothing is read from there"},
+        {"Lutris with its game folder set to ~/Games/Lutris, half the league in ~/.wine",
+         {{".wine", true, {"2010", "master", "teams"}}, {"Games/Lutris/qel-pro", false}},
+         {},
+         {},
+         "C",
+         "Games/Lutris/qel-pro",
+         {},
+         false,
+         {},
+         {},
+         0,
+         "other files",
+         {{".config/lutris/system.yml", "system:\n  game_path: %h/Games/Lutris\n"}}},
+        {"a Lutris game whose prefix was set by hand, an older league in ~/.wine",
+         {{".wine", true, all, 30}, {"Wine/QEL Pro", false, all, 1}},
+         {},
+         {},
+         "C",
+         "Wine/QEL Pro",
+         "\"QEL Pro\" (~/Wine/QEL Pro)",
+         false,
+         {},
+         {},
+         0,
+         "Not a valid",
+         {{".local/share/lutris/games/qel-pro-1700000000.yml",
+           "game:\n  exe: ~/Wine/QEL Pro/drive_c/QEL/qel.exe\n  prefix: ~/Wine/QEL Pro\n"}}},
+        {"a Heroic game with Proton whose prefix is outside Heroic's folder",
+         {{".wine", true, {"2011"}}, {"Heroic QEL/pfx", false}},
+         {},
+         {},
+         "C",
+         "Heroic QEL/pfx",
+         {},
+         false,
+         {},
+         {},
+         0,
+         "other files",
+         {{".config/heroic/GamesConfig/Qel.json",
+           R"({"Qel": {"winePrefix": "~/Heroic QEL", "wineVersion": {"type": "proton"}}})"}}},
+        {"Bottles with a custom bottles folder, an older league in ~/.wine",
+         {{".wine", true, all, 10}, {"Bottles/QEL", false, all, 1}},
+         {},
+         {},
+         "C",
+         "Bottles/QEL",
+         "\"QEL\" (~/Bottles/QEL)",
+         false,
+         {},
+         {},
+         0,
+         "Not a valid",
+         {{".local/share/bottles/data.yml", "custom_bottles_path: %h/Bottles\n"}}},
+        {"umu's prefix", {{"Games/umu/umu-2525", false}}, {}, {}, "C", "Games/umu/umu-2525"},
+        {"Faugus's prefix", {{"Faugus/qel-pro", false}}, {}, {}, "C", "Faugus/qel-pro"},
+        {"a Faugus game whose prefix is elsewhere, an older league in ~/.wine",
+         {{".wine", true, all, 5}, {"Prefixes/QEL", false}},
+         {},
+         {},
+         "C",
+         "Prefixes/QEL",
+         "\"QEL Pro\" (~/Prefixes/QEL)",
+         false,
+         {},
+         {},
+         0,
+         "Not a valid",
+         {{".local/share/faugus-launcher/games.json",
+           R"([{"gameid": "qel", "title": "QEL Pro", "prefix": "$HOME/Prefixes/QEL"}])"}}},
     };
     const auto put = [](const QString& file, const QByteArray& content) {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
@@ -428,6 +500,8 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
                 text.replace('/', '\\');
             return text;
         };
+        for (const auto& [file, content] : home.records)
+            fake.write(file, QByteArray(content).replace("%h", QFile::encodeName(h)));
         QStringList libraries;
         QString truthFolder; // where the true copy's Games\QEL folder is on this machine
         QHash<QString, QString> gamesOf;

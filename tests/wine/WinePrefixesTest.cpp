@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/FakeHome.h"
+#include "support/OrdinaryUser.h"
 #include "wine/WineDiscovery.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,43 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
     ASSERT_TRUE(QDir().mkpath(h + "/Games/no-drive_c/dosdevices"));
     const QString locked = home.makePrefix("Games/locked");
     ASSERT_TRUE(QFile::setPermissions(locked + "/dosdevices", {}));
+    // Prefixes put elsewhere, as the launchers' own records name them, native and flatpak; a
+    // prefix a record names and a folder holds too is found once, by the record's name.
+    home.write(".config/lutris/system.yml", "system:\n  game_path: ~/Games/Lutris\n");
+    home.makePrefix("Games/Lutris/qel-pro");
+    home.write(
+        ".local/share/lutris/games/qel-pro-1700000000.yml",
+        "game:\n  exe: ~/Wine/QEL Pro/drive_c/qel.exe\n  prefix: ~/Wine/QEL Pro\nwine: {}\n");
+    home.makePrefix("Wine/QEL Pro");
+    home.write(".var/app/net.lutris.Lutris/data/lutris/games/old.yml",
+               "game:\n  prefix: '" + (h + "/Games/Lutris/qel-pro").toUtf8() + "'\n");
+    home.write(".config/heroic/GamesConfig/Qel.json",
+               R"({"Qel": {"winePrefix": "~/Heroic QEL"}, "version": "v0"})");
+    home.makePrefix("Heroic QEL/pfx");
+    home.write(".var/app/com.heroicgameslauncher.hgl/config/heroic/config.json",
+               R"({"defaultSettings": {"winePrefix": "~/Games/Heroic/Prefixes/shared",
+                   "defaultWinePrefixDir": "~/Heroic"}})");
+    home.makePrefix("Games/Heroic/Prefixes/shared");
+    home.makePrefix("Heroic/GE-Proton/Hades II");
+    home.write(".var/app/com.usebottles.bottles/data/bottles/data.yml",
+               "custom_bottles_path: " + (h + "/Bottles").toUtf8() + "\n");
+    home.makePrefix("Bottles/Office");
+    home.write("Bottles/Retro/placeholder.yml", "Path: " + (h + "/disk2/Retro").toUtf8() + "\n");
+    home.makePrefix("disk2/Retro");
+    home.makePrefix("Games/umu/umu-default");
+    home.makePrefix("Faugus/battlenet");
+    home.write(".local/share/faugus-launcher/games.json",
+               R"([{"title": "QEL Pro 2012", "prefix": "$HOME/Prefixes/qel2012"}])");
+    home.makePrefix("Prefixes/qel2012");
+    home.write(".var/app/net.lutris.Lutris/config/lutris/system.yml",
+               "system:\n  game_path: \"~/Lutris Games\"\n");
+    home.makePrefix("Lutris Games/doom");
+    home.write(".var/app/com.heroicgameslauncher.hgl/config/heroic/GamesConfig/1207658924.json",
+               R"({"1207658924": {"winePrefix": "~/Heroic GOG"}})");
+    home.makePrefix("Heroic GOG");
+    home.write(".var/app/io.github.Faugus.faugus-launcher/data/faugus-launcher/games.json",
+               R"([{"title": "Diablo", "prefix": "~/Faugus Elsewhere/diablo"}])");
+    home.makePrefix("Faugus Elsewhere/diablo");
 
     const WineEnvironment environment{h, h + "/custom/"};
     const QList<WinePrefix> found = winePrefixes::discover(environment, patient());
@@ -115,26 +153,40 @@ TEST(WinePrefixes, EveryLauncherIsSearchedAndBrokenDrivesAreSimplyNotOffered) {
         "C: (Steamworks Common Redistributables) " + h + "/" + steam +
             "/steamapps/compatdata/228980/pfx/drive_c",
         "C: (bare) " + h + "/.local/share/wineprefixes/bare/drive_c",
+        "C: (battlenet) " + h + "/Faugus/battlenet/drive_c",
         "C: (Celeste) " + h + "/Games/Heroic/Prefixes/default/Celeste/pfx/drive_c",
+        "C: (Diablo, Faugus) " + h + "/Faugus Elsewhere/diablo/drive_c",
+        "C: (doom) " + h + "/Lutris Games/doom/drive_c",
         "C: (Dredge) " + h + "/Games/Heroic/Prefixes/Dredge/drive_c",
         "C: (epic) " + h + "/Games/epic/drive_c",
         "C: (Games) " + h + "/.local/share/bottles/bottles/Games/drive_c",
         "C: (Hades) " + h + "/Games/Heroic/Prefixes/default/Hades/drive_c",
+        "C: (Hades II) " + h + "/Heroic/GE-Proton/Hades II/drive_c",
+        "C: (Heroic GOG, Heroic) " + h + "/Heroic GOG/drive_c",
+        "C: (Heroic QEL, Heroic) " + h + "/Heroic QEL/pfx/drive_c",
     };
     // Root reads every folder whatever its permissions.
     if (::geteuid() == 0)
         expected.append("C: (locked) " + h + "/Games/locked/drive_c");
-    expected.append("C: (moved) " + h + "/disk2/drive_c");
-    expected.append("C: (Non-Steam game 2147483648) " + h + "/" + steam +
-                    "/steamapps/compatdata/2147483648/pfx/drive_c");
-    expected.append("C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c");
-    expected.append("C: (QEL Pro Football 2011, Heroic) " + h +
-                    "/Games/Heroic/Prefixes/default/QEL Pro Football 2011/pfx/drive_c");
-    expected.append("C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c");
-    expected.append("C: (Steam 22380) " + h + "/" + steam +
-                    "/steamapps/compatdata/22380/pfx/drive_c");
-    expected.append("C: (Steam 999) " + h + "/old/Library/steamapps/compatdata/999/pfx/drive_c");
-    expected.append("C: (~/.wine-qel) " + h + "/.wine-qel/drive_c");
+    expected += QStringList{
+        "C: (moved) " + h + "/disk2/drive_c",
+        "C: (Non-Steam game 2147483648) " + h + "/" + steam +
+            "/steamapps/compatdata/2147483648/pfx/drive_c",
+        "C: (Office) " + h + "/Bottles/Office/drive_c",
+        "C: (qel) " + h + "/.PlayOnLinux/wineprefix/qel/drive_c",
+        "C: (QEL Pro, Lutris) " + h + "/Wine/QEL Pro/drive_c",
+        "C: (QEL Pro 2012, Faugus) " + h + "/Prefixes/qel2012/drive_c",
+        "C: (QEL Pro Football 2011, Heroic) " + h +
+            "/Games/Heroic/Prefixes/default/QEL Pro Football 2011/pfx/drive_c",
+        "C: (qel-pro, Lutris) " + h + "/Games/Lutris/qel-pro/drive_c",
+        "C: (qel2) " + h + "/.local/share/wineprefixes/qel2/drive_c",
+        "C: (Retro, Bottles) " + h + "/disk2/Retro/drive_c",
+        "C: (shared, Heroic) " + h + "/Games/Heroic/Prefixes/shared/drive_c",
+        "C: (Steam 22380) " + h + "/" + steam + "/steamapps/compatdata/22380/pfx/drive_c",
+        "C: (Steam 999) " + h + "/old/Library/steamapps/compatdata/999/pfx/drive_c",
+        "C: (umu-default) " + h + "/Games/umu/umu-default/drive_c",
+        "C: (~/.wine-qel) " + h + "/.wine-qel/drive_c",
+    };
     EXPECT_EQ(labels(found), expected);
 }
 
@@ -214,6 +266,66 @@ TEST(WinePrefixes, BadSteamFilesAndCrowdedOrLoopingFoldersEndInTime) {
     EXPECT_EQ(found.prefixes.size(), 30);
     EXPECT_TRUE(found.cutShort);
     QFile::setPermissions(h + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
+    FakeHome home;
+    const QString h = home.path();
+    home.makePrefix("Wine/good");
+    home.write(".config/lutris/games/good.yml", "game:\n  prefix: ~/Wine/good\n");
+    // Records as damage, a crash or a stray file leave them; `told` when the user hears of it.
+    struct Record {
+        QString file;
+        QByteArray content;
+        bool told;
+    };
+    const Record records[] = {
+        {".config/lutris/system.yml", QByteArray("system:\n  game_path: ~\0/", 24), true},
+        {".config/lutris/games/empty.yml", "", false},
+        {".config/lutris/games/loop.yml", "game:\n  prefix: ~/loop\n", false},
+        {".local/share/lutris/system.yml", "system:\n  game_path: Games\n", false},
+        {".config/heroic/config.json", "", true}, // made 100 MB below
+        {".config/heroic/GamesConfig/cut.json", R"({"Qel": {"winePrefix": )", true},
+        {".config/heroic/GamesConfig/locked.json", R"({"Qel": {"winePrefix": "/"}})", true},
+        {".local/share/faugus-launcher/games.json", QByteArray(100000, '['), true},
+        {".local/share/bottles/data.yml", "custom_bottles_path: \"/\\x\"\n", true},
+        {".local/share/bottles/bottles/x/placeholder.yml", "", true}, // a FIFO below
+    };
+    QStringList told;
+    for (const Record& record : records) {
+        home.write(record.file, record.content);
+        if (record.told)
+            told.append(h + "/" + record.file);
+    }
+    ASSERT_TRUE(QFile::link(h + "/loop", h + "/loop"));
+    ASSERT_TRUE(QFile(h + "/.config/heroic/config.json").resize(100 * 1024 * 1024));
+    ASSERT_TRUE(QFile::setPermissions(h + "/.config/heroic/GamesConfig/locked.json", {}));
+    const QString fifo = h + "/.local/share/bottles/bottles/x/placeholder.yml";
+    ASSERT_TRUE(QFile::remove(fifo));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    WineDiscovery found;
+    {
+        const test::OrdinaryUser ordinary;
+        found = winePrefixes::discoverAll(home.environment(), patient());
+    }
+    ASSERT_EQ(found.prefixes.size(), 1);
+    EXPECT_EQ(found.prefixes[0].label, "good, Lutris");
+    QStringList unreadable;
+    for (const FileFailure& failure : found.unreadable)
+        unreadable.append(failure.path);
+    unreadable.sort();
+    told.sort();
+    EXPECT_EQ(unreadable, told);
+
+    // Out of time, the records there are said to be left unread.
+    WineDiscoveryLimits noTime;
+    noTime.time = std::chrono::milliseconds(0);
+    found = winePrefixes::discoverAll(home.environment(), noTime);
+    EXPECT_TRUE(found.prefixes.isEmpty());
+    EXPECT_TRUE(found.cutShort);
+    EXPECT_TRUE(found.notSearched.contains("~/.config/lutris/games"))
+        << found.notSearched.join(", ").toStdString();
 }
 
 } // namespace
