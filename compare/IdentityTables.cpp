@@ -4,9 +4,6 @@
 
 #include "compare/IdentityTables.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace zorbin {
 
 std::unique_ptr<IdentityTables::Page> IdentityTables::newPage() {
@@ -32,14 +29,6 @@ void IdentityTables::forgetMasterNames() {
         if (page)
             page->masterPresent.fill(0);
     }
-}
-
-DisplayNameParts IdentityTables::NameFields::parts() const {
-    const auto text = [this](std::size_t offset, std::size_t width) {
-        const auto* field = reinterpret_cast<const char*>(bytes.data() + offset);
-        return QByteArrayView(field, static_cast<qsizetype>(qstrnlen(field, width)));
-    };
-    return DisplayNameParts{text(firstNameWidth, lastNameWidth), text(0, firstNameWidth)};
 }
 
 int IdentityTables::addTeam(QByteArray displayName) {

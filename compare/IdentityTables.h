@@ -4,36 +4,30 @@
 
 #pragma once
 
+#include "compare/NameFields.h"
 #include "compare/ReportLine.h"
 #include "records/MasterPlayerRecord.h"
+#include "records/PlayerIdentity.h"
 #include "records/PlayerRecord.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QList>
-#include <span>
-#include <vector>
 
 namespace zorbin {
 
-// The run's tables, indexed by player identity from 10000 to 40000. Names are kept as the records'
-// raw name fields and turned into display names only for the identities that get listed, so a pass
-// over 100,000 records copies bytes instead of building strings. The identities are held in pages
-// made when a record first reaches them: a small league costs a few pages, an empty one none.
+// The run's tables, indexed by player identity. Names are kept as the records' raw name fields and
+// turned into display names only for the identities that get listed. The identities are held in
+// pages made when a record first reaches them: a small league costs a few pages, an empty one none.
 class IdentityTables {
 public:
-    static constexpr int firstIdentity = 10000;
-    static constexpr int lastIdentity = 40000;
+    static constexpr int firstIdentity = playerIdentity::first;
+    static constexpr int lastIdentity = playerIdentity::last;
 
-    [[nodiscard]] static bool inRange(int identity) {
-        return identity >= firstIdentity && identity <= lastIdentity;
-    }
+    [[nodiscard]] static bool inRange(int identity) { return playerIdentity::isPlayer(identity); }
 
     // Teams of both seasons are numbered in the order they are added; a later assignment overwrites
     // an earlier one.
@@ -106,26 +100,6 @@ public:
     [[nodiscard]] std::optional<DisplayNameParts> reportName(int identity) const;
 
 private:
-    // The first-name and last-name fields as they lie in both player layouts: side by side.
-    struct NameFields {
-        static constexpr std::size_t firstNameWidth = PlayerRecord::firstNameField.width;
-        static constexpr std::size_t lastNameWidth = PlayerRecord::lastNameField.width;
-        static_assert(firstNameWidth == MasterPlayerRecord::firstNameField.width &&
-                      lastNameWidth == MasterPlayerRecord::lastNameField.width);
-        std::array<std::uint8_t, firstNameWidth + lastNameWidth> bytes;
-
-        // `fields` is a record's first-name field followed by its last-name field.
-        void assign(std::span<const std::uint8_t> fields) {
-            if (fields.size() == bytes.size()) {
-                std::memcpy(bytes.data(), fields.data(), bytes.size());
-                return;
-            }
-            bytes.fill(0);
-            std::copy_n(fields.begin(), std::min(fields.size(), bytes.size()), bytes.begin());
-        }
-        [[nodiscard]] DisplayNameParts parts() const;
-    };
-
     static constexpr int pageSize = 1024;
     static constexpr std::int32_t noTeam = -1;
     // Every table's entries for pageSize identities. Names are only read where their flag is set,

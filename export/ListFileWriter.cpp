@@ -71,8 +71,4 @@ std::optional<FileFailure> listFileWriter::write(const QString& path,
     return fileReplacer::replace(target, content);
 }
 
-QString listFileWriter::confirmationText(const QString& fileName) {
-    return QStringLiteral("file ") + fileName + QStringLiteral(" was written ");
-}
-
 } // namespace zorbin

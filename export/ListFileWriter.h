@@ -27,9 +27,6 @@ namespace listFileWriter {
                                                const QStringList& gameFiles = {},
                                                const QStringList& ownFiles = {});
 
-// The confirmation shown once the file is complete: "file " + name + " was written ".
-[[nodiscard]] QString confirmationText(const QString& fileName);
-
 } // namespace listFileWriter
 
 } // namespace zorbin

@@ -42,6 +42,24 @@ int lookupError(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? 0 : errno;
 }
 
+// True when `folder` holds an entry whose name, not being valid UTF-8, reads as `name`: a path that
+// holds it can only be spelled with U+FFFD in its place, which names nothing on disk.
+bool holdsUnspellable(const QString& folder, const QString& name) {
+    if (!name.contains(QChar(QChar::ReplacementCharacter)))
+        return false;
+    DIR* entries = ::opendir(QFile::encodeName(folder).constData());
+    if (!entries)
+        return false;
+    bool found = false;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray raw(entry->d_name);
+        if (QFile::decodeName(raw) == name && QFile::encodeName(name) != raw)
+            found = true;
+    }
+    ::closedir(entries);
+    return found;
+}
+
 // The errno of reading `folder`'s entries; 0 when they can be read.
 int listingError(const QString& folder) {
     DIR* entries = ::opendir(QFile::encodeName(folder).constData());
@@ -87,6 +105,10 @@ std::optional<FileFailure> caseInsensitivePath::lookupFailure(const QString& pat
     const int unlisted = listingError(folder);
     if (unlisted == EACCES || unlisted == EPERM)
         return failure(unlisted);
+    const QString below =
+        found.mid(folder.size()).section(QLatin1Char('/'), 0, 0, QString::SectionSkipEmpty);
+    if (holdsUnspellable(folder, below))
+        return FileFailure{action, found, unspellableReason};
     return failure(ENOENT);
 }
 

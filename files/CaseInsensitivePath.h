@@ -32,11 +32,15 @@ namespace zorbin::caseInsensitivePath {
 // and spelled as on disk as far as it exists.
 [[nodiscard]] QString absolute(const QString& path);
 
+// Why a path names an entry that is there: its name is not valid UTF-8, so a path can't spell it.
+inline const QString unspellableReason = QStringLiteral("Its name is not valid UTF-8");
+
 // Why `path`, found as resolveWholePath finds it, can't be looked at: nothing when it can. The
 // failure, for `action`, names the absolute path and carries the system's reason; it is marked
 // missing only when nothing of that name is there. A folder on the way that can't be entered, or
 // can't be read for the case-blind search, gives its own reason ("Permission denied"), never "No
-// such file or directory".
+// such file or directory"; so does an entry whose name is not valid UTF-8, which the path could
+// only spell with U+FFFD (unspellableReason).
 [[nodiscard]] std::optional<FileFailure> lookupFailure(const QString& path, const QString& action);
 
 } // namespace zorbin::caseInsensitivePath

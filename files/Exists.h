@@ -11,6 +11,10 @@
 
 namespace zorbin {
 
+// Why a game file that holds nothing can't be used: a save that crashed leaves one, and it is
+// neither a missing file nor a season without players or teams.
+inline const QString emptyFileReason = QStringLiteral("The file is empty");
+
 // The presence test: true exactly when the named file (found without regard to letter case) is a
 // file whose length can be obtained and is not 0. A folder is never present. Every failure counts
 // as "not present"; the file is never opened.

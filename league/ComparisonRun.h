@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "compare/SeasonComparison.h"
+#include "compare/SeasonLists.h"
 #include "files/FileFailure.h"
 #include "files/Result.h"
 #include "league/RunMessage.h"

@@ -5,13 +5,18 @@
 #include "league/LeagueContext.h"
 
 #include "export/ListFileWriter.h"
+#include "files/GameFiles.h"
 #include "files/ProseList.h"
 #include "files/Windows1252.h"
 #include "files/WindowsPath.h"
 #include "files/WriteTarget.h"
 #include "league/LeagueFiles.h"
+#include "league/LeagueResolver.h"
+#include "settings/RememberedFolders.h"
+#include "wine/MountedVolumes.h"
 #include "wine/PrefixLabels.h"
 #include "wine/UserPath.h"
+#include "wine/WineDiscovery.h"
 
 #include <chrono>
 #include <QDateTime>
@@ -41,20 +46,35 @@ QString writtenAt(const QDateTime& time) {
                           : QStringLiteral("at a time that can't be read");
 }
 
+// The prefix a run's Windows paths go through before any other that holds them: the one the
+// remembered folders were read through, else the one Zorbin was started in.
+LeagueResolver::Preferred preferredPrefix(const std::optional<WinePrefix>& rememberedPrefix,
+                                          const QString& workingFolder,
+                                          const WineDiscovery& discovery) {
+    if (rememberedPrefix)
+        return {rememberedPrefix->folder,
+                QStringLiteral("through which the remembered folders were read")};
+    // The Windows program beside Zorbin reads its folders through the prefix it runs in.
+    return {LeagueResolver::prefixHolding(workingFolder, discovery),
+            QStringLiteral("which holds the folder Zorbin was started in")};
+}
+
 } // namespace
 
 LeagueContext::LeagueContext(WineEnvironment environment, std::optional<QString> rememberedFolder)
     : environment_(std::move(environment)) {
     if (rememberedFolder)
-        remembered_.emplace(*rememberedFolder);
+        remembered_ = std::make_unique<RememberedFolders>(*rememberedFolder);
 }
+
+LeagueContext::~LeagueContext() = default;
 
 const WineDiscovery& LeagueContext::discovery(Patience patience) {
     const bool patient = patience == Patience::EveryPrefix;
     // A search cut short at the drive lists' bound is made again, once, before a path is read.
     if (!discovery_ || (patient && discovery_->cutShort && !discoveryPatient_)) {
-        discovery_ = winePrefixes::discoverAll(
-            environment_, patient ? everyPrefixLimits() : driveListLimits(), foldersInUse_);
+        discovery_ = std::make_unique<WineDiscovery>(winePrefixes::discoverAll(
+            environment_, patient ? everyPrefixLimits() : driveListLimits(), foldersInUse_));
         discoveryPatient_ = patient;
         ++discoveries_;
     }
@@ -73,8 +93,9 @@ Result<ResolvedLeague> LeagueContext::resolve(const ComparisonRequest& request, 
     const int before = discoveries_;
     bool looked = false;
     const auto attempt = [&] {
-        return resolver(&looked).resolve(
-            request, moved, [this](const WineDiscovery& found) { return preferredPrefix(found); });
+        return resolver(&looked).resolve(request, moved, [this](const WineDiscovery& found) {
+            return preferredPrefix(rememberedPrefix_, workingFolder(), found);
+        });
     };
     Result<ResolvedLeague> resolved = attempt();
     // Prefixes found before this run may not be all there are now (one made since start-up): a
@@ -101,15 +122,6 @@ QString LeagueContext::workingFolder() const {
     return remembered_ ? remembered_->folder() : QDir::currentPath();
 }
 
-LeagueResolver::Preferred LeagueContext::preferredPrefix(const WineDiscovery& discovery) const {
-    if (rememberedPrefix_)
-        return {rememberedPrefix_->folder,
-                QStringLiteral("through which the remembered folders were read")};
-    // The Windows program beside Zorbin reads its folders through the prefix it runs in.
-    return {LeagueResolver::prefixHolding(workingFolder(), discovery),
-            QStringLiteral("which holds the folder Zorbin was started in")};
-}
-
 RestoredFolders LeagueContext::restoreFolders() {
     if (!remembered_)
         return {};
@@ -120,8 +132,9 @@ RestoredFolders LeagueContext::restoreFolders() {
         if (entry && !windowsPath::isWindowsPath(windowsPath::cleaned(*entry)))
             foldersInUse_.append(*entry);
     }
-    ResolvedRestore restored = resolver().restore(
-        entries, [this](const WineDiscovery& discovery) { return preferredPrefix(discovery); });
+    ResolvedRestore restored = resolver().restore(entries, [this](const WineDiscovery& discovery) {
+        return preferredPrefix(rememberedPrefix_, workingFolder(), discovery);
+    });
     if (restored.prefixRead) {
         rememberedPrefix_ = restored.prefixRead->prefix;
         restored.folders.messages.append(prefixMessages(*restored.prefixRead, false));
@@ -129,12 +142,35 @@ RestoredFolders LeagueContext::restoreFolders() {
     // Said once, here: every Windows path would fail for the same reason.
     if (const std::optional<FileFailure> wrong = winePrefixes::environmentFailure(environment_))
         restored.folders.messages.prepend({RunMessage::Kind::WrongWinePrefix, wrong->message()});
+    // Each column's drive as its drive list holds it.
+    QStringList roots;
+    for (const Drive& drive : drives())
+        roots.append(drive.root);
+    for (std::optional<RestoredColumn>* column :
+         {&restored.folders.prior, &restored.folders.current, &restored.folders.master}) {
+        if (!*column)
+            continue;
+        // Without drive letters, the drive of a folder that is not there can't be told from a
+        // drive that has gone (an unplugged stick leaves only its parent folder behind).
+        if (!QFileInfo::exists((*column)->drive))
+            column->reset();
+        else
+            (*column)->drive = leagueFiles::driveHolding((*column)->drive, roots);
+    }
     return std::move(restored.folders);
 }
 
 void LeagueContext::createMissingRememberedFiles() const {
     if (remembered_)
         remembered_->createMissingFiles();
+}
+
+std::optional<FileFailure> LeagueContext::rememberFolders(const QString& prior,
+                                                          const QString& current,
+                                                          const QString& master) const {
+    if (!remembered_)
+        return std::nullopt;
+    return remembered_->saveFolders(prior, current, master);
 }
 
 QStringList LeagueContext::rememberedEntries(const ComparisonRequest& request) const {
@@ -292,8 +328,10 @@ ComparisonOutcome LeagueContext::run(const ComparisonRequest& request, const Run
 }
 
 Result<NamedFolders> LeagueContext::namedFolders(const QList<NamedPath>& named) {
-    const Result<ResolvedPaths> paths = resolver().resolvePaths(
-        named, [this](const WineDiscovery& found) { return preferredPrefix(found); });
+    const Result<ResolvedPaths> paths =
+        resolver().resolvePaths(named, [this](const WineDiscovery& found) {
+            return preferredPrefix(rememberedPrefix_, workingFolder(), found);
+        });
     if (!paths)
         return paths.failure();
     NamedFolders result;
@@ -313,9 +351,8 @@ Result<NamedFolders> LeagueContext::namedFolders(const QList<NamedPath>& named) 
     return result;
 }
 
-std::optional<FileFailure> LeagueContext::exportList(const QString& fileName,
-                                                     const QList<QByteArray>& lines,
-                                                     const ComparisonRequest& shownNow) {
+RunMessage LeagueContext::exportList(const QString& fileName, const QList<QByteArray>& lines,
+                                     const ComparisonRequest& shownNow) {
     QStringList keep =
         lastRunGameFiles_ + writeTarget::gameFilesIn({shownNow.priorFolder, shownNow.currentFolder,
                                                       shownNow.masterFolder});
@@ -332,8 +369,27 @@ std::optional<FileFailure> LeagueContext::exportList(const QString& fileName,
     }
     keep.removeAll(QString());
     // The remembered folders are Zorbin's own, and the export dialog opens beside them.
-    return listFileWriter::write(fileName, lines, keep,
-                                 RememberedFolders::filesIn(workingFolder()));
+    if (const std::optional<FileFailure> failure = listFileWriter::write(
+            fileName, lines, keep, RememberedFolders::filesIn(workingFolder())))
+        return {RunMessage::Kind::Stopped, failure->message()};
+    // The writer replaces the file only once it is complete and closed, so this never announces a
+    // file that failed on closing.
+    return {RunMessage::Kind::Exported,
+            QStringLiteral("file ") + fileName + QStringLiteral(" was written ")};
+}
+
+HistoryOutcome LeagueContext::history(const HistoryRequest& request) {
+    QList<NamedPath> named = {{request.masterFolder, gameFiles::master}};
+    if (request.leagueFolder)
+        named.append({*request.leagueFolder});
+    for (const QString& season : request.seasonFolders)
+        named.append({season, gameFiles::player, true});
+    const Result<NamedFolders> folders = namedFolders(named);
+    if (!folders)
+        return {std::nullopt, {{RunMessage::Kind::Stopped, folders.failure().message()}}};
+    HistoryOutcome outcome = historyRun::read(request, folders->folders);
+    outcome.messages = folders->messages + outcome.messages;
+    return outcome;
 }
 
 } // namespace zorbin

@@ -52,18 +52,18 @@ QString LeagueResolver::prefixHolding(const QString& folder, const WineDiscovery
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty())
         return {};
-    QString best;
-    qsizetype bestRoot = -1;
+    QStringList roots;
+    QStringList prefixes;
     for (const WinePrefix& prefix : discovery.prefixes) {
         for (const WineDrive& drive : prefix.drives) {
-            if (!userPath::isWholeFileSystem(drive) && drive.root.size() > bestRoot &&
-                userPath::isWithin(canonical, drive.root)) {
-                best = prefix.folder;
-                bestRoot = drive.root.size();
+            if (!userPath::isWholeFileSystem(drive)) {
+                roots.append(drive.root);
+                prefixes.append(prefix.folder);
             }
         }
     }
-    return best;
+    const qsizetype closest = userPath::closestRoot(canonical, roots);
+    return closest < 0 ? QString() : prefixes[closest];
 }
 
 Result<LeagueResolver::Choice> LeagueResolver::choose(const QList<NamedPath>& named,

@@ -12,8 +12,8 @@
 
 namespace zorbin {
 
-// Where the restore points one picker column: the drive list at the drive holding `drive` (a Wine
-// drive's root, or the folder itself on a volume), then the folder list at `folder`. `folder` is
+// Where the restore points one picker column: the drive list at `drive`, the root of its drive that
+// holds the folder (see leagueFiles::driveHolding), then the folder list at `folder`. `folder` is
 // empty when a Wine drive is there but the folder on it is gone or can't be entered: the column
 // then rests on the drive, as on a drive whose folder was removed.
 struct RestoredColumn {

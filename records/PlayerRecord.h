@@ -6,6 +6,7 @@
 
 #include "files/GameFiles.h"
 #include "records/ByteReader.h"
+#include "records/PlayerIdentity.h"
 #include "records/RecordField.h"
 
 #include <cstddef>
@@ -37,8 +38,8 @@ public:
         return player;
     }
 
-    // Status 0 and an identity of 10000 or more.
-    [[nodiscard]] bool accepted() const { return status == 0 && identity >= 10000; }
+    // Status 0 and a player's identity (10000 or more).
+    [[nodiscard]] bool accepted() const { return status == 0 && identity >= playerIdentity::first; }
     // "Last,First" from the two name fields.
     [[nodiscard]] QByteArray displayName() const;
 

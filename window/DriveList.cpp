@@ -5,11 +5,10 @@
 #include "window/DriveList.h"
 
 #include "league/LeagueContext.h"
+#include "league/LeagueFiles.h"
 #include "window/DriveListAccessible.h"
 #include "window/FittingText.h"
-#include "wine/UserPath.h"
 
-#include <QFileInfo>
 #include <QHelpEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionComboBox>
@@ -47,17 +46,10 @@ void DriveList::showVolume(const QString& root) {
 }
 
 QString DriveList::driveHolding(const QString& folder) const {
-    QString best = mountedVolumes::rootHolding(folder);
-    // A folder reached through a link (dosdevices/c:/...) belongs where the link leads.
-    const QString canonical = QFileInfo(folder).canonicalFilePath();
-    if (canonical.isEmpty())
-        return best;
-    for (int index = 0; index < count(); ++index) {
-        const QString root = itemData(index).toString();
-        if (root.size() > best.size() && userPath::isWithin(canonical, root))
-            best = root;
-    }
-    return best;
+    QStringList roots;
+    for (int index = 0; index < count(); ++index)
+        roots.append(itemData(index).toString());
+    return leagueFiles::driveHolding(folder, roots);
 }
 
 void DriveList::showPopup() {

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "wine/MountedVolumes.h"
+#include "wine/Drive.h"
 
 #include <QComboBox>
 

@@ -5,11 +5,8 @@
 #include "window/MainWindow.h"
 
 #include "compare/ReportLine.h"
-#include "compare/SeasonComparison.h"
-#include "export/ListFileWriter.h"
+#include "files/GameFiles.h"
 #include "league/ComparisonRun.h"
-#include "records/MasterPlayerRecord.h"
-#include "records/PlayerRecord.h"
 #include "window/BusyCursor.h"
 #include "window/DriveList.h"
 #include "window/FileList.h"
@@ -24,7 +21,6 @@
 #include "window/TextRoom.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
-#include "wine/MountedVolumes.h"
 
 #include <algorithm>
 #include <array>
@@ -93,7 +89,7 @@ QSize scaled(QSize size, qreal across, qreal down) {
 // as the longest of the sample league.
 QString widestLineShownWhole() {
     QByteArray line;
-    appendReportLine(line, DisplayNameParts{"Vandenberg", "Maximilian"}, 35000,
+    appendReportLine(line, DisplayNameParts{"Vandenberg", "Maximilian"}, 32767,
                      "Lake City Lumberjacks");
     return QString::fromLatin1(line);
 }
@@ -170,17 +166,17 @@ void MainWindow::createControls() {
     masterColumn_ = new FolderPicker(this,
                                      {QStringLiteral("Drive3"), QStringLiteral("Dir3"),
                                       QStringLiteral("File1"), QStringLiteral("Text3")},
-                                     MasterPlayerRecord::fileName, dialogs_, league_);
+                                     gameFiles::master, dialogs_, league_);
     createLabel(this, "Label1", QStringLiteral("Point to Prior Season Path"), *captions_);
     priorColumn_ = new FolderPicker(this,
                                     {QStringLiteral("Drive1"), QStringLiteral("Dir1"),
                                      QStringLiteral("fleOld"), QStringLiteral("Text1")},
-                                    PlayerRecord::fileName, dialogs_, league_);
+                                    gameFiles::player, dialogs_, league_);
     createLabel(this, "Label2", QStringLiteral("Point to Current Season Path"), *captions_);
     currentColumn_ = new FolderPicker(this,
                                       {QStringLiteral("Drive2"), QStringLiteral("Dir2"),
                                        QStringLiteral("fleNew"), QStringLiteral("Text2")},
-                                      PlayerRecord::fileName, dialogs_, league_);
+                                      gameFiles::player, dialogs_, league_);
     nameForScreenReaders(*priorColumn_, QStringLiteral("Prior season"));
     nameForScreenReaders(*currentColumn_, QStringLiteral("Current season"));
     nameForScreenReaders(*masterColumn_, QStringLiteral("Master"));
@@ -365,13 +361,8 @@ FolderPicker& MainWindow::picker(PickerColumn column) const {
     return *masterColumn_;
 }
 
-void MainWindow::setDrive(PickerColumn column, const QString& entry) {
-    // Without drive letters, the drive of a folder that is not there can't be told from a drive
-    // that has gone (an unplugged stick leaves only its parent folder behind): the column stays.
-    if (!QFileInfo::exists(entry))
-        return;
-    FolderPicker& picked = picker(column);
-    (void)picked.changeDrive(picked.driveList()->driveHolding(entry));
+void MainWindow::setDrive(PickerColumn column, const QString& root) {
+    (void)picker(column).changeDrive(root);
 }
 
 void MainWindow::setFolder(PickerColumn column, const QString& folder) {
@@ -439,23 +430,19 @@ void MainWindow::exportList(QListView& list, const ReportListModel& lines) {
     for (int row = 0; row < count; ++row)
         content.append(lines.line(row));
 
-    // The writer replaces the file only once it is complete and closed, so the confirmation can
-    // never announce a file that failed on closing, and a failure leaves any earlier file intact.
-    const auto failure = league_.exportList(fileName, content, shownRequest());
+    // A failure leaves any earlier file intact.
+    const RunMessage written = league_.exportList(fileName, content, shownRequest());
+    const bool exported = written.kind == RunMessage::Kind::Exported;
     // The selection ends on the last line alone, where walking down the list would leave it
     // (nothing repaints in between, so only the end is seen), whatever lines were selected before
     // or whichever keys are held. A failure walked nothing: the list keeps the selection it had.
-    if (!failure && count > 0) {
+    if (exported && count > 0) {
         const QModelIndex last = lines.index(count - 1);
         list.selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect);
         list.scrollTo(last);
     }
     busy.end();
-    if (failure) {
-        showMessage(failure->message());
-        return;
-    }
-    showMessage(listFileWriter::confirmationText(fileName));
+    showMessage(written.windowText());
 }
 
 } // namespace zorbin

@@ -48,10 +48,9 @@ public:
     ~MainWindow() override;
 
     [[nodiscard]] FolderPicker& picker(PickerColumn column) const;
-    // Where the restore points a column: its drive list at the volume or Wine drive holding
-    // `entry`, then its folder list at `folder`. A volume or folder that can't be reached passes in
-    // silence.
-    void setDrive(PickerColumn column, const QString& entry);
+    // Where the restore points a column: its drive list at the drive with root folder `root`,
+    // then its folder list at `folder`. A folder that can't be reached passes in silence.
+    void setDrive(PickerColumn column, const QString& root);
     void setFolder(PickerColumn column, const QString& folder);
 
     // "Process": compares the seasons named by the path boxes and shows the result.

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "wine/Drive.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,12 +13,6 @@
 namespace zorbin {
 
 struct WinePrefix;
-
-// One entry of a drive list.
-struct Drive {
-    QString label; // what the list shows
-    QString root;  // the folder a change to this drive starts from
-};
 
 // What the drive lists offer on a platform without drive letters: the mounted volumes that hold
 // ordinary files, each named by the folder it is mounted on, and the drive letters of the Wine

@@ -76,6 +76,16 @@ bool userPath::isWithin(const QString& path, const QString& root) {
     return path == root || path.startsWith(root + QLatin1Char('/'));
 }
 
+qsizetype userPath::closestRoot(const QString& path, const QStringList& roots) {
+    qsizetype closest = -1;
+    for (qsizetype index = 0; index < roots.size(); ++index) {
+        if ((closest < 0 || roots[index].size() > roots[closest].size()) &&
+            isWithin(path, roots[index]))
+            closest = index;
+    }
+    return closest;
+}
+
 bool userPath::isWholeFileSystem(const WineDrive& drive) {
     return drive.root == QDir::rootPath();
 }
@@ -100,13 +110,13 @@ Result<userPath::Resolved> userPath::fromWindows(const QString& given, const Win
 
 std::optional<QString> userPath::toWindows(const QString& native, const WinePrefix& prefix) {
     const QString path = QDir::cleanPath(native);
-    const WineDrive* best = nullptr;
-    for (const WineDrive& drive : prefix.drives) {
-        if (isWithin(path, drive.root) && (!best || drive.root.size() > best->root.size()))
-            best = &drive;
-    }
-    if (!best)
+    QStringList roots;
+    for (const WineDrive& drive : prefix.drives)
+        roots.append(drive.root);
+    const qsizetype closest = closestRoot(path, roots);
+    if (closest < 0)
         return std::nullopt;
+    const WineDrive* best = &prefix.drives[closest];
     QString rest = path.mid(best->root.size());
     if (rest.startsWith(QLatin1Char('/')))
         rest.remove(0, 1);

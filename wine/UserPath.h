@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <QString>
+#include <QStringList>
 
 namespace zorbin {
 
@@ -48,6 +49,11 @@ struct Resolved {
 // True when `path` is `root` or lies below it; both clean and absolute, `root` possibly ending in
 // "/".
 [[nodiscard]] bool isWithin(const QString& path, const QString& root);
+
+// Which of `roots` holds `path` most closely: the longest that it lies within, so that a drive
+// whose folder is inside another drive's is the one; -1 when none holds it. Every answer to
+// "which drive, prefix or volume holds this folder" is this one.
+[[nodiscard]] qsizetype closestRoot(const QString& path, const QStringList& roots);
 
 // A drive whose root is the whole file system reads the same through every prefix.
 [[nodiscard]] bool isWholeFileSystem(const WineDrive& drive);

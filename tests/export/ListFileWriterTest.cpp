@@ -133,10 +133,5 @@ TEST(ListFileWriter, ANameInAnotherLetterCaseRewritesTheExistingFile) {
     EXPECT_EQ(contentOf(folder.filePath("gone.txt")), QByteArray("a line\r\n"));
 }
 
-TEST(ListFileWriter, ConfirmationNamesTheFileAndEndsInABlank) {
-    EXPECT_EQ(listFileWriter::confirmationText("/lists/gone.txt"),
-              QStringLiteral("file /lists/gone.txt was written "));
-}
-
 } // namespace
 } // namespace zorbin

@@ -153,7 +153,8 @@ TEST_P(ExportFailureTest, NamesTheFileAndReasonAndLosesNothing) {
             continue;
         }
         EXPECT_EQ(outcome.status, 1) << option;
-        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), expected + '\n') << option;
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), "zorbin-report: " + expected + '\n')
+            << option;
         EXPECT_EQ(stateOf(scenario.path), before) << option;
     }
 
@@ -198,9 +199,10 @@ TEST_F(HardeningTest, ReportPrintedToAFullDeviceSaysSo) {
         const ReportOutcome outcome = report({"--format", format}, full);
         std::fclose(full);
         EXPECT_EQ(outcome.status, 1) << format;
-        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
-                  QStringLiteral("Could not write the lists to standard output: %1\n")
-                      .arg(qt_error_string(ENOSPC)))
+        EXPECT_EQ(
+            QString::fromLocal8Bit(outcome.err),
+            QStringLiteral("zorbin-report: Could not write the lists to standard output: %1\n")
+                .arg(qt_error_string(ENOSPC)))
             << format;
     }
 }

@@ -4,9 +4,11 @@
 
 // Game files that are not what they should be: folders, FIFOs, empty files, files of odd or huge
 // length, and season folders that vanish before "Process". Every case goes through the comparison
-// run and the report tool, and each leaves the league exactly as it was.
+// run and the report tool (the obstacles through the history tool too), and each leaves the league
+// exactly as it was.
 
 #include "compare/SeasonComparison.h"
+#include "files/Exists.h"
 #include "files/FileFailure.h"
 #include "HardeningTest.h"
 #include "LeagueFileWriter.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <unistd.h>
 
 namespace zorbin::test {
@@ -73,11 +76,14 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
 
     // What must come of it: a player file that is not a file with records is a missing one; a
     // team or master file that cannot be read leaves the lists without its teams or names and is
-    // named in a notice; an empty one has no entries.
+    // named in a notice; an empty master file has no entries, while an empty team file, as a save
+    // that crashed leaves it, is one that can't be read.
     // A player file that can't be reached is not missing: the run ends with the system's reason.
+    const bool teamFile = file == GameFile::Teams || file == GameFile::CurrentTeams;
     const QString unreadable = obstacle == Obstacle::Folder ? qt_error_string(EISDIR)
                                : obstacle == Obstacle::Fifo ? QStringLiteral("Not a regular file")
                                : obstacle == Obstacle::LockedFolder ? qt_error_string(EACCES)
+                               : teamFile                           ? emptyFileReason
                                                                     : QString();
     QString message;
     QString masterFailure;
@@ -132,14 +138,16 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
             EXPECT_TRUE(outcome.out.contains(line + '\n')) << line.constData();
     } else {
         EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(QString::fromLocal8Bit(outcome.err), (!message.isEmpty()       ? message
-                                                        : !teamFailure.isEmpty() ? teamFailure
-                                                                                 : masterFailure) +
-                                                           '\n');
+        EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
+                  "zorbin-report: " +
+                      (!message.isEmpty()       ? message
+                       : !teamFailure.isEmpty() ? teamFailure
+                                                : masterFailure) +
+                      '\n');
     }
 
     // The current season's team file is read only for the moved list, and then like the prior
-    // season's: one that can't be read ends the run naming it, an empty one has no teams.
+    // season's: one that can't be read ends the run naming it.
     if (file == GameFile::CurrentTeams) {
         const auto withMoved =
             compareSeasons({league.teamFile(), league.priorPlayerFile(), league.currentPlayerFile(),
@@ -156,9 +164,37 @@ TEST_P(GameFileObstacleTest, EndsWithAClearMessageOrReadsAsEmptyAndNeverHangs) {
             ASSERT_FALSE(withMoved.ok());
             EXPECT_EQ(withMoved.failure().file, SeasonFile::CurrentTeam);
             EXPECT_EQ(moved.status, 1);
-            EXPECT_EQ(QString::fromLocal8Bit(moved.err), readFailure(path, unreadable) + '\n');
+            EXPECT_EQ(QString::fromLocal8Bit(moved.err),
+                      "zorbin-report: " + readFailure(path, unreadable) + '\n');
         }
     }
+
+    // The history reads the seasons by the same rules: a season whose file can't be used is named
+    // and left out, the other still printed; a master file that can't be read ends it.
+    if (file != GameFile::CurrentTeams)
+        LeagueFolder::writeBytes(league.currentFolder() + "/qelteam.dat",
+                                 league::LeagueFileWriter::teamFile({team("Bay", "Owls", {})}));
+    QStringList seasons = {"prior", "current"};
+    QString historyFailure = file != GameFile::Master || unreadable.isEmpty()
+                                 ? QString()
+                                 : readFailure(path, unreadable);
+    if (file != GameFile::Master) {
+        const QString reason = !playerFile || obstacle == Obstacle::LockedFolder ? unreadable
+                               : obstacle == Obstacle::EmptyFile
+                                   ? emptyFileReason
+                                   : QStringLiteral("Not a regular file");
+        historyFailure = readFailure(path, reason) + "; passed over";
+        seasons.removeOne(file == GameFile::PriorPlayers || file == GameFile::Teams ? "prior"
+                                                                                    : "current");
+    } else if (!historyFailure.isEmpty()) {
+        seasons.clear();
+    }
+    const ReportOutcome history =
+        this->history({league.priorFolder(), league.currentFolder(), "--format", "json"});
+    EXPECT_EQ(history.status, historyFailure.isEmpty() ? 0 : 1);
+    EXPECT_EQ(QString::fromLocal8Bit(history.err),
+              historyFailure.isEmpty() ? QString() : "zorbin-history: " + historyFailure + '\n');
+    EXPECT_EQ(QJsonDocument::fromJson(history.out)["seasons"].toVariant().toStringList(), seasons);
     unlockObstacle(path);
 }
 
@@ -241,7 +277,7 @@ TEST_F(GameFileTest, ASeasonFolderThatVanishesBeforeTheRunGivesTheMessageAndIsNo
         const ReportOutcome outcome = report();
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(QString::fromLocal8Bit(outcome.err),
-                  QStringLiteral("Could not read folder \"%1\": %2\n")
+                  QStringLiteral("zorbin-report: Could not read folder \"%1\": %2\n")
                       .arg(folder, qt_error_string(ENOENT)));
         ASSERT_TRUE(QDir().rename(kept, folder));
     }

@@ -4,10 +4,12 @@
 
 // What a league folder may hold besides its seasons, as the history tool finds them under --league:
 // odd and non-UTF-8 names, links that loop or lead nowhere or twice to one season, player files
-// that are no files, and folders that can't be read. Beside the league's "prior" and "current"
-// seasons (its "master" folder holds no player file), each row adds entries; none may hang the tool
-// or change a file, and each season comes once, in natural order.
+// that are no files or hold nothing, and folders that can't be read. Beside the league's "prior"
+// and "current" seasons (its "master" folder holds no player file), each row adds entries; none may
+// hang the tool or change a file, each season comes once, in natural order, and standard error says
+// which folders were taken as seasons.
 
+#include "files/ProseList.h"
 #include "HardeningTest.h"
 #include "support/OrdinaryUser.h"
 
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <sys/stat.h>
 
 namespace zorbin::test {
@@ -32,11 +35,16 @@ struct DiscoveryCase {
     QString league = {};     // a subfolder given as the league folder instead
 };
 
-// A season folder with its players and a team file without teams.
+// A team file with a team and no roster.
+QByteArray teams() {
+    return league::LeagueFileWriter::teamFile({team("Bay", "Owls", {})});
+}
+
+// A season folder with its players and a team file that rosters none of them.
 void season(const QString& folder, const QByteArray& players, const QString& file = "qelplyr.dat") {
     QDir().mkpath(folder);
     LeagueFolder::writeBytes(folder + '/' + file, players);
-    LeagueFolder::writeBytes(folder + "/qelteam.dat", {});
+    LeagueFolder::writeBytes(folder + "/qelteam.dat", teams());
 }
 
 void link(const QString& target, const QString& path) {
@@ -58,7 +66,6 @@ const DiscoveryCase cases[] = {
          QDir().mkpath(league + "/folder/qelplyr.dat");
          QDir().mkpath(league + "/fifo");
          ASSERT_EQ(::mkfifo(QFile::encodeName(league + "/fifo/qelplyr.dat").constData(), 0600), 0);
-         season(league + "/empty", {});
          QDir().mkpath(league + "/dangling");
          link(league + "/nowhere", league + "/dangling/qelplyr.dat");
          season(league + "/UPPER", players, "QELPLYR.DAT");
@@ -84,12 +91,22 @@ const DiscoveryCase cases[] = {
          ASSERT_TRUE(QFile::setPermissions(league + "/locked", {}));
          season(league + "/behind", players);
          placeObstacle(league + "/behind", Obstacle::LockedFolder);
+         // As a save that crashed leaves them, beside a season whose empty team file has a full
+         // copy in other letter case, which is read.
+         season(league + "/crashed", {});
+         season(league + "/no teams", players);
+         LeagueFolder::writeBytes(league + "/no teams/qelteam.dat", {});
+         season(league + "/upper teams", players);
+         LeagueFolder::writeBytes(league + "/upper teams/qelteam.dat", {});
+         LeagueFolder::writeBytes(league + "/upper teams/QELTEAM.DAT", teams());
      },
-     {"current", "prior"},
+     {"current", "prior", "upper teams"},
      1,
      {"Could not read folder \"%1/locked\": Permission denied; passed over",
       "Could not read folder \"%1/behind\": Permission denied; passed over",
-      "Could not read folder \"%1/behind.locked\": Permission denied; passed over"}},
+      "Could not read folder \"%1/behind.locked\": Permission denied; passed over",
+      "Could not read \"%1/crashed/qelplyr.dat\": The file is empty; passed over",
+      "Could not read \"%1/no teams/qelteam.dat\": The file is empty; passed over"}},
     {"NamesThatAreNotUtf8AreNamedWhenTheyMayBeSeasons",
      [](const QString& league, const QByteArray& players) {
          season(league + "/latin", players);
@@ -129,7 +146,7 @@ class SeasonDiscoveryTest : public HardeningTest,
 TEST_P(SeasonDiscoveryTest, FindsEachSeasonOnceInNaturalOrderAndNamesWhatItCantRead) {
     const DiscoveryCase& row = GetParam();
     // Every season has its team file here: one that lacks it fails the run, which is not the point.
-    LeagueFolder::writeBytes(league.currentFolder() + "/qelteam.dat", {});
+    LeagueFolder::writeBytes(league.currentFolder() + "/qelteam.dat", teams());
     GetParam().arrange(league.root(), contentOf(league.priorPlayerFile()));
     const QString folder = row.league.isEmpty() ? league.root() : league.root() + '/' + row.league;
     ReportOutcome outcome;
@@ -149,9 +166,18 @@ TEST_P(SeasonDiscoveryTest, FindsEachSeasonOnceInNaturalOrderAndNamesWhatItCantR
 
     EXPECT_EQ(outcome.status, row.status);
     QStringList errors = QString::fromUtf8(outcome.err).split('\n', Qt::SkipEmptyParts);
-    errors.removeIf([](const QString& line) {
-        return !line.startsWith("Could not read folder") && !line.startsWith("No season");
-    });
+    QStringList quoted;
+    for (const QString& season : row.seasons)
+        quoted.append('"' + season + '"');
+    QString found = QStringLiteral("zorbin-history: The seasons in \"%1\", in order: %2")
+                        .arg(folder, proseList::joined(quoted));
+    // A line break or a tab in a name shows as the text form shows it, and the line stays one.
+    found.replace(QRegularExpression("[\\x00-\\x1f]"), QStringLiteral("\uFFFD"));
+    EXPECT_EQ(errors.removeAll(found), row.seasons.isEmpty() ? 0 : 1) << outcome.err.toStdString();
+    for (QString& line : errors) {
+        EXPECT_TRUE(line.startsWith("zorbin-history: ")) << line.toStdString();
+        line.remove(0, QStringLiteral("zorbin-history: ").size());
+    }
     QStringList expected = row.errors;
     expected.replaceInStrings("%1", league.root());
     errors.sort();

@@ -4,6 +4,7 @@
 
 #include "league/LeagueContext.h"
 
+#include "settings/RememberedFolders.h"
 #include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
 #include "support/OrdinaryUser.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 namespace zorbin {
@@ -45,6 +47,9 @@ protected:
         return path;
     }
 
+    // The drive the drive lists show for the scratch folder: the volume that holds it.
+    static QString volume(const QString& folder) { return QStorageInfo(folder).rootPath(); }
+
     // What the window's start-up does with the remembered folders of `folder`.
     RestoredFolders startUp(const QString& folder) const {
         LeagueContext league(WineEnvironment{}, folder);
@@ -63,9 +68,9 @@ TEST_F(RestoreTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWasSaved) {
     const QString current = made("League/S11");
     ASSERT_FALSE(folders.saveFolders(prior, current, "/"));
     EXPECT_EQ(restoredCalls(startUp()),
-              (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/",
-                                    "drive 1 " + current + "/", "folder 1 " + current + "/",
-                                    "drive 2 //", "folder 2 //"}));
+              (std::vector<QString>{"drive 0 " + volume(prior), "folder 0 " + prior + "/",
+                                    "drive 1 " + volume(current), "folder 1 " + current + "/",
+                                    "drive 2 /", "folder 2 //"}));
 
     // A folder that is gone, or that this user may not enter, can't be told from a volume that
     // has gone: its column stays where it stood, and the others are restored.
@@ -80,7 +85,7 @@ TEST_F(RestoreTest, RestoreSetsDriveThenFolderForEachColumnFromWhatWasSaved) {
     }
     QFile::setPermissions(working.filePath("League/Closed"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(calls, (std::vector<QString>{"drive 2 //", "folder 2 //"}));
+    EXPECT_EQ(calls, (std::vector<QString>{"drive 2 /", "folder 2 //"}));
 }
 
 TEST_F(RestoreTest, FirstStartCreatesBothFilesEmptyAndRestoresNothing) {
@@ -93,14 +98,14 @@ TEST_F(RestoreTest, EachFileIsRestoredOnItsOwnAndAShortSeasonFileRestoresWhatItH
     const QByteArray master = made("master").toUtf8();
     test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
     EXPECT_EQ(restoredCalls(startUp()),
-              (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
+              (std::vector<QString>{"drive 2 " + volume(master), "folder 2 " + master + "/"}));
     EXPECT_EQ(read("MissDir.txt"), QByteArray()); // created empty
 
     const QByteArray prior = made("prior").toUtf8();
     test::LeagueFolder::writeBytes(working.filePath("MissDir.txt"), '"' + prior + "/\"\r\n");
     QFile::remove(working.filePath("QELMdir.txt"));
     EXPECT_EQ(restoredCalls(startUp()),
-              (std::vector<QString>{"drive 0 " + prior + "/", "folder 0 " + prior + "/"}));
+              (std::vector<QString>{"drive 0 " + volume(prior), "folder 0 " + prior + "/"}));
     EXPECT_EQ(read("QELMDir.txt"), QByteArray());
 }
 
@@ -112,7 +117,7 @@ TEST_F(RestoreTest, ASeasonFileThatCannotBeReadOrCreatedStillLetsTheMasterRestor
     const QByteArray master = made("master").toUtf8();
     test::LeagueFolder::writeBytes(working.filePath("QELMdir.txt"), '"' + master + "/\"\r\n");
     EXPECT_EQ(restoredCalls(startUp()),
-              (std::vector<QString>{"drive 2 " + master + "/", "folder 2 " + master + "/"}));
+              (std::vector<QString>{"drive 2 " + volume(master), "folder 2 " + master + "/"}));
 }
 
 // A Steam user's league, remembered by the Windows program as Windows paths (its master folder

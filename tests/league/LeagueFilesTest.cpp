@@ -23,6 +23,7 @@ TEST(LeagueFiles, PathBoxTextNamesTheFileAColumnWouldSelect) {
         QString fifo;            // a FIFO placed there, if any
         QString expected;        // the file's name in the path box; empty for an empty box
         QString read = expected; // the entry a run reads for the folder
+        QStringList empty = {};  // empty files placed there, as a save that crashed leaves one
     };
     const Case cases[] = {
         {"exact spelling", {"qelplyr.dat", "QELPLYR.DAT"}, {}, {}, "qelplyr.dat"},
@@ -31,12 +32,28 @@ TEST(LeagueFiles, PathBoxTextNamesTheFileAColumnWouldSelect) {
         {"only a folder", {}, {"QELPLYR.DAT"}, {}, {}, "QELPLYR.DAT"},
         {"only a FIFO", {}, {}, "qelplyr.dat", {}, "qelplyr.dat"},
         {"nothing", {"qelteam.dat"}, {}, {}, {}, "qelplyr.dat"},
+        {"exact spelling empty",
+         {"QELPLYR.DAT"},
+         {},
+         {},
+         "QELPLYR.DAT",
+         "QELPLYR.DAT",
+         {"qelplyr.dat"}},
+        {"every spelling empty",
+         {},
+         {},
+         {},
+         "qelplyr.dat",
+         "qelplyr.dat",
+         {"QELPLYR.DAT", "qelplyr.dat"}},
     };
     for (const Case& c : cases) {
         LeagueFolder league;
         const QString folder = league.priorFolder();
         for (const QString& file : c.files)
             LeagueFolder::writeBytes(folder + '/' + file, "x");
+        for (const QString& file : c.empty)
+            LeagueFolder::writeBytes(folder + '/' + file, {});
         for (const QString& sub : c.folders)
             QDir(folder).mkpath(sub);
         if (!c.fifo.isEmpty()) {

@@ -4,14 +4,20 @@
 
 #include "HistoryCommand.h"
 
+#include "files/ProseList.h"
 #include "LeagueFileWriter.h"
+#include "ReportCommand.h"
+#include "SampleLeague.h"
 #include "support/CommandOutput.h"
 #include "support/CsvRecords.h"
 #include "support/FakeHome.h"
 #include "support/LeagueFolder.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,7 +66,7 @@ struct LeagueCase {
     QMap<QChar, QString> teamOf = {};
     QList<Career> careers = {};
     QList<QStringList> counts = {}; // per season: players, left, arrived, moved
-    QString err = {};               // %1: the league's folder
+    QStringList err = {};           // lines of standard error; %1: the league's folder
 };
 
 std::vector<LeagueCase> leagues() {
@@ -127,8 +133,8 @@ std::vector<LeagueCase> leagues() {
     twelve.careers = {{10010, "Ortega,Luis", "CCCC.CMMMMMM"},
                       {10011, "Dubé,Zoé", "OOO------MMM"},
                       {10012, "Later,Name", "...........-"}};
-    twelve.err = "Could not read \"%1/Season 5/qelteam.dat\": No such file or directory: that "
-                 "season's players are on no roster\n";
+    twelve.err = {"Could not read \"%1/Season 5/qelteam.dat\": No such file or directory: that "
+                  "season's players are on no roster"};
 
     // Seven seasons named out of order keep the order given.
     LeagueCase seven{"seven seasons named out of order"};
@@ -173,8 +179,14 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
         const QTemporaryDir root;
         writeLeague(league, root.path());
         QStringList arguments = {root.path() + "/master"};
-        if (league.named.isEmpty())
+        QStringList err = league.err;
+        if (league.named.isEmpty()) {
             arguments += {"--league", root.path()};
+            QStringList quoted;
+            for (const QString& season : league.expectedSeasons)
+                quoted.append('"' + season + '"');
+            err.append("The seasons in \"%1\", in order: " + proseList::joined(quoted));
+        }
         for (const QString& season : league.named)
             arguments.append(root.path() + '/' + season);
         const auto run = [&](const char* format) {
@@ -183,8 +195,10 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
             EXPECT_EQ(output.status,
                       league.err.isEmpty() ? HistoryCommand::success : HistoryCommand::failure)
                 << format;
-            EXPECT_EQ(QString::fromUtf8(output.err), QString(league.err).replace("%1", root.path()))
-                << format;
+            QString said;
+            for (const QString& line : std::as_const(err))
+                said += "zorbin-history: " + QString(line).replace("%1", root.path()) + '\n';
+            EXPECT_EQ(QString::fromUtf8(output.err), said) << format;
             return QString::fromUtf8(output.out);
         };
 
@@ -235,46 +249,159 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
     }
 }
 
+// A slip is one line and a pointer to --help; a season that can't be used is named and passed
+// over, the rest printed, and fails the run; anything else that can't be used ends it.
 TEST(HistoryCommandTest, ArgumentsAndFoldersThatCantBeUsedEndWithTheirStatusAndWhy) {
     test::LeagueFolder league;
     league.writePriorPlayers({player(12345, "Ortega", "Luis")});
     league.writeCurrentPlayers({player(12345, "Ortega", "Luis")});
     league.writeMasterPlayers({player(12345, "Ortega", "Luis")});
-    league.writeTeams({});
-    test::LeagueFolder::writeBytes(league.currentFolder() + "/qelteam.dat", {});
+    const QByteArray teams = LeagueFileWriter::teamFile({team("Lake City", "Comets", {12345})});
+    league.writeTeams({team("Lake City", "Comets", {12345})});
+    test::LeagueFolder::writeBytes(league.currentFolder() + "/qelteam.dat", teams);
+    // A season folder whose name is not UTF-8, which an argument can only spell with U+FFFD.
+    const QByteArray unspellable = QFile::encodeName(league.root()) + "/Saison \xE9t\xE9";
+    ASSERT_TRUE(QDir().mkpath(league.root() + "/latin"));
+    ASSERT_EQ(std::rename(QFile::encodeName(league.root() + "/latin").constData(),
+                          unspellable.constData()),
+              0);
     test::FakeHome home;
     home.makePrefix(".wine",
                     test::FakeHome::driveC + QList<test::FakeHome::Link>{{"l:", league.root()}});
     const QString master = league.masterFolder();
     const QString prior = league.priorFolder();
-    const QString usage = "zorbin-history: ";
+    const QString current = league.currentFolder();
+    const QString slip = "Try 'zorbin-history --help'.\n";
     struct Row {
         QStringList arguments;
         int status;
-        QString err; // how standard error starts; %1: the league's folder
+        QString err;       // standard error, after the program's name; %1: the league's folder
+        bool printed;      // a history on standard output
+        bool whole = true; // `err` is all of standard error, not how it starts
     };
     const Row rows[] = {
-        {{}, 2, usage + "a master folder is needed\n"},
-        {{master}, 2, usage + "at least one season folder is needed, or --league\n"},
-        {{master, prior, "--league", league.root()}, 2, usage + "--league finds the seasons"},
-        {{master, "--league", prior, "--league", prior}, 2, usage + "--league names one league"},
-        {{master, prior, "--format", "xml"}, 2, usage + "unknown format \"xml\" for --format"},
-        {{"--version"}, 0, ""},
-        {{"%1/gone", prior}, 1, "Could not read folder \"%1/gone\": No such file or directory\n"},
-        {{master, master}, 1, "Could not read \"%1/master/qelplyr.dat\": No such file"},
-        {{prior, prior}, 1, "Could not read \"%1/prior/Mastplyr.dat\": No such file or directory"},
-        {{master, "--league", master}, 1, "No season in \"%1/master\": no subfolder holds "},
-        {{R"(L:\MASTER)", R"(l:\Prior)", R"(L:\CURRENT\)"}, 0, ""},
-        {{"%1/MASTER", "--league", R"(l:\)"}, 0, ""}};
+        {{}, 2, "a master folder is needed\n" + slip, false},
+        {{master}, 2, "at least one season folder is needed, or --league\n" + slip, false},
+        {{master, prior, "--league", league.root()}, 2, "--league finds the seasons", false, false},
+        {{master, "--league", prior, "--league", prior},
+         2,
+         "--league names one league",
+         false,
+         false},
+        {{master, prior, "--format", "xml"},
+         2,
+         "unknown format \"xml\" for --format",
+         false,
+         false},
+        {{"", prior}, 2, "MASTER_FOLDER is empty\n" + slip, false},
+        {{master, prior, ""}, 2, "SEASON_FOLDER is empty\n" + slip, false},
+        {{master, "--league", ""}, 2, "--league needs LEAGUE_FOLDER\n" + slip, false},
+        {{"--version"}, 0, "", true},
+        {{"%1/gone", prior},
+         1,
+         "Could not read folder \"%1/gone\": No such file or directory\n",
+         false},
+        {{master, master},
+         1,
+         "Could not read \"%1/master/qelplyr.dat\": No such file or directory; passed over\n"
+         "zorbin-history: No season named can be read\n",
+         false},
+        {{prior, prior},
+         1,
+         "Could not read \"%1/prior/Mastplyr.dat\": No such file or directory",
+         false,
+         false},
+        {{master, "--league", master},
+         1,
+         "No season in \"%1/master\": no subfolder holds ",
+         false,
+         false},
+        {{master, prior, "%1/gone", current},
+         1,
+         "Could not read folder \"%1/gone\": No such file or directory; passed over\n",
+         true},
+        {{master, prior, QFile::decodeName(unspellable)},
+         1,
+         "Could not read folder \"%1/Saison \uFFFDt\uFFFD\": Its name is not valid UTF-8; passed "
+         "over\n",
+         true},
+        {{master, prior, current, prior + "/", "%1/current/../prior"},
+         0,
+         "\"%1/prior/\" names the same folder as \"%1/prior\": the season is read once\n"
+         "zorbin-history: \"%1/current/../prior\" names the same folder as \"%1/prior\": the "
+         "season is read once\n",
+         true},
+        {{R"(L:\MASTER)", R"(l:\Prior)", R"(L:\CURRENT\)"}, 0, "", true},
+        {{"%1/MASTER", "--league", R"(l:\)"},
+         0,
+         "The seasons in \"%1\", in order: \"current\" and \"prior\"\n",
+         true}};
     for (const Row& row : rows) {
         QStringList arguments = row.arguments;
         arguments.replaceInStrings("%1", league.root());
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const test::CommandOutput output = history(arguments, home.environment());
         EXPECT_EQ(output.status, row.status);
-        const QString expected = QString(row.err).replace("%1", league.root());
-        EXPECT_EQ(QString::fromUtf8(output.err).left(expected.size()), expected);
-        EXPECT_EQ(output.out.isEmpty(), row.status != 0);
+        const QString expected =
+            row.err.isEmpty() ? QString()
+                              : "zorbin-history: " + QString(row.err).replace("%1", league.root());
+        const QString err = QString::fromUtf8(output.err);
+        EXPECT_EQ(row.whole ? err : err.left(expected.size()), expected);
+        EXPECT_EQ(output.out.isEmpty(), !row.printed);
+    }
+    std::filesystem::remove(unspellable.toStdString());
+}
+
+// The history gives each player the team that zorbin-report --moved gives him, in both seasons,
+// over leagues of trades, releases, signings and a renamed team.
+TEST(HistoryCommandTest, EachPlayersTeamsAreTheReportToolsMovedRows) {
+    for (const std::uint32_t seed : {1U, 2U, 3U}) {
+        SCOPED_TRACE(seed);
+        const QTemporaryDir root;
+        ASSERT_TRUE(sample::SampleLeague(seed).writeTo(root.path()) == std::nullopt);
+        const QString master = sample::SampleLeague::masterFolder(root.path());
+        const QString prior = sample::SampleLeague::priorFolder(root.path());
+        const QString current = sample::SampleLeague::currentFolder(root.path());
+        const test::CommandOutput reported =
+            test::captureCommand([&](std::FILE* out, std::FILE* err) {
+                return ReportCommand::run({prior, current, master, "--moved", "--format", "json"},
+                                          {}, out, err);
+            });
+        ASSERT_EQ(reported.status, 0) << reported.err.toStdString();
+        const QJsonDocument report = QJsonDocument::fromJson(reported.out);
+        const QJsonDocument history = QJsonDocument::fromJson(
+            test::captureCommand([&](std::FILE* out, std::FILE* err) {
+                return HistoryCommand::run({master, prior, current, "--format", "json"}, {}, out,
+                                           err);
+            }).out);
+        // Every player in both seasons whom the report does not list kept his team.
+        QMap<int, QJsonArray> listed;
+        for (const char* list : {"gone", "new", "moved"}) {
+            for (const QJsonValue row : report[list].toArray()) {
+                const QString priorTeam = row["team"].toString();
+                const QString currentTeam = row["currentTeam"].toString();
+                listed.insert(
+                    row["identity"].toInt(),
+                    {list == QByteArrayView("new") ? QJsonValue() : QJsonValue(priorTeam),
+                     list == QByteArrayView("gone") ? QJsonValue() : QJsonValue(currentTeam)});
+            }
+        }
+        const QJsonArray players = history["players"].toArray();
+        ASSERT_GT(players.size(), 100);
+        qsizetype found = 0;
+        for (const QJsonValue player : players) {
+            const int identity = player["identity"].toInt();
+            const QJsonArray teams = player["teams"].toArray();
+            SCOPED_TRACE(identity);
+            if (listed.contains(identity)) {
+                ++found;
+                EXPECT_EQ(teams, listed.value(identity));
+            } else {
+                EXPECT_EQ(teams[0], teams[1]);
+                EXPECT_FALSE(teams[0].isNull());
+            }
+        }
+        EXPECT_EQ(found, listed.size());
     }
 }
 

@@ -75,11 +75,13 @@ TEST(SampleLeagueCommandTest, BadUsageWritesNothing) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{demo, "other"}, QStringList{demo, "--seed"},
           QStringList{demo, "--seed", "-1"}, QStringList{demo, "--seed=4294967296"},
-          QStringList{demo, "--seed", "12x"}, QStringList{demo, "--bogus"}}) {
+          QStringList{demo, "--seed", "12x"}, QStringList{demo, "--bogus"}, QStringList{""}}) {
         const test::CommandOutput outcome = runTool(arguments);
         EXPECT_EQ(outcome.status, SampleLeagueCommand::badUsage)
             << arguments.join(' ').toStdString();
-        EXPECT_TRUE(outcome.err.contains("Usage: zorbin-sample-league"));
+        EXPECT_TRUE(outcome.err.startsWith("zorbin-sample-league: "));
+        EXPECT_TRUE(outcome.err.endsWith("\nTry 'zorbin-sample-league --help'.\n"));
+        EXPECT_EQ(outcome.err.count('\n'), 2);
     }
     EXPECT_FALSE(QFile::exists(demo));
     const test::CommandOutput help = runTool({"--help"});

@@ -217,7 +217,7 @@ TEST_F(ProcessTest, EachExportButtonIsEnabledExactlyWhenItsListHoldsALine) {
     league_.writePriorPlayers({player(10001, "Ortega", "Luis"), player(10002, "Lee", "Kim")});
     league_.writeCurrentPlayers({player(10002, "Lee", "Kim")});
     league_.writeMasterPlayers({});
-    league_.writeTeams({});
+    league_.writeTeams({team("Lake City", "Comets", {})});
     MainWindow& form = openOnLeague();
     clickProcess();
     EXPECT_EQ(lines("List1").size(), 1);
@@ -231,7 +231,8 @@ TEST_F(ProcessTest, EachExportButtonIsEnabledExactlyWhenItsListHoldsALine) {
     EXPECT_TRUE(enabled("cmdFile"));
 
     // Identical seasons: nothing in either list.
-    LeagueFolder::writeBytes(league_.currentFolder() + "/qelteam.dat", {});
+    LeagueFolder::writeBytes(league_.currentFolder() + "/qelteam.dat",
+                             league::LeagueFileWriter::teamFile({team("Lake City", "Comets", {})}));
     form.setFolder(PickerColumn::Prior, league_.currentFolder());
     form.setFolder(PickerColumn::Current, league_.currentFolder());
     clickProcess();

@@ -4,24 +4,19 @@
 
 #pragma once
 
+#include "CommandLineTool.h"
 #include "wine/WineEnvironment.h"
 
 #include <cstdio>
-#include <QString>
 #include <QStringList>
 
 namespace zorbin {
 
 // The history tool's whole behaviour, apart from main(), so tests can drive it with arguments and
 // read what it prints.
-class HistoryCommand {
+class HistoryCommand : public ExitStatus {
 public:
-    static constexpr int success = 0;
-    static constexpr int failure = 1;
-    static constexpr int badUsage = 2;
-    static inline const QString programName = QStringLiteral("zorbin-history");
-
-    [[nodiscard]] static QString usage();
+    [[nodiscard]] static const ToolDeclaration& declaration();
     // `arguments` excludes the program name; Windows paths are read through the Wine prefixes of
     // `wine`.
     [[nodiscard]] static int run(const QStringList& arguments, const WineEnvironment& wine,

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "HistoryRows.h"
-#include "LeagueHistory.h"
+#include "league/LeagueHistory.h"
 
 namespace zorbin::historyPage {
 

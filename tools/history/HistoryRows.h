@@ -5,7 +5,7 @@
 #pragma once
 
 #include "CellPieces.h"
-#include "LeagueHistory.h"
+#include "league/LeagueHistory.h"
 #include "PrintedBytes.h"
 
 #include <algorithm>

@@ -47,8 +47,10 @@ using PrintedBytes = std::array<Printed, 256>;
     return QString(isControl(character) ? QChar(QChar::ReplacementCharacter) : character);
 }
 
+// A control character is no more welcome in a CSV file printed on a terminal, or read by a reader
+// that takes it for a line end, than in the text form.
 [[nodiscard]] QString shownInCsv(QChar character) {
-    return character == u'"' ? QStringLiteral("\"\"") : QString(character);
+    return character == u'"' ? QStringLiteral("\"\"") : shownAsText(character);
 }
 
 // RFC 8259 asks only for characters below U+0020 to be escaped; DEL and the C1 controls are too,
@@ -81,9 +83,8 @@ using PrintedBytes = std::array<Printed, 256>;
     }
 }
 
-// Also around control characters, which some readers would otherwise drop or take for a line end.
 [[nodiscard]] bool needsCsvQuotes(QChar character) {
-    return isControl(character) || character == u',' || character == u'"';
+    return character == u',' || character == u'"';
 }
 
 struct Encodings {

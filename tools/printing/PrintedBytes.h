@@ -18,8 +18,8 @@ namespace zorbin::printedBytes {
 void appendText(QByteArray& out, QByteArrayView gameBytes);
 void appendText(QByteArray& out, QStringView text);
 
-// One RFC 4180 field in UTF-8, quoted only when needed: around a comma, a quote (doubled), a
-// control character or a space at either end.
+// One RFC 4180 field in UTF-8, quoted only when needed: around a comma, a quote (doubled) or a
+// space at either end; a control character shows as U+FFFD, as in the text form.
 void appendCsvField(QByteArray& out, QByteArrayView gameBytes);
 void appendCsvField(QByteArray& out, QStringView text);
 

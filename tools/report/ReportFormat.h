@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "compare/SeasonComparison.h"
+#include "compare/SeasonLists.h"
 
 #include <optional>
 #include <QByteArray>

@@ -4,13 +4,7 @@
 
 #include "ReportCommand.h"
 
-#include <QFile>
-#include <QStringList>
-
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QFile::decodeName(argv[i]));
-    return zorbin::ReportCommand::run(arguments, zorbin::WineEnvironment::ofProcess(), stdout,
-                                      stderr);
+    return zorbin::ReportCommand::run(zorbin::CommandLineTool::arguments(argc, argv),
+                                      zorbin::WineEnvironment::ofProcess(), stdout, stderr);
 }

@@ -4,9 +4,7 @@
 
 #include "SampleLeague.h"
 
-#include "records/MasterPlayerRecord.h"
-#include "records/PlayerRecord.h"
-#include "records/TeamRecord.h"
+#include "files/GameFiles.h"
 
 #include <algorithm>
 #include <array>
@@ -221,7 +219,7 @@ SampleLeague::SampleLeague(std::uint32_t seed) : seed_(seed) {
     const int arrivalCount = leaverCount + draw.between(-3, 3);
 
     // Ascending identities with gaps, as a league that has signed and released players for years
-    // has; the gaps keep the largest well below the comparison's upper bound of 35000.
+    // has; the gaps keep the largest well below the largest identity a file can hold, 32767.
     const int identityCount = priorCount + arrivalCount + retiredCount;
     std::vector<std::int16_t> identities;
     identities.reserve(static_cast<std::size_t>(identityCount));
@@ -401,15 +399,15 @@ std::optional<FileFailure> SampleLeague::writeTo(const QString& root) const {
         }
     }
     const std::array<std::pair<QString, QByteArray>, 5> files{{
-        {QDir(priorFolder(root)).filePath(TeamRecord::fileName),
+        {QDir(priorFolder(root)).filePath(gameFiles::team),
          LeagueFileWriter::teamFile(priorTeams_)},
-        {QDir(currentFolder(root)).filePath(TeamRecord::fileName),
+        {QDir(currentFolder(root)).filePath(gameFiles::team),
          LeagueFileWriter::teamFile(currentTeams_)},
-        {QDir(priorFolder(root)).filePath(PlayerRecord::fileName),
+        {QDir(priorFolder(root)).filePath(gameFiles::player),
          LeagueFileWriter::playerFile(priorPlayers_)},
-        {QDir(currentFolder(root)).filePath(PlayerRecord::fileName),
+        {QDir(currentFolder(root)).filePath(gameFiles::player),
          LeagueFileWriter::playerFile(currentPlayers_)},
-        {QDir(masterFolder(root)).filePath(MasterPlayerRecord::fileName),
+        {QDir(masterFolder(root)).filePath(gameFiles::master),
          LeagueFileWriter::masterFile(masterPlayers_)},
     }};
     for (const auto& [path, content] : files) {

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "CommandLineTool.h"
+
 #include <cstdio>
 #include <QString>
 #include <QStringList>
@@ -12,18 +14,13 @@ namespace zorbin::sample {
 
 // The sample league tool's whole behaviour, apart from main(), so tests can drive it with
 // arguments and read what it prints.
-class SampleLeagueCommand {
+class SampleLeagueCommand : public ExitStatus {
 public:
-    static constexpr int success = 0;
-    static constexpr int failure = 1;
-    static constexpr int badUsage = 2;
-    static inline const QString programName = QStringLiteral("zorbin-sample-league");
-
     // Left in every folder the tool fills: its presence is what lets a later run replace the
     // folder's files, so a real league is never overwritten by mistake.
     static inline const QString markerFileName = QStringLiteral("sample-league.txt");
 
-    [[nodiscard]] static QString usage();
+    [[nodiscard]] static const ToolDeclaration& declaration();
     // `arguments` excludes the program name.
     [[nodiscard]] static int run(const QStringList& arguments, std::FILE* out, std::FILE* err);
 };

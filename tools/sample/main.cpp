@@ -4,12 +4,7 @@
 
 #include "SampleLeagueCommand.h"
 
-#include <QFile>
-#include <QStringList>
-
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QFile::decodeName(argv[i]));
-    return zorbin::sample::SampleLeagueCommand::run(arguments, stdout, stderr);
+    return zorbin::sample::SampleLeagueCommand::run(zorbin::CommandLineTool::arguments(argc, argv),
+                                                    stdout, stderr);
 }

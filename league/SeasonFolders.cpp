@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SeasonFolders.h"
+#include "league/SeasonFolders.h"
 
 #include "files/CaseInsensitivePath.h"
 #include "files/Exists.h"
@@ -30,19 +30,29 @@ QString joined(const QString& folder, const QString& name) {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
-// The season in `folder`, or why its player file can't be used: not there (or empty, as the
-// comparison holds), or not to be looked at.
+// The season in `folder`, or why it can't be one: its player file is not there (marked missing),
+// is empty, or the folder can't be looked into.
 Result<SeasonFolder> seasonIn(const QString& folder, const QString& name) {
     SeasonFolder season{name, folder, leagueFiles::pathBoxText(folder, gameFiles::player),
-                        leagueFiles::pathBoxText(folder, gameFiles::team)};
-    const QString playerFile =
-        season.playerFile.isEmpty() ? joined(folder, gameFiles::player) : season.playerFile;
-    if (auto absent = presenceFailure(playerFile))
-        return std::move(*absent);
-    // Present, yet no regular file of that name: a link to a device, say.
-    if (season.playerFile.isEmpty())
+                        leagueFiles::pathIn(folder, gameFiles::team)};
+    if (season.playerFile.isEmpty()) {
+        const QString playerFile = joined(folder, gameFiles::player);
+        if (std::optional<FileFailure> absent =
+                caseInsensitivePath::lookupFailure(playerFile, QStringLiteral("read"))) {
+            // Barred on the way: the folder, when it is what can't be read, else the file.
+            if (DIR* entries = ::opendir(QFile::encodeName(folder).constData()))
+                ::closedir(entries);
+            else if (!absent->missing)
+                return FileFailure{QStringLiteral("read folder"), folder, qt_error_string(errno)};
+            return std::move(*absent);
+        }
+        // Present, yet no regular file of that name: a link to a device, say.
         return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(playerFile),
                            QStringLiteral("Not a regular file"), true};
+    }
+    if (QFileInfo(season.playerFile).size() == 0)
+        return FileFailure{QStringLiteral("read"), caseInsensitivePath::absolute(season.playerFile),
+                           emptyFileReason};
     return season;
 }
 
@@ -62,8 +72,7 @@ bool mayHoldPlayerFile(int leagueDescriptor, const char* rawName) {
     while (const dirent* entry = ::readdir(entries)) {
         struct stat status {};
         if (::strcasecmp(entry->d_name, wanted.constData()) == 0 &&
-            ::fstatat(descriptor, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode) &&
-            status.st_size > 0)
+            ::fstatat(descriptor, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode))
             found = true;
     }
     ::closedir(entries);
@@ -124,16 +133,16 @@ Result<Discovered> inLeague(const QString& leagueFolder) {
             continue;
         if (QFile::encodeName(name) != rawName) {
             if (mayHoldPlayerFile(descriptor, rawName.constData()))
-                discovered.passedOver.append({QStringLiteral("read folder"), path,
-                                              QStringLiteral("Its name is not valid UTF-8")});
+                discovered.passedOver.append(
+                    {QStringLiteral("read folder"), path, caseInsensitivePath::unspellableReason});
             continue;
         }
         Result<SeasonFolder> season = seasonIn(path, name);
         if (!season) {
-            // No player file is no season; a folder that can't be looked into may be one.
+            // No player file is no season; a folder that can't be looked into may be one, and one
+            // whose player file is empty was one.
             if (!season.failure().missing)
-                discovered.passedOver.append(
-                    {QStringLiteral("read folder"), path, season.failure().reason});
+                discovered.passedOver.append(season.failure());
             continue;
         }
         struct stat own {};

@@ -6,11 +6,11 @@
 
 #include "files/FileFailure.h"
 #include "files/Result.h"
-#include "SeasonFolders.h"
+#include "league/SeasonFolders.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -23,15 +23,11 @@ namespace zorbin {
 // Every player of a league's seasons with his team in each, as the game's files have it: a row a
 // player who is in at least one season's player file, in identity order, with the name from the
 // master file or else from the latest season that holds him. Names and teams stay the game's
-// bytes. A player's team in a season follows the comparison's rules: the last accepted team of
-// that season's team file whose roster holds him.
+// bytes. A player's team in a season is read as the comparison reads it: the last accepted team of
+// that season's team file whose roster holds him. The league context reads it (see
+// LeagueContext::history); the tools print it through these accessors.
 class LeagueHistory {
 public:
-    // Identities below 10000 take part in no file, and a word holds none above 32767.
-    static constexpr int firstIdentity = 10000;
-    static constexpr std::size_t identitySpan =
-        std::numeric_limits<std::int16_t>::max() - firstIdentity + 1;
-
     // What a season holds for a player instead of a team number.
     static constexpr std::int32_t absent = -2; // its player file does not hold him
     static constexpr std::int32_t noTeam = -1; // it does, but no roster holds him
@@ -46,21 +42,21 @@ public:
 
     // Reads the master file, then each season's team file and player file, every file once and in
     // the order given. A season whose team file is missing has no teams, and is listed in
-    // missingTeamFiles(); any other file that can't be read is the failure.
+    // missingTeamFiles(); one whose team file is empty, or whose team or player file can't be
+    // read, is left out, and the reason listed in passedOver(). A master file that can't be read
+    // is the failure.
     [[nodiscard]] static Result<LeagueHistory> read(const QString& masterFile,
                                                     const QList<SeasonFolder>& seasons);
 
     [[nodiscard]] const QStringList& seasonNames() const { return seasonNames_; }
     [[nodiscard]] qsizetype seasonCount() const { return seasonNames_.size(); }
     [[nodiscard]] qsizetype playerCount() const { return static_cast<qsizetype>(slots_.size()); }
-    [[nodiscard]] int identity(qsizetype row) const {
-        return firstIdentity + static_cast<int>(slots_[index(row)]);
-    }
+    [[nodiscard]] int identity(qsizetype row) const;
     // "Last,First", as the game's bytes.
     [[nodiscard]] QByteArrayView name(qsizetype row) const { return names_[index(row)].view(); }
     // absent, noTeam or the number of the team for teamName().
     [[nodiscard]] std::int32_t team(qsizetype row, qsizetype season) const {
-        return columns_[index(season) * identitySpan + slots_[index(row)]];
+        return columns_[index(season) * columnSize_ + slots_[index(row)]];
     }
     // Numbers stand for names, the same name for the same number in every season: a team is known
     // by its name alone, so a renamed team is another team.
@@ -69,14 +65,27 @@ public:
     // One a season; the first season's left, arrived and moved are 0.
     [[nodiscard]] const QList<SeasonCounts>& counts() const { return counts_; }
     [[nodiscard]] const QList<FileFailure>& missingTeamFiles() const { return missingTeamFiles_; }
+    [[nodiscard]] const QList<FileFailure>& passedOver() const { return passedOver_; }
 
 private:
+    class NameTable;
+    // A season that could not be read, by its place in the seasons read, and why.
+    struct SeasonFailure {
+        qsizetype season;
+        FileFailure cause;
+    };
+
     LeagueHistory() = default;
+
+    // The seasons as read with the master names `masterNames`; the first season that can't be used
+    // is the failure, before the history holds anything of it.
+    [[nodiscard]] static Result<LeagueHistory, SeasonFailure>
+    readSeasons(const NameTable& masterNames, const QList<SeasonFolder>& seasons);
 
     [[nodiscard]] static std::size_t index(qsizetype at) { return static_cast<std::size_t>(at); }
 
     QStringList seasonNames_;
-    std::vector<std::size_t> slots_; // a row's identity, less firstIdentity
+    std::vector<std::size_t> slots_; // a row's identity, less the first identity
     // A display name held in place: a row needs no allocation of its own.
     struct Name {
         std::array<char, 31> bytes; // a last name of 16, the comma, a first name of 14
@@ -88,9 +97,11 @@ private:
     // A column a season, indexed by identity, as read: the rows look their cells up there, so the
     // table is never copied over into rows.
     std::vector<std::int32_t> columns_;
+    std::size_t columnSize_ = 0; // an entry an identity
     QList<QByteArray> teamNames_;
     QList<SeasonCounts> counts_;
     QList<FileFailure> missingTeamFiles_;
+    QList<FileFailure> passedOver_;
 };
 
 } // namespace zorbin

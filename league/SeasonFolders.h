@@ -19,20 +19,21 @@ struct SeasonFolder {
     QString name;       // the folder's own name, which the history calls the season by
     QString folder;     // its full path
     QString playerFile; // present and not empty
-    QString teamFile;   // empty when the folder holds none
+    QString teamFile;   // the one to read, as a run finds it; it may be missing
 };
 
-// Which folders are seasons, for the history tool.
+// Which folders are seasons of a league.
 namespace seasonFolders {
 
-// The season in `folder`, a folder the user named: the failure names its player file when that is
-// not there, is empty, or can't be looked at.
+// The season in `folder`, a folder the user named: the failure names the folder when it can't be
+// looked into, else its player file when that is not there (marked missing) or is empty.
 [[nodiscard]] Result<SeasonFolder> named(const QString& folder);
 
 struct Discovered {
     QList<SeasonFolder> seasons; // in natural order
-    // Subfolders that may be seasons but could not be looked into: a locked folder, a name this
-    // system's paths can't spell. Said to the user, who would otherwise miss a season unawares.
+    // Subfolders that may be seasons but can't be used: a locked folder, a name this system's
+    // paths can't spell, an empty player file (as a save that crashed leaves it). Said to the
+    // user, who would otherwise miss a season unawares.
     QList<FileFailure> passedOver;
 };
 
