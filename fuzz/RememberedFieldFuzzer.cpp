@@ -9,6 +9,7 @@
 #include "files/WindowsPath.h"
 #include "FuzzCheck.h"
 #include "league/LeagueContext.h"
+#include "league/LeagueFiles.h"
 #include "settings/RememberedFieldReader.h"
 #include "settings/RememberedFolders.h"
 #include "wine/UserPath.h"
@@ -98,8 +99,10 @@ QStringList calls(Column column, const std::optional<RestoredColumn>& restored) 
 }
 
 // Without a home folder there is no Wine prefix: a Windows path names nothing and restores nothing.
-// Any other entry restores its column at the path found on disk, when that is a folder there.
-QStringList expectedCalls(Column column, const std::optional<QByteArray>& entry) {
+// Any other entry restores its column at the path found on disk, when that is a folder there, on
+// the drive of `driveRoots` that holds it.
+QStringList expectedCalls(Column column, const std::optional<QByteArray>& entry,
+                          const QStringList& driveRoots) {
     if (!entry)
         return {};
     const QString text = RememberedFolders::entryText(*entry);
@@ -108,7 +111,7 @@ QStringList expectedCalls(Column column, const std::optional<QByteArray>& entry)
     const QString folder = userPath::native(text).path;
     if (!QFileInfo(folder).isDir() || !QFileInfo(folder).isExecutable())
         return {};
-    return calls(column, RestoredColumn{folder, folder, {}});
+    return calls(column, RestoredColumn{leagueFiles::driveHolding(folder, driveRoots), folder, {}});
 }
 
 // Both files hold the input, under a name whose letter case the input picks. Restoring must point
@@ -136,15 +139,19 @@ void restoreFromDisk(const QByteArray& content, bool otherCase) {
                                       calls(Column::Current, restored.current) +
                                       calls(Column::Master, restored.master);
 
+    QStringList driveRoots;
+    for (const Drive& drive : league.drives())
+        driveRoots.append(drive.root);
     QStringList expected;
     if (!content.isEmpty()) {
         RememberedFieldReader season(content);
         const std::optional<QByteArray> prior = season.nextField();
-        expected += expectedCalls(Column::Prior, prior);
+        expected += expectedCalls(Column::Prior, prior, driveRoots);
         if (prior)
-            expected += expectedCalls(Column::Current, season.nextField());
+            expected += expectedCalls(Column::Current, season.nextField(), driveRoots);
         // The master file is restored on its own, whatever the season file held.
-        expected += expectedCalls(Column::Master, RememberedFieldReader(content).nextField());
+        expected +=
+            expectedCalls(Column::Master, RememberedFieldReader(content).nextField(), driveRoots);
     }
     ZORBIN_FUZZ_CHECK(restoredCalls == expected, "restored %s instead of %s",
                       qPrintable(restoredCalls.join(" | ")), qPrintable(expected.join(" | ")));
