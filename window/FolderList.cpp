@@ -15,6 +15,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolTip>
+#include <utility>
 
 namespace zorbin {
 
@@ -124,8 +125,31 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     }
     deepest_ = subfolders.isEmpty() ? std::max(depth - 1, 0) : depth;
     setCurrentItem(current);
-    scrollToItem(current, QAbstractItemView::PositionAtTop);
+    currentAtTop_ = true;
+    revealCurrentFolder();
     setUpdatesEnabled(true);
+}
+
+void FolderList::revealCurrentFolder() {
+    // Before the list is shown its scroll range is still that of its old rows and size, which
+    // clamps the scroll; each later layout (a resize, a new font) may move the row out again.
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !isVisible())
+        return;
+    const ScrollHint hint = std::exchange(currentAtTop_, false) ? PositionAtTop : EnsureVisible;
+    // The layout calls back here, for the scroll range it sets; the row goes where asked after.
+    executeDelayedItemsLayout();
+    scrollTo(current, hint);
+}
+
+void FolderList::updateGeometries() {
+    FramedList::updateGeometries();
+    revealCurrentFolder();
+}
+
+void FolderList::showEvent(QShowEvent* event) {
+    FramedList::showEvent(event);
+    revealCurrentFolder();
 }
 
 void FolderList::drawIcons() {
