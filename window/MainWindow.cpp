@@ -19,6 +19,7 @@
 #include "window/ReportListModel.h"
 #include "window/ReportListView.h"
 #include "window/TextRoom.h"
+#include "window/TextScaler.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
@@ -27,11 +28,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QtMath>
+#include <QTreeView>
+#include <utility>
 
 namespace zorbin {
 
@@ -143,6 +151,47 @@ void describeCount(QListView& list, int players) {
                                                : QStringLiteral("%1 players").arg(players));
 }
 
+// Qt's file dialog sizes its columns of files for a small font: at a larger one names and sizes
+// are cut and the type and date columns pushed out of sight. Each column gets the width of what it
+// shows for a list file, and the dialog the width of all four, as far as the screen has room.
+void fitColumnsToFont(QFileDialog& dialog) {
+    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!files || !dialog.layout())
+        return;
+    QHeaderView* header = files->header();
+    const QFontMetrics metrics(files->font());
+    const QLocale locale = QLocale::system();
+    const int icon = files->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, files);
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('M'));
+    const QStringList widest[] = {
+        {QStringLiteral("current-season-players.txt")},
+        {locale.formattedDataSize(1023), locale.formattedDataSize(1023 * 1024 + 1023)},
+        {QStringLiteral("Folder"), QStringLiteral("txt File")},
+        {locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 59)), QLocale::ShortFormat)},
+    };
+    int columns = 0;
+    for (int section = 0; section < header->count() && section < int(std::size(widest));
+         ++section) {
+        int width = header->sectionSizeHint(section);
+        for (const QString& text : widest[section])
+            width = std::max(width,
+                             metrics.horizontalAdvance(text) + padding + (section == 0 ? icon : 0));
+        header->resizeSection(section, width);
+        columns += width;
+    }
+    dialog.resize(dialog.size().expandedTo(dialog.sizeHint()));
+    dialog.layout()->activate();
+    const int scrollBar = files->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                      files->verticalScrollBar());
+    const int missing = columns + scrollBar - files->viewport()->width();
+    QSize size = dialog.size();
+    if (missing > 0)
+        size.rwidth() += missing;
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableSize() - frameAllowance);
+    dialog.resize(size);
+}
+
 } // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
@@ -153,6 +202,12 @@ MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* pare
     placeControls();
     orderTabs();
     resizer_ = new ProportionalResizer(this, designClientSize);
+    // The text takes its size first: the room made for it depends on that size.
+    scaler_ = new TextScaler(this, [this] {
+        return (!textsWholeAtOpening_ || showsTextsWhole()) &&
+               (!linesWholeAtOpening_ || showsLinesWhole());
+    });
+    connect(resizer_, &ProportionalResizer::placed, scaler_, &TextScaler::fit);
     connect(resizer_, &ProportionalResizer::placed, new TextRoom(this), &TextRoom::makeRoom);
     fitToFont();
     startUp();
@@ -211,6 +266,7 @@ QFileDialog& MainWindow::exportDialog() {
         commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
         commonDialog_->setAcceptMode(QFileDialog::AcceptOpen);
         commonDialog_->setFileMode(QFileDialog::AnyFile);
+        fitColumnsToFont(*commonDialog_);
     }
     return *commonDialog_;
 }
@@ -225,8 +281,8 @@ void MainWindow::placeControls() {
 }
 
 void MainWindow::fitToFont() {
-    // The controls keep the platform's font at every size, so it is the window that grows with the
-    // font, as dialogs measured in dialog units do, and at least as far as its texts need.
+    // The window opens as large as its font asks, as dialogs measured in dialog units do, and at
+    // least as far as its texts need; from there its text grows and shrinks with it.
     // The smallest scale, in sixteenths from three quarters to four times the design, at which
     // every text shows whole. More room never cuts a text, and the font's growth is close to the
     // answer: the search starts there and steps down or up.
@@ -255,15 +311,19 @@ void MainWindow::fitToFont() {
         scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
     // The lists are what the user came for; below this width they scroll sideways.
     opening.setWidth(widthForWholeLines(opening));
-    QSize smallest = scaled(designClientSize, whole, whole);
-    if (const QScreen* shownOn = screen()) {
-        const QSize available = shownOn->availableSize() - frameAllowance;
-        opening = opening.boundedTo(available);
-        smallest = smallest.boundedTo(available);
-    }
-    // Smaller, captions in the platform's font would be cut.
-    setMinimumSize(smallest);
+    if (const QScreen* shownOn = screen())
+        opening = opening.boundedTo(shownOn->availableSize() - frameAllowance);
+    // Small enough to tile beside another window at any font: the text shrinks with the window
+    // down to a legible size, then captions wrap and the lists give up room and scroll.
+    setMinimumSize(opening.width() * 2 / 3, opening.height() * 2 / 3);
     resize(opening);
+    {
+        const QSignalBlocker proportionsOnly(resizer_);
+        resizer_->scaleTo(opening);
+        textsWholeAtOpening_ = showsTextsWhole();
+        linesWholeAtOpening_ = showsLinesWhole();
+    }
+    scaler_->setOpening(opening);
     resizer_->scaleTo(opening);
 }
 
@@ -294,12 +354,26 @@ int MainWindow::widthForWholeLines(QSize clientSize) {
 
 bool MainWindow::showsWholeAt(QSize clientSize) {
     resizer_->scaleTo(clientSize);
+    return showsTextsWhole();
+}
+
+bool MainWindow::showsTextsWhole() const {
     if (!captions_->allWhole())
         return false;
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         const QLineEdit* pathBox = column->pathBox();
         if (!column->fileList()->showsRowWhole() ||
             pathBox->height() < pathBox->minimumSizeHint().height())
+            return false;
+    }
+    return true;
+}
+
+bool MainWindow::showsLinesWhole() const {
+    const QString line = widestLineShownWhole();
+    const QFont font = reportFont();
+    for (const ReportListView* list : findChildren<ReportListView*>(Qt::FindDirectChildrenOnly)) {
+        if (list->widthAround(list->rowWidth(line, font)) > list->width())
             return false;
     }
     return true;
@@ -338,7 +412,15 @@ void MainWindow::startUp() {
     restoreColumn(PickerColumn::Master, restored.master);
 
     priorColumn_->driveList()->setFocus();
-    showMessages(restored.messages);
+    startUpMessages_ = restored.messages;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window is not on screen yet; a notice shown now would stand alone on an empty screen,
+    // and the window would appear only once it is dismissed.
+    if (!startUpMessages_.isEmpty())
+        QTimer::singleShot(0, this, [this] { showMessages(std::exchange(startUpMessages_, {})); });
 }
 
 void MainWindow::restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored) {
