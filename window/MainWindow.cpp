@@ -190,6 +190,14 @@ void fitColumnsToFont(QFileDialog& dialog) {
     if (const QScreen* screen = dialog.screen())
         size = size.boundedTo(screen->availableSize() - frameAllowance);
     dialog.resize(size);
+    dialog.layout()->activate();
+    // On a narrow screen the names give up the room: a name too long shows shortened in its
+    // middle, while a size, type or date cut short would say nothing.
+    const int stillMissing = columns + scrollBar - files->viewport()->width();
+    if (stillMissing > 0) {
+        const int leastName = icon + metrics.averageCharWidth() * 12;
+        header->resizeSection(0, std::max(leastName, header->sectionSize(0) - stillMissing));
+    }
 }
 
 } // namespace
