@@ -69,6 +69,14 @@ public:
         return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
     }
 
+    // A list given a larger icon size for a larger font keeps that size for its rows even where
+    // the style's folder icon has no larger picture: the rows grow with the text around them.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (list_->iconSize().isValid() && !option->icon.isNull())
+            option->decorationSize = list_->iconSize();
+    }
+
     [[nodiscard]] int indent(const QModelIndex& index) const {
         return list_->indentOf(index.data(FolderList::depthRole).toInt());
     }
