@@ -321,9 +321,11 @@ void MainWindow::fitToFont() {
     opening.setWidth(widthForWholeLines(opening));
     if (const QScreen* shownOn = screen())
         opening = opening.boundedTo(shownOn->availableSize() - frameAllowance);
+    scaler_->setOpening(opening);
     // Small enough to tile beside another window at any font: the text shrinks with the window
     // down to a legible size, then captions wrap and the lists give up room and scroll.
-    setMinimumSize(opening.width() * 2 / 3, opening.height() * 2 / 3);
+    const qreal least = scaler_->leastStretch();
+    setMinimumSize(qFloor(opening.width() * least), qFloor(opening.height() * least));
     resize(opening);
     {
         const QSignalBlocker proportionsOnly(resizer_);
@@ -331,7 +333,6 @@ void MainWindow::fitToFont() {
         textsWholeAtOpening_ = showsTextsWhole();
         linesWholeAtOpening_ = showsLinesWhole();
     }
-    scaler_->setOpening(opening);
     resizer_->scaleTo(opening);
 }
 

@@ -31,6 +31,18 @@ void TextScaler::setOpening(QSize clientSize) {
     size_ = openingSize_;
 }
 
+qreal TextScaler::floor() const {
+    const qreal legible =
+        inPixels_ ? legiblePointSize * window_->logicalDpiY() / pointsPerInch : legiblePointSize;
+    return std::min(openingSize_, legible);
+}
+
+qreal TextScaler::leastStretch() const {
+    if (openingSize_ <= 0)
+        return 2.0 / 3;
+    return std::clamp(floor() / openingSize_ * leastOfProportion, 0.5, 2.0 / 3);
+}
+
 void TextScaler::fit() {
     if (opening_.isEmpty() || openingSize_ <= 0)
         return;
@@ -41,10 +53,8 @@ void TextScaler::fit() {
     // Quarter points (or whole pixels), so that a window dragged a pixel at a time changes its
     // font only now and then.
     const qreal step = inPixels_ ? 1.0 : 0.25;
-    const qreal legible =
-        inPixels_ ? legiblePointSize * window_->logicalDpiY() / pointsPerInch : legiblePointSize;
-    const qreal floor = std::min(openingSize_, legible);
-    qreal size = std::max(floor, std::floor(openingSize_ * stretch / step) * step);
+    const qreal least = floor();
+    qreal size = std::max(least, std::floor(openingSize_ * stretch / step) * step);
     if (std::abs(size - openingSize_) < step)
         size = openingSize_;
     apply(size);
@@ -53,9 +63,9 @@ void TextScaler::fit() {
     // Letters do not grow exactly in proportion to their size: a text that comes out a little too
     // long takes a step or two smaller. Much smaller would be hard to read; where the room is that
     // short, captions wrap and the lists give up room instead.
-    const qreal least = std::max(floor, std::floor(size * leastOfProportion / step) * step);
-    while (size > least && !showsWhole_()) {
-        size = std::max(least, size - step);
+    const qreal smallest = std::max(least, std::floor(size * leastOfProportion / step) * step);
+    while (size > smallest && !showsWhole_()) {
+        size = std::max(smallest, size - step);
         apply(size);
     }
 }

@@ -30,6 +30,10 @@ public:
     // The window opens at `clientSize`, with its font as it is now.
     void setOpening(QSize clientSize);
 
+    // The least stretch of the opening size the window may be made, each way: a little below the
+    // one at which its text reaches the floor, no more than two thirds and no less than half.
+    [[nodiscard]] qreal leastStretch() const;
+
     // Gives the controls the font for the window's size now; run after each proportional placement,
     // before any adjustment that depends on the texts' size.
     void fit();
@@ -38,6 +42,7 @@ public:
     [[nodiscard]] qreal scale() const { return size_ / openingSize_; }
 
 private:
+    [[nodiscard]] qreal floor() const;
     void apply(qreal size);
 
     QWidget* window_;
