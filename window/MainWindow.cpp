@@ -9,6 +9,7 @@
 #include "league/ComparisonRun.h"
 #include "window/BusyCursor.h"
 #include "window/DriveList.h"
+#include "window/ExportFileDialog.h"
 #include "window/FileList.h"
 #include "window/FittingLabel.h"
 #include "window/FolderList.h"
@@ -28,17 +29,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
-#include <QLocale>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QtMath>
-#include <QTreeView>
 #include <utility>
 
 namespace zorbin {
@@ -151,55 +147,6 @@ void describeCount(QListView& list, int players) {
                                                : QStringLiteral("%1 players").arg(players));
 }
 
-// Qt's file dialog sizes its columns of files for a small font: at a larger one names and sizes
-// are cut and the type and date columns pushed out of sight. Each column gets the width of what it
-// shows for a list file, and the dialog the width of all four, as far as the screen has room.
-void fitColumnsToFont(QFileDialog& dialog) {
-    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-    if (!files || !dialog.layout())
-        return;
-    QHeaderView* header = files->header();
-    const QFontMetrics metrics(files->font());
-    const QLocale locale = QLocale::system();
-    const int icon = files->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, files);
-    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('M'));
-    const QStringList widest[] = {
-        {QStringLiteral("current-season-players.txt")},
-        {locale.formattedDataSize(1023), locale.formattedDataSize(1023 * 1024 + 1023)},
-        {QStringLiteral("Folder"), QStringLiteral("txt File")},
-        {locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 59)), QLocale::ShortFormat)},
-    };
-    int columns = 0;
-    for (int section = 0; section < header->count() && section < int(std::size(widest));
-         ++section) {
-        int width = header->sectionSizeHint(section);
-        for (const QString& text : widest[section])
-            width = std::max(width,
-                             metrics.horizontalAdvance(text) + padding + (section == 0 ? icon : 0));
-        header->resizeSection(section, width);
-        columns += width;
-    }
-    dialog.resize(dialog.size().expandedTo(dialog.sizeHint()));
-    dialog.layout()->activate();
-    const int scrollBar = files->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                                      files->verticalScrollBar());
-    const int missing = columns + scrollBar - files->viewport()->width();
-    QSize size = dialog.size();
-    if (missing > 0)
-        size.rwidth() += missing;
-    if (const QScreen* screen = dialog.screen())
-        size = size.boundedTo(screen->availableSize() - frameAllowance);
-    dialog.resize(size);
-    dialog.layout()->activate();
-    // On a narrow screen the names give up the room: a name too long shows shortened in its
-    // middle, while a size, type or date cut short would say nothing.
-    const int stillMissing = columns + scrollBar - files->viewport()->width();
-    if (stillMissing > 0) {
-        const int leastName = icon + metrics.averageCharWidth() * 12;
-        header->resizeSection(0, std::max(leastName, header->sectionSize(0) - stillMissing));
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* parent)
@@ -266,15 +213,9 @@ void MainWindow::createControls() {
 QFileDialog& MainWindow::exportDialog() {
     // Made at the first export: building a file dialog costs more than the rest of the window.
     if (!commonDialog_) {
-        // One dialog serves both export buttons, so it keeps its place between them. Qt's own
-        // dialog looks and behaves the same on every desktop. Its open form still takes a new
-        // file's name.
-        commonDialog_ = new QFileDialog(this);
+        // One dialog serves both export buttons, so it keeps its place between them.
+        commonDialog_ = new ExportFileDialog(this);
         commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
-        commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
-        commonDialog_->setAcceptMode(QFileDialog::AcceptOpen);
-        commonDialog_->setFileMode(QFileDialog::AnyFile);
-        fitColumnsToFont(*commonDialog_);
     }
     return *commonDialog_;
 }
