@@ -5,6 +5,7 @@
 #include "HistoryCommand.h"
 
 #include "HistoryFormat.h"
+#include "TeamFormat.h"
 #include "league/LeagueContext.h"
 
 #include <optional>
@@ -24,6 +25,16 @@ struct Options {
                        "qelplyr.dat, in natural order (Season 9 before Season 10), instead of "
                        "SEASON_FOLDERs."),
         QStringLiteral("LEAGUE_FOLDER")};
+    QCommandLineOption skip{
+        QStringLiteral("skip"),
+        QStringLiteral("Leaves the subfolder NAME of LEAGUE_FOLDER out (a backup copy, say); may be "
+                       "given more than once."),
+        QStringLiteral("NAME")};
+    QCommandLineOption team{
+        QStringLiteral("team"),
+        QStringLiteral("Prints the roster of the team named NAME season by season instead, with who "
+                       "arrived and who left since the season before."),
+        QStringLiteral("NAME")};
 };
 
 const Options& options() {
@@ -48,6 +59,19 @@ int history(CommandLineTool& tool, const WineEnvironment& wine) {
     HistoryRequest request{folders.takeFirst(), folders};
     if (parsed.isSet(option.league))
         request.leagueFolder = parsed.value(option.league);
+    for (QString name : parsed.values(option.skip)) {
+        // As a shell completes a folder's name.
+        while (name.size() > 1 && name.endsWith(QLatin1Char('/')))
+            name.chop(1);
+        request.leftOut.append(name);
+    }
+    if (!request.leftOut.isEmpty() && !request.leagueFolder)
+        return tool.slip(QStringLiteral("--skip leaves out a subfolder of --league: use it with "
+                                        "--league"));
+    if (parsed.values(option.team).size() > 1)
+        return tool.slip(QStringLiteral("--team names one team"));
+    if (parsed.isSet(option.team))
+        request.team = parsed.value(option.team);
     if (request.leagueFolder && !request.seasonFolders.isEmpty())
         return tool.slip(QStringLiteral("--league finds the seasons itself: name no season folder "
                                         "with it"));
@@ -63,8 +87,12 @@ int history(CommandLineTool& tool, const WineEnvironment& wine) {
     if (!outcome.history)
         return CommandLineTool::failure;
     // The seasons that could be read are still worth having; the status says one may be missing.
-    historyformat::print(*format, *outcome.history,
-                         [&tool](QByteArrayView printed) { tool.write(printed); });
+    const historyRows::Sink sink = [&tool](QByteArrayView printed) { tool.write(printed); };
+    if (outcome.team) {
+        teamformat::print(*format, *outcome.history, *outcome.team, sink);
+        return tool.finish(QStringLiteral("the team's history"), done);
+    }
+    historyformat::print(*format, *outcome.history, sink);
     return tool.finish(QStringLiteral("the history"), done);
 }
 
@@ -77,7 +105,7 @@ const ToolDeclaration& HistoryCommand::declaration() {
         QStringLiteral(
             "Prints every player of a QEL league's seasons with his team in each season: the\n"
             "seasons named, in the order given, or with --league those of a league folder."),
-        {option.format, option.league},
+        {option.format, option.league, option.skip, option.team},
         {{QStringLiteral("MASTER_FOLDER"),
           QStringLiteral("The master folder (Mastplyr.dat), which names the players.")},
          {QStringLiteral("SEASON_FOLDER"),
