@@ -42,7 +42,8 @@ HistoryOutcome historyRun::read(const HistoryRequest& request,
         if (!folders[1])
             return stop(folders[1].failure().message());
         const QString& league = *folders[1];
-        const Result<seasonFolders::Discovered> discovered = seasonFolders::inLeague(league, request.leftOut);
+        const Result<seasonFolders::Discovered> discovered =
+            seasonFolders::inLeague(league, request.leftOut);
         if (!discovered)
             return stop(discovered.failure().message());
         for (const FileFailure& skipped : discovered->passedOver)

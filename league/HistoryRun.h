@@ -22,8 +22,8 @@ struct HistoryRequest {
     QString masterFolder;
     QStringList seasonFolders = {};
     std::optional<QString> leagueFolder = {};
-    QStringList leftOut = {};             // subfolders of the league folder that are no seasons
-    std::optional<QString> team = {};     // a team's name, as shown, to view season by season
+    QStringList leftOut = {};         // subfolders of the league folder that are no seasons
+    std::optional<QString> team = {}; // a team's name, as shown, to view season by season
 };
 
 // How a history run ended: the history of the seasons that could be read (none when nothing

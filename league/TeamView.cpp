@@ -71,8 +71,7 @@ std::optional<TeamView> TeamView::named(const LeagueHistory& history, QStringVie
     return std::nullopt;
 }
 
-QStringList TeamView::closestNames(const LeagueHistory& history, QStringView name,
-                                   qsizetype most) {
+QStringList TeamView::closestNames(const LeagueHistory& history, QStringView name, qsizetype most) {
     const QString wanted = folded(name);
     struct Candidate {
         bool holds;

@@ -5,8 +5,8 @@
 #include "HistoryCommand.h"
 
 #include "HistoryFormat.h"
-#include "TeamFormat.h"
 #include "league/LeagueContext.h"
+#include "TeamFormat.h"
 
 #include <optional>
 
@@ -27,13 +27,15 @@ struct Options {
         QStringLiteral("LEAGUE_FOLDER")};
     QCommandLineOption skip{
         QStringLiteral("skip"),
-        QStringLiteral("Leaves the subfolder NAME of LEAGUE_FOLDER out (a backup copy, say); may be "
-                       "given more than once."),
+        QStringLiteral(
+            "Leaves the subfolder NAME of LEAGUE_FOLDER out (a backup copy, say); may be "
+            "given more than once."),
         QStringLiteral("NAME")};
     QCommandLineOption team{
         QStringLiteral("team"),
-        QStringLiteral("Prints the roster of the team named NAME season by season instead, with who "
-                       "arrived and who left since the season before."),
+        QStringLiteral(
+            "Prints the roster of the team named NAME season by season instead, with who "
+            "arrived and who left since the season before."),
         QStringLiteral("NAME")};
 };
 

@@ -200,8 +200,8 @@ void csv(const LeagueHistory& history, const Sink& sink) {
     sink(out);
 }
 
-// {"seasons": [...], "renames": [...], "players": [{"identity": N, "name": "...", "teams": [...]}]}:
-// a team, "" for a season he played on no roster, null for one he was not in.
+// {"seasons": [...], "renames": [...], "players": [{"identity": N, "name": "...", "teams":
+// [...]}]}: a team, "" for a season he played on no roster, null for one he was not in.
 void json(const LeagueHistory& history, const Sink& sink) {
     const CellPieces cells(
         cellPieces(history, ", null", ", \"\"", [](QByteArray& out, QByteArrayView team) {

@@ -81,7 +81,6 @@ constexpr QByteArrayView script =
     R"js(<script>
 "use strict";
 (function () {
-  const started = performance.now();
   const table = document.getElementById("careers");
   const scroller = table.parentElement;
   const body = table.tBodies[0];
@@ -310,7 +309,6 @@ constexpr QByteArrayView script =
   route();
   place();
   document.documentElement.dataset.ready = "true";
-  document.documentElement.dataset.scriptMs = Math.round(performance.now() - started);
 })();
 </script>
 )js";
@@ -417,8 +415,8 @@ void appendChart(QByteArray& out, const LeagueHistory& history) {
     int highest = 1;
     for (qsizetype season = 1; season <= groups; ++season) {
         const LeagueHistory::SeasonCounts& counts = history.counts()[season];
-        highest = std::max({highest, counts.left, counts.arrived, counts.moved - counts.renamed,
-                            counts.renamed});
+        highest = std::max(
+            {highest, counts.left, counts.arrived, counts.moved - counts.renamed, counts.renamed});
     }
     const int width = marginLeft + static_cast<int>(groups) * groupWidth + 12;
     const int baseline = marginTop + plotHeight;
@@ -497,7 +495,8 @@ void appendCareers(QByteArray& out, const LeagueHistory& history, const historyR
         historyRows::rowRoomBesideCells + history.seasonCount() * cells.room();
     out += "<h2>Careers</h2>\n<p><label>Filter <input id=filter type=search "
            "placeholder=\"Name, identity or team\"></label> <span id=shown></span></p>\n"
-           "<div class=scroller>\n<table id=careers>\n<thead><tr><th aria-sort=ascending data-type=number>"
+           "<div class=scroller>\n<table id=careers>\n<thead><tr><th aria-sort=ascending "
+           "data-type=number>"
            "<button type=button>Identity</button><th aria-sort=none><button type=button>Name"
            "</button>";
     for (qsizetype season = 0; season < history.seasonCount(); ++season) {

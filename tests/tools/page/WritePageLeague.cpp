@@ -33,9 +33,17 @@ bool write(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray teamCity(int team) {
-    static const std::array<const char*, 10> cities = {
-        "G\xF6teborg", "Malm\xF6", "K\xF6ln", "Z\xFCrich", "Montr\xE9" "al",
-        "Link\xF6ping", "\xC5rhus", "Bod\xF8", "Sevilla", "Lake City"};
+    static const std::array<const char*, 10> cities = {"G\xF6teborg",
+                                                       "Malm\xF6",
+                                                       "K\xF6ln",
+                                                       "Z\xFCrich",
+                                                       "Montr\xE9"
+                                                       "al",
+                                                       "Link\xF6ping",
+                                                       "\xC5rhus",
+                                                       "Bod\xF8",
+                                                       "Sevilla",
+                                                       "Lake City"};
     return QByteArray(cities[static_cast<std::size_t>(team % 10)]) + ' ' +
            QByteArray::number(team / 10 + 1);
 }
@@ -78,12 +86,13 @@ int main(int argc, char* argv[]) {
                 roster.push_back(static_cast<std::int16_t>(identity));
         }
         const QString folder = root + QStringLiteral("/Season %1").arg(season + 1);
-        written = written && write(folder + "/qelplyr.dat", LeagueFileWriter::playerFile(players)) &&
+        written = written &&
+                  write(folder + "/qelplyr.dat", LeagueFileWriter::playerFile(players)) &&
                   write(folder + "/qelteam.dat", LeagueFileWriter::teamFile(rosters));
         // A copy left beside the seasons, which --skip leaves out.
         if (season == 0)
-            written = written &&
-                      write(root + "/backup-old/qelplyr.dat", LeagueFileWriter::playerFile(players));
+            written = written && write(root + "/backup-old/qelplyr.dat",
+                                       LeagueFileWriter::playerFile(players));
     }
     if (!written) {
         std::fputs("write-page-league: could not write the league\n", stderr);
@@ -93,8 +102,7 @@ int main(int argc, char* argv[]) {
     if (!page)
         return 1;
     const int status = zorbin::HistoryCommand::run(
-        {root + "/master", "--league", root, "--skip", "backup-old",
-         "--format", "html"},
-        {}, page, stderr);
+        {root + "/master", "--league", root, "--skip", "backup-old", "--format", "html"}, {}, page,
+        stderr);
     return std::fclose(page) == 0 ? status : 1;
 }

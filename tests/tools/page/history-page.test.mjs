@@ -46,7 +46,6 @@ try {
     page.on("requestfailed", request => failures.push("fetch: " + request.url()));
     await page.goto("file://" + join(root, "page.html"));
     await page.waitForSelector("html[data-ready=true]", {timeout: 30000});
-    console.log("script " + await page.$eval("html", html => html.dataset.scriptMs) + " ms");
     const shownText = () => page.$eval("#shown", shown => shown.textContent);
     check(await shownText() === "15000 of 15000 players", "every player a row: " + await shownText());
     check(await page.$eval("#renames", list => list.textContent.includes("G\u00f6teborg 1 Rovers became G\u00f6teborg 1 Rangers")),
