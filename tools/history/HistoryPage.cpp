@@ -86,11 +86,13 @@ constexpr QByteArrayView script =
   const body = table.tBodies[0];
   const rows = Array.from(body.rows);
   const seasons = Array.from(table.tHead.rows[0].cells).slice(2).map(function (cell) { return cell.textContent; });
+  // The last cell of a row also holds the line break before the next row.
+  const cellText = function (cell) { return cell.textContent.replace(/\n$/, ""); };
   const fold = function (text) { return text.normalize("NFD").replace(/\p{M}/gu, "").toLowerCase(); };
   // A row's seasons: the team, "" on no roster, null when he was not in it.
   const careers = rows.map(function (row) {
     return Array.from(row.cells).slice(2).map(function (cell) {
-      return cell.className === "o" ? null : cell.className === "n" ? "" : cell.textContent;
+      return cell.className === "o" ? null : cell.className === "n" ? "" : cellText(cell);
     });
   });
   const keyOf = new Map(rows.map(function (row) {
@@ -300,7 +302,7 @@ constexpr QByteArrayView script =
     if (!cell || cell.className === "o" || cell.className === "n")
       return;
     location.hash = cell.cellIndex < 2 ? "player=" + encodeURIComponent(cell.parentElement.cells[0].textContent)
-      : "team=" + encodeURIComponent(cell.textContent);
+      : "team=" + encodeURIComponent(cellText(cell));
   });
   window.addEventListener("hashchange", route);
   const opened = document.body.dataset.openTeam;
@@ -410,8 +412,8 @@ void appendChart(QByteArray& out, const LeagueHistory& history) {
     constexpr int marginTop = 12;
     constexpr int plotHeight = 170;
     constexpr int labelRoom = 56;
-    constexpr int groupWidth = 56;
-    constexpr int barWidth = 11;
+    constexpr int groupWidth = 44;
+    constexpr int barWidth = 9;
     int highest = 1;
     for (qsizetype season = 1; season <= groups; ++season) {
         const LeagueHistory::SeasonCounts& counts = history.counts()[season];
@@ -533,12 +535,12 @@ void print(const LeagueHistory& history, const historyRows::Sink& sink, QByteArr
            "those moved, how many a renamed team carried along.</p>\n"
            "<div class=turnover>\n<div>\n";
     appendCountsTable(out, history);
-    appendRenames(out, history);
     out += "</div>\n<div>\n";
     appendChart(out, history);
     out += "<p class=legend><span class=left></span>left<span class=arrived></span>arrived"
            "<span class=moved></span>moved<span class=renamed></span>moved by a rename</p>\n"
            "</div>\n</div>\n";
+    appendRenames(out, history);
     appendCareers(out, history, sink);
     out += "</div>\n";
     out += script;

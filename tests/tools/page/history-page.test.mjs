@@ -110,7 +110,7 @@ try {
             const box = cell.getBoundingClientRect();
             if (cell.cellIndex > 1 && box.left > pinned.right && box.right < scroller.right &&
                 box.top > scroller.top + 40 && box.bottom < Math.min(scroller.bottom, innerHeight))
-                return {team: cell.textContent, x: box.x + box.width / 2, y: box.y + box.height / 2};
+                return {team: cell.textContent.trim(), x: box.x + box.width / 2, y: box.y + box.height / 2};
         }
         return null;
     });
@@ -134,9 +134,12 @@ try {
     await page.waitForFunction(id => location.hash === "#player=" + id, {timeout: 5000}, identity);
     const career = await page.$eval("#view", view => ({
         heading: view.querySelector("h1").textContent,
+        teams: Array.from(view.querySelectorAll("tbody tr"), row => row.cells[0].textContent),
         spans: Array.from(view.querySelectorAll("tbody tr"), row => row.cells[1].textContent),
     }));
-    check(career.spans.length > 0 && career.spans.every(span => /^Season \d+( \u2013 Season \d+)?$/.test(span)),
+    // A veteran of the fixture who stays on his team: one span a team, each run of seasons whole.
+    check(career.spans.length > 0 && career.spans.every(span => /^Season \d+( \u2013 Season \d+)?$/.test(span)) &&
+          career.teams.every((team, at) => at === 0 || team.trim() !== career.teams[at - 1].trim()),
           "the career's spans: " + JSON.stringify(career));
     if (shots)
         await page.screenshot({path: join(shots, "career.png")});
