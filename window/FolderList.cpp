@@ -15,6 +15,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolTip>
+#include <utility>
 
 namespace zorbin {
 
@@ -66,6 +67,14 @@ public:
     [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const override {
         return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+    // A list given a larger icon size for a larger font keeps that size for its rows even where
+    // the style's folder icon has no larger picture: the rows grow with the text around them.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (list_->iconSize().isValid() && !option->icon.isNull())
+            option->decorationSize = list_->iconSize();
     }
 
     [[nodiscard]] int indent(const QModelIndex& index) const {
@@ -124,8 +133,31 @@ void FolderList::showFolder(const QString& folder, const QStringList& subfolders
     }
     deepest_ = subfolders.isEmpty() ? std::max(depth - 1, 0) : depth;
     setCurrentItem(current);
-    scrollToItem(current, QAbstractItemView::PositionAtTop);
+    currentAtTop_ = true;
+    revealCurrentFolder();
     setUpdatesEnabled(true);
+}
+
+void FolderList::revealCurrentFolder() {
+    // Before the list is shown its scroll range is still that of its old rows and size, which
+    // clamps the scroll; each later layout (a resize, a new font) may move the row out again.
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !isVisible())
+        return;
+    const ScrollHint hint = std::exchange(currentAtTop_, false) ? PositionAtTop : EnsureVisible;
+    // The layout calls back here, for the scroll range it sets; the row goes where asked after.
+    executeDelayedItemsLayout();
+    scrollTo(current, hint);
+}
+
+void FolderList::updateGeometries() {
+    FramedList::updateGeometries();
+    revealCurrentFolder();
+}
+
+void FolderList::showEvent(QShowEvent* event) {
+    FramedList::showEvent(event);
+    revealCurrentFolder();
 }
 
 void FolderList::drawIcons() {

@@ -39,17 +39,23 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void updateGeometries() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     [[nodiscard]] bool nameIsCut(const QModelIndex& index) const;
     // Gives every row its folder icon: open for the current folder and those above it, closed for
     // the subfolders.
     void drawIcons();
+    // Brings the current folder's row into view, at the top after a folder change; a no-op until
+    // the list is laid out at its size on screen, where a scroll would be undone.
+    void revealCurrentFolder();
 
     QString currentFolder_;
     int deepest_ = 0; // the depth of the deepest row
     int firstSubfolderRow_ = 0;
     bool iconsAwaited_ = false;
+    bool currentAtTop_ = false; // a folder change not yet shown on screen
 };
 
 } // namespace zorbin

@@ -9,6 +9,7 @@
 #include "league/ComparisonRun.h"
 #include "window/BusyCursor.h"
 #include "window/DriveList.h"
+#include "window/ExportFileDialog.h"
 #include "window/FileList.h"
 #include "window/FittingLabel.h"
 #include "window/FolderList.h"
@@ -19,6 +20,7 @@
 #include "window/ReportListModel.h"
 #include "window/ReportListView.h"
 #include "window/TextRoom.h"
+#include "window/TextScaler.h"
 #include "window/UserDialogs.h"
 #include "window/WrappingButton.h"
 
@@ -31,7 +33,9 @@
 #include <QListView>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QtMath>
+#include <utility>
 
 namespace zorbin {
 
@@ -153,6 +157,12 @@ MainWindow::MainWindow(UserDialogs& dialogs, WineEnvironment wine, QWidget* pare
     placeControls();
     orderTabs();
     resizer_ = new ProportionalResizer(this, designClientSize);
+    // The text takes its size first: the room made for it depends on that size.
+    scaler_ = new TextScaler(this, [this] {
+        return (!textsWholeAtOpening_ || showsTextsWhole()) &&
+               (!linesWholeAtOpening_ || showsLinesWhole());
+    });
+    connect(resizer_, &ProportionalResizer::placed, scaler_, &TextScaler::fit);
     connect(resizer_, &ProportionalResizer::placed, new TextRoom(this), &TextRoom::makeRoom);
     fitToFont();
     startUp();
@@ -203,14 +213,9 @@ void MainWindow::createControls() {
 QFileDialog& MainWindow::exportDialog() {
     // Made at the first export: building a file dialog costs more than the rest of the window.
     if (!commonDialog_) {
-        // One dialog serves both export buttons, so it keeps its place between them. Qt's own
-        // dialog looks and behaves the same on every desktop. Its open form still takes a new
-        // file's name.
-        commonDialog_ = new QFileDialog(this);
+        // One dialog serves both export buttons, so it keeps its place between them.
+        commonDialog_ = new ExportFileDialog(this);
         commonDialog_->setObjectName(QStringLiteral("CommonDialog1"));
-        commonDialog_->setOption(QFileDialog::DontUseNativeDialog);
-        commonDialog_->setAcceptMode(QFileDialog::AcceptOpen);
-        commonDialog_->setFileMode(QFileDialog::AnyFile);
     }
     return *commonDialog_;
 }
@@ -225,8 +230,8 @@ void MainWindow::placeControls() {
 }
 
 void MainWindow::fitToFont() {
-    // The controls keep the platform's font at every size, so it is the window that grows with the
-    // font, as dialogs measured in dialog units do, and at least as far as its texts need.
+    // The window opens as large as its font asks, as dialogs measured in dialog units do, and at
+    // least as far as its texts need; from there its text grows and shrinks with it.
     // The smallest scale, in sixteenths from three quarters to four times the design, at which
     // every text shows whole. More room never cuts a text, and the font's growth is close to the
     // answer: the search starts there and steps down or up.
@@ -255,15 +260,20 @@ void MainWindow::fitToFont() {
         scaled(designClientSize, std::max(growth.width(), whole), std::max(growth.height(), whole));
     // The lists are what the user came for; below this width they scroll sideways.
     opening.setWidth(widthForWholeLines(opening));
-    QSize smallest = scaled(designClientSize, whole, whole);
-    if (const QScreen* shownOn = screen()) {
-        const QSize available = shownOn->availableSize() - frameAllowance;
-        opening = opening.boundedTo(available);
-        smallest = smallest.boundedTo(available);
-    }
-    // Smaller, captions in the platform's font would be cut.
-    setMinimumSize(smallest);
+    if (const QScreen* shownOn = screen())
+        opening = opening.boundedTo(shownOn->availableSize() - frameAllowance);
+    scaler_->setOpening(opening);
+    // Small enough to tile beside another window at any font: the text shrinks with the window
+    // down to a legible size, then captions wrap and the lists give up room and scroll.
+    const qreal least = scaler_->leastStretch();
+    setMinimumSize(qFloor(opening.width() * least), qFloor(opening.height() * least));
     resize(opening);
+    {
+        const QSignalBlocker proportionsOnly(resizer_);
+        resizer_->scaleTo(opening);
+        textsWholeAtOpening_ = showsTextsWhole();
+        linesWholeAtOpening_ = showsLinesWhole();
+    }
     resizer_->scaleTo(opening);
 }
 
@@ -294,12 +304,26 @@ int MainWindow::widthForWholeLines(QSize clientSize) {
 
 bool MainWindow::showsWholeAt(QSize clientSize) {
     resizer_->scaleTo(clientSize);
+    return showsTextsWhole();
+}
+
+bool MainWindow::showsTextsWhole() const {
     if (!captions_->allWhole())
         return false;
     for (const FolderPicker* column : {priorColumn_, currentColumn_, masterColumn_}) {
         const QLineEdit* pathBox = column->pathBox();
         if (!column->fileList()->showsRowWhole() ||
             pathBox->height() < pathBox->minimumSizeHint().height())
+            return false;
+    }
+    return true;
+}
+
+bool MainWindow::showsLinesWhole() const {
+    const QString line = widestLineShownWhole();
+    const QFont font = reportFont();
+    for (const ReportListView* list : findChildren<ReportListView*>(Qt::FindDirectChildrenOnly)) {
+        if (list->widthAround(list->rowWidth(line, font)) > list->width())
             return false;
     }
     return true;
@@ -338,7 +362,15 @@ void MainWindow::startUp() {
     restoreColumn(PickerColumn::Master, restored.master);
 
     priorColumn_->driveList()->setFocus();
-    showMessages(restored.messages);
+    startUpMessages_ = restored.messages;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window is not on screen yet; a notice shown now would stand alone on an empty screen,
+    // and the window would appear only once it is dismissed.
+    if (!startUpMessages_.isEmpty())
+        QTimer::singleShot(0, this, [this] { showMessages(std::exchange(startUpMessages_, {})); });
 }
 
 void MainWindow::restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored) {

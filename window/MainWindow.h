@@ -24,6 +24,7 @@ namespace zorbin {
 class FolderPicker;
 class ProportionalResizer;
 class ReportListModel;
+class TextScaler;
 class UserDialogs;
 
 enum class PickerColumn { Prior, Current, Master };
@@ -58,6 +59,9 @@ public:
     // Writes the lines of `lines`, shown in `list` (List1 or List2), to a file the user chooses.
     void exportList(QListView& list, const ReportListModel& lines);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     [[nodiscard]] QFileDialog& exportDialog();
@@ -69,6 +73,10 @@ private:
     // Places the controls for `clientSize` and tells whether every caption, file row and path box
     // shows whole there.
     [[nodiscard]] bool showsWholeAt(QSize clientSize);
+    // Whether they do as the controls stand.
+    [[nodiscard]] bool showsTextsWhole() const;
+    // Whether a result list shows a long line whole.
+    [[nodiscard]] bool showsLinesWhole() const;
     void orderTabs();
     void startUp();
     void restoreColumn(PickerColumn column, const std::optional<RestoredColumn>& restored);
@@ -94,6 +102,12 @@ private:
     QPushButton* exitButton_ = nullptr;
     QFileDialog* commonDialog_ = nullptr;
     ProportionalResizer* resizer_ = nullptr;
+    TextScaler* scaler_ = nullptr;
+    // What shows whole in proportion at the opening size stays whole as the window is resized.
+    bool textsWholeAtOpening_ = false;
+    bool linesWholeAtOpening_ = false;
+    // What the start-up has to tell, told over the window once it shows.
+    QList<RunMessage> startUpMessages_;
     QString lastExportFile_;
 };
 

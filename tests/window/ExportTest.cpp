@@ -16,9 +16,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QListView>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTreeView>
 #include <unistd.h>
 
 namespace zorbin::test {
@@ -134,6 +139,30 @@ TEST_F(ExportTest, PriorSeasonNamesAreWrittenLineByLineAndConfirmedOnceComplete)
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
     EXPECT_TRUE(control<QPushButton>("cmdFile")->isEnabled());
+}
+
+// Qt sizes the dialog's columns for a smaller font than many desktops use (a larger one than this
+// leaves the test's small screen too narrow for all four).
+TEST_F(ExportTest, TheDialogShowsItsFileColumnsWholeAtTheFontInUse) {
+    useFontSize(12);
+    click("cmdFile");
+    ASSERT_EQ(dialogs_.dialogsShown.size(), 1);
+    QFileDialog& dialog = *dialogs_.dialogsShown[0];
+    dialog.show();
+    QApplication::processEvents();
+    const auto* files = dialog.findChild<QTreeView*>("treeView");
+    ASSERT_NE(files, nullptr);
+    const QHeaderView* header = files->header();
+    const QFontMetrics metrics(files->font());
+    const QLocale locale = QLocale::system();
+    const QString shown[] = {"left.txt", locale.formattedDataSize(132),
+                             QMimeDatabase().mimeTypeForName("text/plain").comment(),
+                             locale.toString(QDateTime::currentDateTime(), QLocale::ShortFormat)};
+    for (int section = 0; section < 4; ++section)
+        EXPECT_GT(header->sectionSize(section), metrics.horizontalAdvance(shown[section]));
+    EXPECT_LE(header->length(), files->viewport()->width());
+    const QSize room = dialog.screen()->availableSize();
+    EXPECT_EQ(dialog.frameGeometry().size().boundedTo(room), dialog.frameGeometry().size());
 }
 
 TEST_F(ExportTest, BothButtonsShareTheDialogAndAnExportReplacesTheWholeFile) {

@@ -20,6 +20,7 @@ public:
     QList<QFileDialog*> dialogsShown;              // the dialog of each export
     QStringList directoriesShown;                  // the folder each dialog started in
     QStringList messages;                          // every message box text, in order
+    QWidget* messageParent = nullptr;              // the window over the last message
     std::function<void(const QString&)> onMessage; // runs while a message is "on screen"
 
     QString chooseExportFile(QFileDialog& dialog) override {
@@ -28,8 +29,9 @@ public:
         return exportAnswers.isEmpty() ? QString() : exportAnswers.takeFirst();
     }
 
-    void showMessage(QWidget*, const QString& text) override {
+    void showMessage(QWidget* parent, const QString& text) override {
         messages.append(text);
+        messageParent = parent;
         if (onMessage)
             onMessage(text);
     }

@@ -178,11 +178,16 @@ TEST_F(ProcessTest, TheListsOpenWideEnoughForLongLinesAndCopyTheSelectedOnes) {
         {player(10001, "Vandenberg", "Maximilian"), player(10002, "M\xfcller", "Jan")});
     // A font small enough for the test's screen to have room for the lines.
     useFontSize(designFontSize);
-    openOnLeague();
+    MainWindow& form = openOnLeague();
     clickProcess();
-    QApplication::processEvents();
-    for (const char* name : {"List1", "List2"})
-        EXPECT_EQ(control<QListView>(name)->horizontalScrollBar()->maximum(), 0) << name;
+    // Whole as opened, and in the larger text of an enlarged window.
+    for (const QSize size : {form.size(), form.size() * 3 / 2}) {
+        form.resize(size);
+        QApplication::processEvents();
+        for (const char* name : {"List1", "List2"})
+            EXPECT_EQ(control<QListView>(name)->horizontalScrollBar()->maximum(), 0) << name;
+    }
+    EXPECT_GT(control<QListView>("List1")->font().pointSizeF(), designFontSize * 1.3);
 
     auto* list = control<QListView>("List1");
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
@@ -190,6 +195,12 @@ TEST_F(ProcessTest, TheListsOpenWideEnoughForLongLinesAndCopyTheSelectedOnes) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QString::fromUtf8("Vandenberg,Maximilian  10001 Lake City Lumberjacks\n"
                                 "Müller,Jan             10002 "));
+    // Selected bottom-up, they still copy in the list's order.
+    const QAbstractItemModel& model = *list->model();
+    list->selectionModel()->select(model.index(1, 0), QItemSelectionModel::ClearAndSelect);
+    list->selectionModel()->select(model.index(0, 0), QItemSelectionModel::Select);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Vandenberg"));
 }
 
 TEST_F(ProcessTest, TheCursorShowsTheRunIsBusyUntilItsMessage) {

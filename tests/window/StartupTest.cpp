@@ -11,6 +11,7 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -175,6 +176,38 @@ TEST_F(StartupTest, RememberedFoldersThatAreGoneOrNotFoldersPassInSilence) {
     EXPECT_EQ(text("Text2"), "");
     // The master column is restored on its own.
     EXPECT_EQ(text("Text3"), league.masterPlayerFile());
+}
+
+// A deep league's chosen folder sits below the chain of folders above it; it stays in view as
+// restored, and after the window is resized or the folder is changed.
+TEST_F(StartupTest, EachFolderListShowsItsChosenFolderAtStartAndAtEverySize) {
+    // The seasons' folders hold no folders, so theirs is the last row; the master's holds some.
+    const QString deep = workingFolder() + "/drive_c/Games/QEL/Leagues/Pro";
+    for (const char* season : {"2005", "2006", "2007", "2008"})
+        ASSERT_TRUE(QDir().mkpath(deep + "/" + season));
+    rememberFolders(deep + "/2007", deep + "/2008", deep);
+    MainWindow& form = openWindow();
+    const auto chosenRow = [this](const char* list) {
+        const auto* folders = control<FolderList>(list);
+        return folders->visualRect(folders->currentIndex());
+    };
+    const auto expectChosenInView = [&](const char* when) {
+        QApplication::processEvents();
+        for (const char* list : {"Dir1", "Dir2", "Dir3"})
+            EXPECT_TRUE(control<FolderList>(list)->viewport()->rect().contains(chosenRow(list)))
+                << list << " " << when << " " << chosenRow(list).y();
+    };
+    expectChosenInView("as restored");
+    const int rowHeight = chosenRow("Dir1").height();
+    form.resize(form.size() * 3 / 2);
+    expectChosenInView("enlarged");
+    // The rows grow with their text.
+    EXPECT_GE(chosenRow("Dir1").height(), rowHeight * 13 / 10);
+    form.resize(form.minimumSize());
+    expectChosenInView("at the smallest size");
+    form.setFolder(PickerColumn::Prior, deep + "/2005");
+    form.setFolder(PickerColumn::Current, deep);
+    expectChosenInView("after a folder change");
 }
 
 TEST_F(StartupTest, ARememberedRootIsShownAsTheRootFolder) {

@@ -53,10 +53,12 @@ protected:
         QApplication::setFont(font);
     }
 
-    // Runs the start-up and shows the window.
-    MainWindow& openWindow() {
-        form_ = std::make_unique<MainWindow>(dialogs_, home_.environment());
+    // Runs the start-up, shows the window and lets it tell what it has to tell once shown.
+    MainWindow& openWindow() { return openWindow(home_.environment()); }
+    MainWindow& openWindow(const WineEnvironment& wine) {
+        form_ = std::make_unique<MainWindow>(dialogs_, wine);
         form_->show();
+        QApplication::processEvents();
         return *form_;
     }
 

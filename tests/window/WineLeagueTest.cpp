@@ -145,8 +145,14 @@ TEST_F(WineLeagueTest, TheGamesPrefixIsOfferedByNameAndAWrongWineprefixIsSaidOnc
     WineEnvironment wrong = home_.environment();
     wrong.winePrefix = home_.path() + "/typo";
     touch("MissDir.txt", "\"C:\\Games\\QEL\\\"\r\n\"C:\\Games\\QEL\\\"\r\n");
-    form_ = std::make_unique<MainWindow>(dialogs_, wrong);
-    form_->show();
+    // Over the window, once it shows, never alone on an empty screen.
+    bool shownFirst = false;
+    dialogs_.onMessage = [this, &shownFirst](const QString&) {
+        shownFirst = form_ && form_->isVisible();
+    };
+    openWindow(wrong);
+    EXPECT_TRUE(shownFirst);
+    EXPECT_EQ(dialogs_.messageParent, form_.get());
     ASSERT_EQ(dialogs_.messages.size(), 1);
     EXPECT_TRUE(dialogs_.messages[0].contains("WINEPREFIX \"" + home_.path() + "/typo\""))
         << dialogs_.messages[0].toStdString();
@@ -609,8 +615,7 @@ TEST_F(PrefixChoiceTest, EveryHomeGivesTheTrueListsOrAnHonestFailureAlikeInWindo
             touch("QELMDir.txt", '"' + folders[2].toLatin1() + "\\\"\r\n");
         }
         dialogs_.messages.clear();
-        form_ = std::make_unique<MainWindow>(dialogs_, environment);
-        form_->show();
+        openWindow(environment);
         if (home.remembered.isEmpty()) {
             for (const auto& [box, typed] :
                  {std::pair{"Text1", folders[0]}, std::pair{"Text2", folders[1]},
