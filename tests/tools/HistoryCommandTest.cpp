@@ -309,50 +309,39 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
         // Each team's roster is the players whose team it is that season, in every form.
         for (auto team = league.teamOf.cbegin(); team != league.teamOf.cend(); ++team) {
             SCOPED_TRACE(team.value().toStdString());
-            const QStringList byTeam = {"--team", team.value(), "--format"};
-            const QJsonObject json =
-                QJsonDocument::fromJson(run((byTeam + QStringList{"json"}), "json").toUtf8())
-                    .object();
-            EXPECT_EQ(json["team"].toString(), team.value());
-            const QJsonArray seasons = json["seasons"].toArray();
-            ASSERT_EQ(seasons.size(), league.expectedSeasons.size());
-            const std::optional<QList<QStringList>> csv =
-                test::csvRecords(run((byTeam + QStringList{"csv"}), "csv"));
-            ASSERT_TRUE(csv);
-            QList<QStringList> expectedCsv = {{"season", "identity", "name", "status"}};
-            QJsonArray before;
-            for (qsizetype season = 0; season < seasons.size(); ++season) {
-                QJsonArray roster;
-                QJsonArray arrived;
-                QJsonArray left;
+            QJsonArray seasons;
+            QList<QStringList> rows = {{"season", "identity", "name", "status"}};
+            for (qsizetype season = 0; season < league.expectedSeasons.size(); ++season) {
+                QJsonArray roster, arrived, left; // NOLINT(readability-isolate-declaration)
                 QList<QStringList> leftRows;
                 for (const Career& career : league.careers) {
-                    const QString season_ = league.expectedSeasons[season];
-                    const bool on = career.teams[season] == team.key();
-                    const bool was = before.contains(career.identity);
-                    if (on)
+                    const bool is = career.teams[season] == team.key();
+                    const bool was = season > 0 && career.teams[season - 1] == team.key();
+                    const QStringList row = {league.expectedSeasons[season],
+                                             QString::number(career.identity), career.name};
+                    if (is)
                         roster.append(career.identity);
-                    if (on && !was && season > 0)
+                    if (is)
+                        rows.append(row + QStringList{season == 0 ? ""
+                                                      : was       ? "stayed"
+                                                                  : "arrived"});
+                    if (is && !was)
                         arrived.append(career.identity);
-                    if (!on && was)
+                    if (was && !is)
                         left.append(career.identity);
-                    const QString status = season == 0 ? "" : was ? "stayed" : "arrived";
-                    if (on)
-                        expectedCsv.append(
-                            {season_, QString::number(career.identity), career.name, status});
-                    if (!on && was)
-                        leftRows.append(
-                            {season_, QString::number(career.identity), career.name, "left"});
+                    if (was && !is)
+                        leftRows.append(row + QStringList{"left"});
                 }
-                expectedCsv += leftRows;
-                const QJsonObject entry = seasons[season].toObject();
-                EXPECT_EQ(entry["season"].toString(), league.expectedSeasons[season]);
-                EXPECT_EQ(entry["roster"].toArray(), roster);
-                EXPECT_EQ(entry["arrived"], season == 0 ? QJsonValue() : QJsonValue(arrived));
-                EXPECT_EQ(entry["left"], season == 0 ? QJsonValue() : QJsonValue(left));
-                before = roster;
+                rows += leftRows;
+                seasons.append(QJsonObject{{"season", league.expectedSeasons[season]},
+                                           {"roster", roster},
+                                           {"arrived", season == 0 ? QJsonValue() : arrived},
+                                           {"left", season == 0 ? QJsonValue() : left}});
             }
-            EXPECT_EQ(*csv, expectedCsv);
+            const QStringList byTeam = {"--team", team.value(), "--format"};
+            EXPECT_EQ(QJsonDocument::fromJson(run(byTeam + QStringList{"json"}, "json").toUtf8()),
+                      QJsonDocument(QJsonObject{{"team", team.value()}, {"seasons", seasons}}));
+            EXPECT_EQ(test::csvRecords(run(byTeam + QStringList{"csv"}, "csv")), rows);
             EXPECT_TRUE(run(byTeam + QStringList{"text"}, "text")
                             .startsWith(team.value() + ", season by season\n"));
         }
