@@ -264,8 +264,12 @@ constexpr QByteArrayView script =
   let kept = null;
   function route() {
     const hash = location.hash;
-    const team = hash.startsWith("#team=") ? decodeURIComponent(hash.slice(6)) : null;
-    const player = hash.startsWith("#player=") ? decodeURIComponent(hash.slice(8)) : null;
+    // An address typed by hand may hold a stray %: it is then taken as it stands.
+    const decoded = function (text) {
+      try { return decodeURIComponent(text); } catch (error) { return text; }
+    };
+    const team = hash.startsWith("#team=") ? decoded(hash.slice(6)) : null;
+    const player = hash.startsWith("#player=") ? decoded(hash.slice(8)) : null;
     view.replaceChildren();
     if (team !== null || player !== null) {
       if (!kept)
