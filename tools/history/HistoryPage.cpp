@@ -46,12 +46,14 @@ thead th { position: sticky; top: 0; z-index: 2; background: #eef0f4; border-bot
 #careers thead th:nth-child(-n+2) { z-index: 3; background: #eef0f4; }
 #careers th:first-child, #careers td:first-child { left: 0; box-sizing: border-box; width: 5.2rem; min-width: 5.2rem; max-width: 5.2rem; }
 #careers th:nth-child(2), #careers td:nth-child(2) { left: 5.2rem; box-shadow: inset -2px 0 #b9bfcc; }
-#careers tbody td:nth-child(-n+2), #careers tbody td:not(.o):not(.n), .team[data-team], #view [data-player] { cursor: pointer; }
-#careers tbody td:hover:not(.o):not(.n), .team[data-team]:hover, #view [data-player]:hover { text-decoration: underline; color: #1f4fa8; }
+#careers tbody td:nth-child(-n+2), #careers tbody td:not(.o):not(.n), .team[data-team] { cursor: pointer; }
+#careers tbody td:hover:not(.o):not(.n), .team[data-team]:hover { text-decoration: underline; color: #1f4fa8; }
+#view a { color: inherit; text-decoration: none; }
+#view a:hover, #view a:focus, #view .back a { text-decoration: underline; color: #1f4fa8; }
 #view table { margin-top: .5rem; }
 #view td { vertical-align: top; }
 #view td.list { white-space: normal; min-width: 12rem; }
-#view td.list span { display: block; white-space: pre; }
+#view td.list a { display: block; white-space: pre; }
 #view .back { margin: .5rem 0 1rem; }
 .scroller .end { margin: .5rem .7rem; color: #6b7280; }
 #careers td.n { color: #6b7280; font-style: italic; }
@@ -189,7 +191,7 @@ constexpr QByteArrayView script =
   function listCell(indexes) {
     const cell = element("td", undefined, {class: "list"});
     indexes.forEach(function (index) {
-      cell.appendChild(element("span", playerName(index), {"data-player": rows[index].cells[0].textContent}));
+      cell.appendChild(element("a", playerName(index), {href: "#player=" + rows[index].cells[0].textContent}));
     });
     return cell;
   }
@@ -254,7 +256,7 @@ constexpr QByteArrayView script =
     spans.forEach(function (span) {
       const row = tableBody.insertRow();
       row.appendChild(span.team === "" ? element("td", "(none)", {class: "n"})
-        : element("td", span.team, {class: "team", "data-team": span.team}));
+        : element("td").appendChild(element("a", span.team, {href: "#team=" + encodeURIComponent(span.team)})).parentNode);
       row.appendChild(element("td", seasons[span.from] + (span.to > span.from ? " \u2013 " + seasons[span.to] : "")));
       const count = span.to - span.from + 1;
       row.appendChild(element("td", count + (count === 1 ? " season" : " seasons")));
@@ -296,10 +298,9 @@ constexpr QByteArrayView script =
     const target = event.target;
     if (!(target instanceof Element))
       return;
-    const named = target.closest("[data-team], [data-player]");
+    const named = target.closest("[data-team]");
     if (named) {
-      location.hash = named.dataset.team !== undefined ? "team=" + encodeURIComponent(named.dataset.team)
-        : "player=" + encodeURIComponent(named.dataset.player);
+      location.hash = "team=" + encodeURIComponent(named.dataset.team);
       return;
     }
     const cell = target.closest("#careers tbody td");

@@ -128,8 +128,8 @@ try {
         await page.screenshot({path: join(shots, "team-view.png")});
 
     // A click on a player of the second season's roster shows his career.
-    const player = await page.$("#view tbody tr:nth-child(2) td:nth-child(3) span");
-    const identity = await player.evaluate(span => span.dataset.player);
+    const player = await page.$("#view tbody tr:nth-child(2) td:nth-child(3) a");
+    const identity = await player.evaluate(link => link.hash.slice("#player=".length));
     await player.click();
     await page.waitForFunction(id => location.hash === "#player=" + id, {timeout: 5000}, identity);
     const career = await page.$eval("#view", view => ({
