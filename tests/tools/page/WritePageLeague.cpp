@@ -33,17 +33,9 @@ bool write(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray teamCity(int team) {
-    static const std::array<const char*, 10> cities = {"G\xF6teborg",
-                                                       "Malm\xF6",
-                                                       "K\xF6ln",
-                                                       "Z\xFCrich",
-                                                       "Montr\xE9"
-                                                       "al",
-                                                       "Link\xF6ping",
-                                                       "\xC5rhus",
-                                                       "Bod\xF8",
-                                                       "Sevilla",
-                                                       "Lake City"};
+    static const std::array<const char*, 10> cities = {
+        "G\xF6teborg",  "Malm\xF6", "K\xF6ln", "Z\xFCrich", "Montr\xE9\x61l",
+        "Link\xF6ping", "\xC5rhus", "Bod\xF8", "Sevilla",   "Lake City"};
     return QByteArray(cities[static_cast<std::size_t>(team % 10)]) + ' ' +
            QByteArray::number(team / 10 + 1);
 }
@@ -71,17 +63,16 @@ int main(int argc, char* argv[]) {
                 team == 0 && season >= seasons / 2 ? "Rangers" : "Rovers";
         }
         const int first = firstIdentity + veterans + season * turnover;
-        std::vector<int> identities;
-        for (int identity = firstIdentity; identity < firstIdentity + veterans; ++identity)
-            identities.push_back(identity);
-        for (int identity = first; identity < first + window; ++identity)
-            identities.push_back(identity);
-        for (const int identity : identities) {
+        // The veterans, then the others of this season.
+        for (int identity = firstIdentity; identity < first + window; ++identity) {
+            if (identity == firstIdentity + veterans)
+                identity = first;
             players.push_back(master[static_cast<std::size_t>(identity - firstIdentity)]);
-            // Every seventh player changes teams each season; the others stay.
-            const int team = (identity + (identity % 7 == 0 ? season : 0)) % teams;
-            // A roster holds up to 80: the rest of a team's players are on none.
-            auto& roster = rosters[static_cast<std::size_t>(team)].roster;
+            // Every seventh player changes teams each season; the others stay. A roster holds up
+            // to 80: the rest of a team's players are on none.
+            auto& roster = rosters[static_cast<std::size_t>(
+                                       (identity + (identity % 7 == 0 ? season : 0)) % teams)]
+                               .roster;
             if (roster.size() < 80)
                 roster.push_back(static_cast<std::int16_t>(identity));
         }
