@@ -164,6 +164,31 @@ BENCHMARK(historyRun)
     ->ComputeStatistics("least", least)
     ->Unit(benchmark::kMillisecond);
 
+// `zorbin-history MASTER SEASON... --team "City 1 Rovers" --format FORMAT > /dev/null`: the whole
+// read, renames included, and one team's roster season by season.
+void teamRun(benchmark::State& state) {
+    const TenSeasonLeague& league = TenSeasonLeague::instance();
+    const char* format = formatNames[static_cast<std::size_t>(state.range(0))];
+    QStringList arguments = {league.master()};
+    for (int number = 0; number < state.range(1); ++number)
+        arguments.append(league.season(number));
+    arguments += {QStringLiteral("--team"), QStringLiteral("City 1 Rovers"),
+                  QStringLiteral("--format"), QString::fromLatin1(format)};
+    std::FILE* null = std::fopen("/dev/null", "w");
+    for (auto _ : state) {
+        if (zorbin::HistoryCommand::run(arguments, zorbin::WineEnvironment{}, null, stderr) !=
+            zorbin::HistoryCommand::success)
+            state.SkipWithError("the team's history failed");
+    }
+    std::fclose(null);
+    state.SetLabel(format);
+}
+BENCHMARK(teamRun)
+    ->ArgsProduct({{0, 1, 2}, {2, 10}})
+    ->ArgNames({"format", "seasons"})
+    ->ComputeStatistics("least", least)
+    ->Unit(benchmark::kMillisecond);
+
 // The usual table, then each format's growth from 2 to 10 seasons against the plain read's.
 class GrowthReporter : public benchmark::ConsoleReporter {
 public:
@@ -185,12 +210,27 @@ public:
             return at2 == times_.end() || at10 == times_.end() ? -1.0 : at10->second - at2->second;
         };
         const double read = growth("plainRead/");
-        for (std::size_t format = 0; format < formatNames.size(); ++format) {
-            const double history = growth("historyRun/format:" + std::to_string(format) + "/");
-            if (read > 0 && history >= 0)
-                std::printf("%-5s from 2 to 10 seasons: history +%.2f ms, plain read +%.2f ms: "
-                            "%.2fx (at most 1.5x)\n",
-                            formatNames[format], history, read, history / read);
+        for (const char* run : {"historyRun", "teamRun"}) {
+            for (std::size_t format = 0; format < formatNames.size(); ++format) {
+                const std::string name =
+                    std::string(run) + "/format:" + std::to_string(format) + "/";
+                const double history = growth(name);
+                if (read > 0 && history >= 0)
+                    std::printf("%-10s %-5s from 2 to 10 seasons: +%.2f ms, plain read +%.2f ms: "
+                                "%.2fx (at most 1.5x)\n",
+                                run, formatNames[format], history, read, history / read);
+            }
+        }
+        // A team's roster against the whole history in the same form, both at 10 seasons.
+        for (std::size_t format = 0; format < 3; ++format) {
+            const std::string at10 = "/format:" + std::to_string(format) + "/seasons:10";
+            const auto team = times_.find("teamRun" + at10);
+            const auto whole = times_.find("historyRun" + at10);
+            if (team != times_.end() && whole != times_.end() && whole->second > 0)
+                std::printf("--team %-5s at 10 seasons: %.2f ms, the whole history %.2f ms: "
+                            "%+.0f%%\n",
+                            formatNames[format], team->second, whole->second,
+                            100 * (team->second / whole->second - 1));
         }
     }
 

@@ -42,12 +42,21 @@ HistoryOutcome historyRun::read(const HistoryRequest& request,
         if (!folders[1])
             return stop(folders[1].failure().message());
         const QString& league = *folders[1];
-        const Result<seasonFolders::Discovered> discovered = seasonFolders::inLeague(league);
+        const Result<seasonFolders::Discovered> discovered =
+            seasonFolders::inLeague(league, request.leftOut);
         if (!discovered)
             return stop(discovered.failure().message());
         for (const FileFailure& skipped : discovered->passedOver)
             outcome.messages.append(passedOver(skipped));
         seasons = discovered->seasons;
+        for (const QString& name : request.leftOut) {
+            if (!discovered->leftOut.contains(name))
+                outcome.messages.append(
+                    {RunMessage::Kind::LeftOutNotFound,
+                     QStringLiteral("No subfolder of \"%1\" is named \"%2\": nothing was left out "
+                                    "for it")
+                         .arg(league, name)});
+        }
         if (seasons.isEmpty() && discovered->passedOver.isEmpty())
             return stop(QStringLiteral("No season in \"%1\": no subfolder holds %2")
                             .arg(league, gameFiles::player));
@@ -106,6 +115,20 @@ HistoryOutcome historyRun::read(const HistoryRequest& request,
         outcome.messages.append(
             {RunMessage::Kind::SeasonsFound, QStringLiteral("The seasons in \"%1\", in order: %2")
                                                  .arg(*folders[1], proseList::joined(names))});
+    }
+    if (request.team) {
+        outcome.team = TeamView::named(*history, *request.team);
+        if (!outcome.team) {
+            QStringList closest;
+            for (const QString& name : TeamView::closestNames(*history, *request.team))
+                closest.append(QLatin1Char('"') + name + QLatin1Char('"'));
+            return stop(closest.isEmpty()
+                            ? QStringLiteral("No season has a team named \"%1\": no season has "
+                                             "a team")
+                                  .arg(*request.team)
+                            : QStringLiteral("No season has a team named \"%1\"; the closest: %2")
+                                  .arg(*request.team, proseList::joined(closest)));
+        }
     }
     outcome.history = std::move(history).value();
     return outcome;

@@ -7,6 +7,7 @@
 #include "files/Result.h"
 #include "league/LeagueHistory.h"
 #include "league/RunMessage.h"
+#include "league/TeamView.h"
 
 #include <optional>
 #include <QList>
@@ -21,6 +22,8 @@ struct HistoryRequest {
     QString masterFolder;
     QStringList seasonFolders = {};
     std::optional<QString> leagueFolder = {};
+    QStringList leftOut = {};         // subfolders of the league folder that are no seasons
+    std::optional<QString> team = {}; // a team's name, as shown, to view season by season
 };
 
 // How a history run ended: the history of the seasons that could be read (none when nothing
@@ -28,6 +31,7 @@ struct HistoryRequest {
 struct HistoryOutcome {
     std::optional<LeagueHistory> history;
     QList<RunMessage> messages;
+    std::optional<TeamView> team; // the team the request names, of `history`
 };
 
 namespace historyRun {

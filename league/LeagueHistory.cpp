@@ -97,6 +97,10 @@ LeagueHistory::readSeasons(const NameTable& masterNames, const QList<SeasonFolde
     std::vector<std::int32_t> roster(identityCount);
     // Whether any season holds the identity: a row of the history.
     std::vector<std::uint8_t> held(identityCount);
+    // Players a team had each season, by team number, this season and the one before.
+    std::vector<int> sizes;
+    std::vector<int> sizesBefore;
+    QHash<std::pair<std::int32_t, std::int32_t>, int> moves;
     std::vector<std::int32_t>& columns = history.columns_;
     columns.reserve(static_cast<std::size_t>(seasons.size()) * identityCount);
     for (qsizetype at = 0; at < seasons.size(); ++at) {
@@ -124,16 +128,26 @@ LeagueHistory::readSeasons(const NameTable& masterNames, const QList<SeasonFolde
         // Counted as the records come, against the season before: no pass of its own.
         SeasonCounts counts;
         int stayed = 0;
+        sizes.assign(static_cast<std::size_t>(history.teamCount()), 0);
+        moves.clear();
         failure = recordPasses::players(season.playerFile, [&](const PlayerRecord& player) {
             const std::size_t slot = slotOf(player.identity);
             // A second record of the same player in one file is the same player.
             if (column[slot] == absent) {
                 ++counts.players;
+                const std::int32_t team = roster[slot];
+                if (team >= 0)
+                    ++sizes[static_cast<std::size_t>(team)];
                 if (before && before[slot] == absent) {
                     ++counts.arrived;
+                } else if (before && before[slot] != team) {
+                    ++stayed;
+                    ++counts.moved;
+                    // Only a move from a team to a team can be a rename's.
+                    if (before[slot] >= 0 && team >= 0)
+                        ++moves[{before[slot], team}];
                 } else if (before) {
                     ++stayed;
-                    counts.moved += before[slot] != roster[slot];
                 }
             }
             column[slot] = roster[slot];
@@ -147,6 +161,9 @@ LeagueHistory::readSeasons(const NameTable& masterNames, const QList<SeasonFolde
         if (before)
             counts.left = history.counts_.constLast().players - stayed;
         history.counts_.append(counts);
+        if (before)
+            history.addRenames(sizesBefore, sizes, moves);
+        std::swap(sizes, sizesBefore);
         history.seasonNames_.append(season.name);
     }
 
@@ -163,6 +180,28 @@ LeagueHistory::readSeasons(const NameTable& masterNames, const QList<SeasonFolde
             (masterNames.has(at) ? masterNames : seasonNames).displayName(at, name.bytes.data());
     }
     return history;
+}
+
+void LeagueHistory::addRenames(const std::vector<int>& before, const std::vector<int>& now,
+                               const QHash<std::pair<std::int32_t, std::int32_t>, int>& moves) {
+    const auto size = [](const std::vector<int>& sizes, std::int32_t team) {
+        const auto at = static_cast<std::size_t>(team);
+        return at < sizes.size() ? sizes[at] : 0;
+    };
+    const qsizetype season = counts_.size() - 1;
+    const qsizetype first = renames_.size();
+    for (auto move = moves.cbegin(); move != moves.cend(); ++move) {
+        const auto [from, to] = move.key();
+        const int of = size(before, from);
+        // More than half of the old roster: no other new name can carry as many.
+        if (size(now, from) == 0 && size(before, to) == 0 && 2 * move.value() > of) {
+            renames_.append({season, from, to, move.value(), of});
+            counts_.back().renamed += move.value();
+        }
+    }
+    std::sort(renames_.begin() + first, renames_.end(), [this](const Rename& a, const Rename& b) {
+        return teamNames_[a.from] < teamNames_[b.from];
+    });
 }
 
 } // namespace zorbin

@@ -13,9 +13,11 @@
 #include <cstdint>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace zorbin {
@@ -38,6 +40,18 @@ public:
         int left = 0;    // in the season before, not in this one
         int arrived = 0; // in this season, not in the one before
         int moved = 0;   // in both, on a team of another name (or on none) in one of them
+        int renamed = 0; // of those moved, the ones a rename of their team explains
+    };
+
+    // A team name on no roster in `season` whose roster of the season before has more than half
+    // its players on one team name that is new in `season` (on no roster the season before): the
+    // same team under another name. Its players who went along moved only by name.
+    struct Rename {
+        qsizetype season;
+        std::int32_t from;
+        std::int32_t to;
+        int carried; // players of the old roster on the new name
+        int of;      // players of the old roster, the season before
     };
 
     // Reads the master file, then each season's team file and player file, every file once and in
@@ -62,8 +76,10 @@ public:
     // by its name alone, so a renamed team is another team.
     [[nodiscard]] const QByteArray& teamName(std::int32_t team) const { return teamNames_[team]; }
     [[nodiscard]] qsizetype teamCount() const { return teamNames_.size(); }
-    // One a season; the first season's left, arrived and moved are 0.
+    // One a season; the first season's left, arrived, moved and renamed are 0.
     [[nodiscard]] const QList<SeasonCounts>& counts() const { return counts_; }
+    // In season order, a season's by the old name as the game's bytes order it.
+    [[nodiscard]] const QList<Rename>& renames() const { return renames_; }
     [[nodiscard]] const QList<FileFailure>& missingTeamFiles() const { return missingTeamFiles_; }
     [[nodiscard]] const QList<FileFailure>& passedOver() const { return passedOver_; }
 
@@ -84,6 +100,11 @@ private:
 
     [[nodiscard]] static std::size_t index(qsizetype at) { return static_cast<std::size_t>(at); }
 
+    // The renames into the season just read, whose team sizes are `now` against `before`, from
+    // the players who moved from a team to another, counted by (old team, new team).
+    void addRenames(const std::vector<int>& before, const std::vector<int>& now,
+                    const QHash<std::pair<std::int32_t, std::int32_t>, int>& moves);
+
     QStringList seasonNames_;
     std::vector<std::size_t> slots_; // a row's identity, less the first identity
     // A display name held in place: a row needs no allocation of its own.
@@ -100,6 +121,7 @@ private:
     std::size_t columnSize_ = 0; // an entry an identity
     QList<QByteArray> teamNames_;
     QList<SeasonCounts> counts_;
+    QList<Rename> renames_;
     QList<FileFailure> missingTeamFiles_;
     QList<FileFailure> passedOver_;
 };

@@ -24,7 +24,8 @@ struct RunMessage {
         SeasonPassedOver,   // a season that can't be used is left out of the history
         SeasonWithoutTeams, // a season's team file is missing: its players are on no roster
         SeasonNamedTwice,   // a season named twice is read once
-        SeasonsFound        // which folders of a league were taken as its seasons, for the record
+        SeasonsFound,       // which folders of a league were taken as its seasons, for the record
+        LeftOutNotFound     // a subfolder to leave out of a league is not there, for the record
     };
     Kind kind;
     QString text;

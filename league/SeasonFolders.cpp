@@ -93,7 +93,7 @@ Result<SeasonFolder> named(const QString& folder) {
     return seasonIn(folder, name.isEmpty() ? folder : name);
 }
 
-Result<Discovered> inLeague(const QString& leagueFolder) {
+Result<Discovered> inLeague(const QString& leagueFolder, const QStringList& leftOut) {
     const auto unreadable = [](const QString& path, int error) {
         return FileFailure{QStringLiteral("read folder"), path, qt_error_string(error),
                            error == ENOENT};
@@ -120,6 +120,10 @@ Result<Discovered> inLeague(const QString& leagueFolder) {
         if (rawName.startsWith('.'))
             continue;
         const QString name = QFile::decodeName(rawName);
+        if (leftOut.contains(name)) {
+            discovered.leftOut.append(name);
+            continue;
+        }
         const QString path = joined(leagueFolder, name);
         struct stat target {};
         if (::fstatat(descriptor, rawName.constData(), &target, 0) != 0) {

@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace zorbin {
@@ -35,13 +36,16 @@ struct Discovered {
     // paths can't spell, an empty player file (as a save that crashed leaves it). Said to the
     // user, who would otherwise miss a season unawares.
     QList<FileFailure> passedOver;
+    QStringList leftOut; // the names of `leftOut` that named a subfolder
 };
 
 // The seasons among the subfolders of `leagueFolder`: each folder (or link to one) that holds a
 // player file, in natural order. Hidden folders, other entries and links that lead nowhere are no
 // seasons; a folder reached both by its own name and through a link counts once, by its own name.
-// The failure says why `leagueFolder` itself can't be listed.
-[[nodiscard]] Result<Discovered> inLeague(const QString& leagueFolder);
+// Subfolders named in `leftOut` (a copy kept beside the seasons) are not looked into. The failure
+// says why `leagueFolder` itself can't be listed.
+[[nodiscard]] Result<Discovered> inLeague(const QString& leagueFolder,
+                                          const QStringList& leftOut = {});
 
 // Natural order: runs of digits compare as numbers ("Season 9" before "Season 10"), the rest
 // without regard to case; names equal that way keep a fixed order.

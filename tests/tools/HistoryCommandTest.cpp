@@ -22,6 +22,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -65,7 +66,8 @@ struct LeagueCase {
     QStringList expectedSeasons = {};
     QMap<QChar, QString> teamOf = {};
     QList<Career> careers = {};
-    QList<QStringList> counts = {}; // per season: players, left, arrived, moved
+    QList<QStringList> counts = {}; // per season: players, left, arrived, moved, renamed
+    QStringList renames = {};       // as the text form says them
     QStringList err = {};           // lines of standard error; %1: the league's folder
 };
 
@@ -104,8 +106,10 @@ std::vector<LeagueCase> leagues() {
                     {10002, "Ortega,Luis", "C--O"},
                     {10003, "Köhler,Étienne", "C.CC"},
                     {10004, "Kept,Last", "CCOC"}};
-    four.counts = {
-        {"4", "-", "-", "-"}, {"4", "1", "1", "1"}, {"4", "0", "0", "2"}, {"4", "1", "1", "1"}};
+    four.counts = {{"4", "-", "-", "-", "-"},
+                   {"4", "1", "1", "1", "0"},
+                   {"4", "0", "0", "2", "0"},
+                   {"4", "1", "1", "1", "0"}};
 
     // Twelve seasons found under --league: a team renamed half-way, a season without a team file,
     // a name taken from the latest season that holds the player.
@@ -133,6 +137,8 @@ std::vector<LeagueCase> leagues() {
     twelve.careers = {{10010, "Ortega,Luis", "CCCC.CMMMMMM"},
                       {10011, "Dubé,Zoé", "OOO------MMM"},
                       {10012, "Later,Name", "...........-"}};
+    twelve.renames = {
+        "Season 7: Lake City Comets became Lake City Meteors (1 of 1 players went along)"};
     twelve.err = {"Could not read \"%1/Season 5/qelteam.dat\": No such file or directory: that "
                   "season's players are on no roster"};
 
@@ -147,7 +153,41 @@ std::vector<LeagueCase> leagues() {
     }
     seven.expectedSeasons = seven.named;
     seven.careers = {{10020, "Moved,Often", "5930214"}};
-    return {four, twelve, seven};
+    seven.renames = {"2009: Club 2015 became Club 2009 (1 of 1 players went along)",
+                     "2013: Club 2009 became Club 2013 (1 of 1 players went along)",
+                     "2010: Club 2013 became Club 2010 (1 of 1 players went along)",
+                     "2012: Club 2010 became Club 2012 (1 of 1 players went along)",
+                     "2011: Club 2012 became Club 2011 (1 of 1 players went along)",
+                     "2014: Club 2011 became Club 2014 (1 of 1 players went along)"};
+
+    // A name gone whose players mostly went to a new name is renamed; half is not most, and a
+    // name seen before is no new name.
+    LeagueCase renamed{"a renamed team among teams that fold"};
+    renamed.masterFile = "Mastplyr.dat";
+    std::vector<PlayerEntry> players;
+    for (std::int16_t identity = 10001; identity <= 10009; ++identity)
+        players.push_back(player(identity, "P" + QByteArray::number(identity), "Q"));
+    const std::vector<TeamEntry> after = {
+        team("North", "Bees", {10004, 10005, 10006, 10008, 10009}),
+        team("North", "Eels", {10001, 10002, 10003}), team("North", "Fish", {10007})};
+    renamed.seasons = {{"1",
+                        players,
+                        {team("North", "Ants", {10001, 10002, 10003, 10004}),
+                         team("North", "Bees", {10005, 10006}),
+                         team("North", "Cats", {10007, 10008}), team("North", "Dogs", {10009})}},
+                       {"2", players, after},
+                       {"3", players, after}};
+    renamed.named = renamed.expectedSeasons = {"1", "2", "3"};
+    renamed.teamOf = {{'A', "North Ants"}, {'B', "North Bees"}, {'C', "North Cats"},
+                      {'D', "North Dogs"}, {'E', "North Eels"}, {'F', "North Fish"}};
+    for (const char* teams : {"AEE", "AEE", "AEE", "ABB", "BBB", "BBB", "CFF", "CBB", "DBB"})
+        renamed.careers.append({10001 + static_cast<int>(renamed.careers.size()),
+                                "P" + QString::number(10001 + renamed.careers.size()) + ",Q",
+                                teams});
+    renamed.counts = {
+        {"9", "-", "-", "-", "-"}, {"9", "0", "0", "7", "3"}, {"9", "0", "0", "0", "0"}};
+    renamed.renames = {"2: North Ants became North Eels (3 of 4 players went along)"};
+    return {four, twelve, seven, renamed};
 }
 
 // What a CSV cell, a JSON array element and a text cell hold for a season's letter.
@@ -189,8 +229,8 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
         }
         for (const QString& season : league.named)
             arguments.append(root.path() + '/' + season);
-        const auto run = [&](const char* format) {
-            const test::CommandOutput output = history(arguments + QStringList{"--format", format});
+        const auto run = [&](const QStringList& options, const char* format) {
+            const test::CommandOutput output = history(arguments + options);
             // A missing team file is said, and fails, as in zorbin-report.
             EXPECT_EQ(output.status,
                       league.err.isEmpty() ? HistoryCommand::success : HistoryCommand::failure)
@@ -201,16 +241,27 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
             EXPECT_EQ(QString::fromUtf8(output.err), said) << format;
             return QString::fromUtf8(output.out);
         };
+        const auto runForm = [&run](const char* format) {
+            return run({"--format", format}, format);
+        };
 
-        const QJsonDocument json = QJsonDocument::fromJson(run("json").toUtf8());
-        ASSERT_EQ(json.object().keys(), (QStringList{"players", "seasons"}));
+        const QJsonDocument json = QJsonDocument::fromJson(runForm("json").toUtf8());
+        ASSERT_EQ(json.object().keys(), (QStringList{"players", "renames", "seasons"}));
+        QStringList renames;
+        for (const QJsonValue rename : json["renames"].toArray())
+            renames.append(QStringLiteral("%1: %2 became %3 (%4 of %5 players went along)")
+                               .arg(rename["season"].toString(), rename["from"].toString(),
+                                    rename["to"].toString())
+                               .arg(rename["carried"].toInt())
+                               .arg(rename["of"].toInt()));
+        EXPECT_EQ(renames, league.renames);
         EXPECT_EQ(json["seasons"].toVariant().toStringList(), league.expectedSeasons);
         const QJsonArray players = json["players"].toArray();
         ASSERT_EQ(players.size(), league.careers.size());
-        const std::optional<QList<QStringList>> csv = test::csvRecords(run("csv"));
+        const std::optional<QList<QStringList>> csv = test::csvRecords(runForm("csv"));
         ASSERT_TRUE(csv && csv->size() == players.size() + 1) << "not RFC 4180, or not a row each";
         EXPECT_EQ(csv->front(), QStringList({"identity", "name"}) + league.expectedSeasons);
-        const QStringList text = run("text").split('\n');
+        const QStringList text = runForm("text").split('\n');
         for (qsizetype row = 0; row < players.size(); ++row) {
             const Career& career = league.careers[row];
             SCOPED_TRACE(career.identity);
@@ -239,13 +290,61 @@ TEST(HistoryCommandTest, EveryLeagueGivesEachPlayersTeamSeasonBySeasonInEveryFor
             }
         }
         for (qsizetype season = 0; season < league.counts.size(); ++season) {
-            const QString line = text[text.size() - 1 - league.counts.size() + season];
+            const QString line =
+                text[text.indexOf(QRegularExpression("season +players.*")) + 1 + season];
             EXPECT_EQ(line.split(' ', Qt::SkipEmptyParts).mid(1), league.counts[season])
                 << line.toStdString();
         }
-        const QString page = run("html");
+        const QString said = runForm("text");
+        EXPECT_EQ(league.renames.isEmpty() ? QStringList()
+                                           : said.sliced(said.indexOf("\nRenamed teams:"))
+                                                 .split('\n', Qt::SkipEmptyParts)
+                                                 .mid(1),
+                  league.renames);
+        const QString page = runForm("html");
         EXPECT_EQ(page.sliced(page.indexOf("<table id=careers>")).count("<tr><td>"),
                   league.careers.size());
+        EXPECT_EQ(page.count("<li>"), league.renames.size());
+
+        // Each team's roster is the players whose team it is that season, in every form.
+        for (auto team = league.teamOf.cbegin(); team != league.teamOf.cend(); ++team) {
+            SCOPED_TRACE(team.value().toStdString());
+            QJsonArray seasons;
+            QList<QStringList> rows = {{"season", "identity", "name", "status"}};
+            for (qsizetype season = 0; season < league.expectedSeasons.size(); ++season) {
+                QJsonArray roster, arrived, left; // NOLINT(readability-isolate-declaration)
+                QList<QStringList> leftRows;
+                for (const Career& career : league.careers) {
+                    const bool is = career.teams[season] == team.key();
+                    const bool was = season > 0 && career.teams[season - 1] == team.key();
+                    const QStringList row = {league.expectedSeasons[season],
+                                             QString::number(career.identity), career.name};
+                    if (is)
+                        roster.append(career.identity);
+                    if (is)
+                        rows.append(row + QStringList{season == 0 ? ""
+                                                      : was       ? "stayed"
+                                                                  : "arrived"});
+                    if (is && !was)
+                        arrived.append(career.identity);
+                    if (was && !is)
+                        left.append(career.identity);
+                    if (was && !is)
+                        leftRows.append(row + QStringList{"left"});
+                }
+                rows += leftRows;
+                seasons.append(QJsonObject{{"season", league.expectedSeasons[season]},
+                                           {"roster", roster},
+                                           {"arrived", season == 0 ? QJsonValue() : arrived},
+                                           {"left", season == 0 ? QJsonValue() : left}});
+            }
+            const QStringList byTeam = {"--team", team.value(), "--format"};
+            EXPECT_EQ(QJsonDocument::fromJson(run(byTeam + QStringList{"json"}, "json").toUtf8()),
+                      QJsonDocument(QJsonObject{{"team", team.value()}, {"seasons", seasons}}));
+            EXPECT_EQ(test::csvRecords(run(byTeam + QStringList{"csv"}, "csv")), rows);
+            EXPECT_TRUE(run(byTeam + QStringList{"text"}, "text")
+                            .startsWith(team.value() + ", season by season\n"));
+        }
     }
 }
 
@@ -335,7 +434,24 @@ TEST(HistoryCommandTest, ArgumentsAndFoldersThatCantBeUsedEndWithTheirStatusAndW
         {{"%1/MASTER", "--league", R"(l:\)"},
          0,
          "The seasons in \"%1\", in order: \"current\" and \"prior\"\n",
-         true}};
+         true},
+        {{master, "--league", "%1", "--skip", "prior/", "--skip", "gone"},
+         0,
+         "No subfolder of \"%1\" is named \"gone\": nothing was left out for it\n"
+         "zorbin-history: The seasons in \"%1\", in order: \"current\"\n",
+         true},
+        {{master, prior, "--skip", "current"},
+         2,
+         "--skip leaves out a subfolder of --league: use it with --league\n" + slip,
+         false},
+        {{master, prior, "--team", "comets"},
+         1,
+         "No season has a team named \"comets\"; the closest: \"Lake City Comets\"\n",
+         false},
+        {{master, prior, "--team", "Lake City Comets", "--team", "x"},
+         2,
+         "--team names one team\n" + slip,
+         false}};
     for (const Row& row : rows) {
         QStringList arguments = row.arguments;
         arguments.replaceInStrings("%1", league.root());

@@ -6,6 +6,7 @@
 
 #include "HistoryFormat.h"
 #include "league/LeagueContext.h"
+#include "TeamFormat.h"
 
 #include <optional>
 
@@ -24,6 +25,18 @@ struct Options {
                        "qelplyr.dat, in natural order (Season 9 before Season 10), instead of "
                        "SEASON_FOLDERs."),
         QStringLiteral("LEAGUE_FOLDER")};
+    QCommandLineOption skip{
+        QStringLiteral("skip"),
+        QStringLiteral(
+            "Leaves the subfolder NAME of LEAGUE_FOLDER out (a backup copy, say); may be "
+            "given more than once."),
+        QStringLiteral("NAME")};
+    QCommandLineOption team{
+        QStringLiteral("team"),
+        QStringLiteral(
+            "Prints the roster of the team named NAME season by season instead, with who "
+            "arrived and who left since the season before."),
+        QStringLiteral("NAME")};
 };
 
 const Options& options() {
@@ -48,6 +61,19 @@ int history(CommandLineTool& tool, const WineEnvironment& wine) {
     HistoryRequest request{folders.takeFirst(), folders};
     if (parsed.isSet(option.league))
         request.leagueFolder = parsed.value(option.league);
+    for (QString name : parsed.values(option.skip)) {
+        // As a shell completes a folder's name.
+        while (name.size() > 1 && name.endsWith(QLatin1Char('/')))
+            name.chop(1);
+        request.leftOut.append(name);
+    }
+    if (!request.leftOut.isEmpty() && !request.leagueFolder)
+        return tool.slip(QStringLiteral("--skip leaves out a subfolder of --league: use it with "
+                                        "--league"));
+    if (parsed.values(option.team).size() > 1)
+        return tool.slip(QStringLiteral("--team names one team"));
+    if (parsed.isSet(option.team))
+        request.team = parsed.value(option.team);
     if (request.leagueFolder && !request.seasonFolders.isEmpty())
         return tool.slip(QStringLiteral("--league finds the seasons itself: name no season folder "
                                         "with it"));
@@ -63,8 +89,12 @@ int history(CommandLineTool& tool, const WineEnvironment& wine) {
     if (!outcome.history)
         return CommandLineTool::failure;
     // The seasons that could be read are still worth having; the status says one may be missing.
-    historyformat::print(*format, *outcome.history,
-                         [&tool](QByteArrayView printed) { tool.write(printed); });
+    const historyRows::Sink sink = [&tool](QByteArrayView printed) { tool.write(printed); };
+    if (outcome.team) {
+        teamformat::print(*format, *outcome.history, *outcome.team, sink);
+        return tool.finish(QStringLiteral("the team's history"), done);
+    }
+    historyformat::print(*format, *outcome.history, sink);
     return tool.finish(QStringLiteral("the history"), done);
 }
 
@@ -77,7 +107,7 @@ const ToolDeclaration& HistoryCommand::declaration() {
         QStringLiteral(
             "Prints every player of a QEL league's seasons with his team in each season: the\n"
             "seasons named, in the order given, or with --league those of a league folder."),
-        {option.format, option.league},
+        {option.format, option.league, option.skip, option.team},
         {{QStringLiteral("MASTER_FOLDER"),
           QStringLiteral("The master folder (Mastplyr.dat), which names the players.")},
          {QStringLiteral("SEASON_FOLDER"),
@@ -87,20 +117,41 @@ const ToolDeclaration& HistoryCommand::declaration() {
             "A player is listed when a season's qelplyr.dat holds him, under the master file's\n"
             "name, else the one of the latest season that holds him. His team in a season is the\n"
             "last team of that season's qelteam.dat whose roster holds him, as zorbin-report\n"
-            "reads it. Teams are known by name alone: a renamed team is another team.\n"
+            "reads it. Teams are known by name alone: a renamed team is another team. Yet a\n"
+            "name on no roster in a season, whose roster the season before has more than half its\n"
+            "players on one name new that season, is said to be renamed to it, and the counts\n"
+            "say how many moves the renames explain.\n"
             "  text  the career table, then each season's players and how many left, arrived and\n"
-            "        moved (changed teams) since the season before; a control character in a name\n"
-            "        or team shows as U+FFFD (\uFFFD)\n"
+            "        moved (changed teams) since the season before, and how many of those moved\n"
+            "        with a renamed team; then the renames; a control character in a name or team\n"
+            "        shows as U+FFFD (\uFFFD)\n"
             "  csv   RFC 4180 in UTF-8 with CR LF line ends: identity,name,SEASON,... with a cell\n"
             "        for each season: the team, (none) for a season played on no roster, or empty\n"
             "        for a season he was not in; a control character shows as in text\n"
             "  json  one object in UTF-8:\n"
             "          {\"seasons\": [\"2009\", \"2010\", \"2011\"],\n"
+            "           \"renames\": [{\"season\": \"2011\", \"from\": \"Lake City Comets\",\n"
+            "                        \"to\": \"Lake City Meteors\", \"carried\": 24, \"of\": "
+            "26}],\n"
             "           \"players\": [{\"identity\": 10135, \"name\": \"Dub\u00E9,Zo\u00E9\",\n"
             "                        \"teams\": [\"\u00D6rebro Owls\", \"\", null]}]}\n"
             "        with \"\" for a season played on no roster and null for one he was not in\n"
-            "  html  one page that opens from disk: the counts, a chart of them and the career\n"
-            "        table, which can be sorted and filtered\n"
+            "  html  one page that opens from disk: the counts, the renames, a chart of them and\n"
+            "        the career table, which sorts, keeps identity and name in view when scrolled\n"
+            "        sideways, and filters without regard to case or accents (goteborg finds\n"
+            "        G\u00F6teborg); a click on a team shows its roster season by season, on a\n"
+            "        player his career, and the browser's Back returns\n"
+            "With --team NAME, the roster of the team NAME (as shown, letter for letter) season\n"
+            "by season, with who arrived and who left since the season before:\n"
+            "  text  a block a season: the roster, then who arrived and who left, by identity\n"
+            "        and name\n"
+            "  csv   season,identity,name,status: a row a player and season, the status arrived,\n"
+            "        stayed or left (empty in the first season)\n"
+            "  json  {\"team\": \"\u00D6rebro Owls\", \"seasons\": [{\"season\": \"2009\",\n"
+            "          \"roster\": [10135], \"arrived\": null, \"left\": null}, ...]}, identities\n"
+            "        ascending, arrived and left null in the first season\n"
+            "  html  the page, opened on the team's view\n"
+            "A name no season has fails, naming the closest team names.\n"
             "\n"
             "For instance, the names of the players who were in every season:\n"
             "  zorbin-history MASTER --league LEAGUE --format json |\n"
@@ -108,8 +159,8 @@ const ToolDeclaration& HistoryCommand::declaration() {
             "\n"
             "A folder may also be a Windows path (C:\\Games\\QEL\\... or Z:\\home\\...), read as\n"
             "zorbin-report reads one; letter case need not match the disk. Under --league, hidden\n"
-            "folders are passed over, and standard error says which folders were taken as "
-            "seasons.\n"
+            "folders are passed over, as is each subfolder --skip names, and standard error says\n"
+            "which folders were taken as seasons.\n"
             "A season that can't be used (a folder that can't be read, a qelplyr.dat that is\n"
             "empty or can't be read, a qelteam.dat that is empty or can't be read) is named on\n"
             "standard error with the reason and passed over: the rest of the history is still\n"

@@ -122,7 +122,7 @@ void text(const LeagueHistory& history, const Sink& sink) {
 
     // Counted against the season before: the first has none, and shows a dash.
     out += "\nEach season against the one before: the players who left, arrived and moved "
-           "(changed teams)\n";
+           "(changed teams), and of those moved, how many only went along with a renamed team\n";
     QList<QByteArray> seasonNames;
     qsizetype seasonWidth = QByteArrayView("season").size();
     for (const QString& name : history.seasonNames()) {
@@ -130,7 +130,7 @@ void text(const LeagueHistory& history, const Sink& sink) {
         appendText(seasonNames.back(), name);
         seasonWidth = std::max(seasonWidth, printedBytes::textColumns(name));
     }
-    const QList<QByteArrayView> headings = {"players", "left", "arrived", "moved"};
+    const QList<QByteArrayView> headings = {"players", "left", "arrived", "moved", "renamed"};
     appendPadded(out, "season", QByteArrayView("season").size(), seasonWidth);
     for (const QByteArrayView heading : headings) {
         out.append(columnGap, ' ');
@@ -141,7 +141,8 @@ void text(const LeagueHistory& history, const Sink& sink) {
         const LeagueHistory::SeasonCounts& counts = history.counts()[season];
         appendPadded(out, seasonNames[season],
                      printedBytes::textColumns(history.seasonNames()[season]), seasonWidth);
-        const int values[] = {counts.players, counts.left, counts.arrived, counts.moved};
+        const int values[] = {counts.players, counts.left, counts.arrived, counts.moved,
+                              counts.renamed};
         for (qsizetype column = 0; column < headings.size(); ++column) {
             QByteArray number;
             if (season == 0 && column > 0)
@@ -152,6 +153,20 @@ void text(const LeagueHistory& history, const Sink& sink) {
             appendRightAligned(out, number, headings[column].size());
         }
         out += '\n';
+    }
+    if (!history.renames().isEmpty())
+        out += "\nRenamed teams: a name on no roster whose players mostly went to a new name\n";
+    for (const LeagueHistory::Rename& rename : history.renames()) {
+        appendText(out, seasonNames[rename.season]);
+        out += ": ";
+        appendText(out, history.teamName(rename.from));
+        out += " became ";
+        appendText(out, history.teamName(rename.to));
+        out += " (";
+        appendNumber(out, rename.carried);
+        out += " of ";
+        appendNumber(out, rename.of);
+        out += " players went along)\n";
     }
     sink(out);
 }
@@ -185,8 +200,8 @@ void csv(const LeagueHistory& history, const Sink& sink) {
     sink(out);
 }
 
-// {"seasons": [...], "players": [{"identity": N, "name": "...", "teams": [...]}]}: a team, ""
-// for a season he played on no roster, null for one he was not in.
+// {"seasons": [...], "renames": [...], "players": [{"identity": N, "name": "...", "teams":
+// [...]}]}: a team, "" for a season he played on no roster, null for one he was not in.
 void json(const LeagueHistory& history, const Sink& sink) {
     const CellPieces cells(
         cellPieces(history, ", null", ", \"\"", [](QByteArray& out, QByteArrayView team) {
@@ -202,7 +217,22 @@ void json(const LeagueHistory& history, const Sink& sink) {
             out += ", ";
         appendJsonString(out, history.seasonNames()[season]);
     }
-    out += "],\n  \"players\": [";
+    out += "],\n  \"renames\": [";
+    for (qsizetype at = 0; at < history.renames().size(); ++at) {
+        const LeagueHistory::Rename& rename = history.renames()[at];
+        out += at == 0 ? "\n    {\"season\": " : ",\n    {\"season\": ";
+        appendJsonString(out, history.seasonNames()[rename.season]);
+        out += ", \"from\": ";
+        appendJsonString(out, history.teamName(rename.from));
+        out += ", \"to\": ";
+        appendJsonString(out, history.teamName(rename.to));
+        out += ", \"carried\": ";
+        appendNumber(out, rename.carried);
+        out += ", \"of\": ";
+        appendNumber(out, rename.of);
+        out += '}';
+    }
+    out += history.renames().isEmpty() ? "],\n  \"players\": [" : "\n  ],\n  \"players\": [";
     for (qsizetype row = 0; row < history.playerCount(); ++row) {
         char* at = openRow(out, rowRoom);
         at = copy(at, row == 0 ? "\n    {\"identity\": " : ",\n    {\"identity\": ");
@@ -239,7 +269,7 @@ void print(Format format, const LeagueHistory& history, const Sink& sink) {
     case Format::Json:
         return json(history, sink);
     case Format::Html:
-        return historyPage::print(history, sink);
+        return historyPage::print(history, sink, {});
     }
 }
 

@@ -13,7 +13,9 @@ namespace zorbin::historyPage {
 // chart of them drawn in the page (inline SVG), and the career table, which a reader can sort by
 // any column and filter by any text. Every name is escaped; the page's own policy forbids loading
 // anything, so even a name that got through could not fetch. Once its script has run, the root
-// element carries data-ready="true".
-void print(const LeagueHistory& history, const historyRows::Sink& sink);
+// element carries data-ready="true". A click on a team's name or a player opens his view at an
+// address of its own (#team=NAME, #player=IDENTITY); the page opens on `openTeam`'s view unless
+// that is empty.
+void print(const LeagueHistory& history, const historyRows::Sink& sink, QByteArrayView openTeam);
 
 } // namespace zorbin::historyPage
