@@ -386,7 +386,8 @@ HistoryOutcome LeagueContext::history(const HistoryRequest& request) {
         named.append({season, gameFiles::player, true});
     const Result<NamedFolders> folders = namedFolders(named);
     if (!folders)
-        return {std::nullopt, {{RunMessage::Kind::Stopped, folders.failure().message()}}};
+        return {
+            std::nullopt, {{RunMessage::Kind::Stopped, folders.failure().message()}}, std::nullopt};
     HistoryOutcome outcome = historyRun::read(request, folders->folders);
     outcome.messages = folders->messages + outcome.messages;
     return outcome;
