@@ -170,14 +170,14 @@ std::vector<LeagueCase> leagues() {
     const std::vector<TeamEntry> after = {
         team("North", "Bees", {10004, 10005, 10006, 10008, 10009}),
         team("North", "Eels", {10001, 10002, 10003}), team("North", "Fish", {10007})};
-    renamed.seasons = {{"1",
+    renamed.seasons = {{"Säsong1",
                         players,
                         {team("North", "Ants", {10001, 10002, 10003, 10004}),
                          team("North", "Bees", {10005, 10006}),
                          team("North", "Cats", {10007, 10008}), team("North", "Dogs", {10009})}},
-                       {"2", players, after},
-                       {"3", players, after}};
-    renamed.named = renamed.expectedSeasons = {"1", "2", "3"};
+                       {"Säsong2", players, after},
+                       {"Säsong3", players, after}};
+    renamed.named = renamed.expectedSeasons = {"Säsong1", "Säsong2", "Säsong3"};
     renamed.teamOf = {{'A', "North Ants"}, {'B', "North Bees"}, {'C', "North Cats"},
                       {'D', "North Dogs"}, {'E', "North Eels"}, {'F', "North Fish"}};
     for (const char* teams : {"AEE", "AEE", "AEE", "ABB", "BBB", "BBB", "CFF", "CBB", "DBB"})
@@ -186,7 +186,7 @@ std::vector<LeagueCase> leagues() {
                                 teams});
     renamed.counts = {
         {"9", "-", "-", "-", "-"}, {"9", "0", "0", "7", "3"}, {"9", "0", "0", "0", "0"}};
-    renamed.renames = {"2: North Ants became North Eels (3 of 4 players went along)"};
+    renamed.renames = {"Säsong2: North Ants became North Eels (3 of 4 players went along)"};
     return {four, twelve, seven, renamed};
 }
 

@@ -157,16 +157,10 @@ void text(const LeagueHistory& history, const Sink& sink) {
     if (!history.renames().isEmpty())
         out += "\nRenamed teams: a name on no roster whose players mostly went to a new name\n";
     for (const LeagueHistory::Rename& rename : history.renames()) {
-        appendText(out, seasonNames[rename.season]);
-        out += ": ";
-        appendText(out, history.teamName(rename.from));
-        out += " became ";
-        appendText(out, history.teamName(rename.to));
-        out += " (";
-        appendNumber(out, rename.carried);
-        out += " of ";
-        appendNumber(out, rename.of);
-        out += " players went along)\n";
+        historyRows::appendRename(
+            out, history, rename,
+            [&seasonNames](QByteArray& to, qsizetype season) { to += seasonNames[season]; },
+            [](QByteArray& to, QByteArrayView team) { appendText(to, team); });
     }
     sink(out);
 }

@@ -391,16 +391,10 @@ void appendRenames(QByteArray& out, const LeagueHistory& history) {
            "that season: they moved by name only, and are counted apart.</p>\n<ul id=renames>\n";
     for (const LeagueHistory::Rename& rename : history.renames()) {
         out += "<li>";
-        appendSeason(out, history, rename.season);
-        out += ": ";
-        appendTeam(out, history.teamName(rename.from));
-        out += " became ";
-        appendTeam(out, history.teamName(rename.to));
-        out += " (";
-        appendNumber(out, rename.carried);
-        out += " of ";
-        appendNumber(out, rename.of);
-        out += " players went along)\n";
+        historyRows::appendRename(
+            out, history, rename,
+            [&history](QByteArray& to, qsizetype season) { appendSeason(to, history, season); },
+            appendTeam);
     }
     out += "</ul>\n";
 }

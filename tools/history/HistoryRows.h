@@ -93,4 +93,22 @@ inline char* writeCells(char* at, const LeagueHistory& history, qsizetype row,
         at, history, row, [&pieces](qsizetype) -> const CellPieces& { return pieces; }, skipFirst);
 }
 
+// A rename in the words the text and the page share, "SEASON: FROM became TO (CARRIED of OF
+// players went along)" and a line's end, the season and the names written as each form writes them.
+template <typename AppendSeason, typename AppendTeam>
+void appendRename(QByteArray& out, const LeagueHistory& history,
+                  const LeagueHistory::Rename& rename, AppendSeason appendSeason,
+                  AppendTeam appendTeam) {
+    appendSeason(out, rename.season);
+    out += ": ";
+    appendTeam(out, history.teamName(rename.from));
+    out += " became ";
+    appendTeam(out, history.teamName(rename.to));
+    out += " (";
+    printedBytes::appendNumber(out, rename.carried);
+    out += " of ";
+    printedBytes::appendNumber(out, rename.of);
+    out += " players went along)\n";
+}
+
 } // namespace zorbin::historyRows
