@@ -4,6 +4,7 @@
 
 #include "wine/LauncherRecords.h"
 
+#include "files/CaseInsensitivePath.h"
 #include "wine/FolderEntries.h"
 #include "wine/YamlScalars.h"
 
@@ -175,10 +176,21 @@ private:
         result_.unreadable.append({action, path, reason});
     }
 
+    // Tells `path` when a folder on the way can't be entered: what it hides may be a record, and
+    // that is not the same as there being none.
+    void tellIfHidden(const QString& action, const QString& path) {
+        if (const std::optional<FileFailure> failure =
+                caseInsensitivePath::lookupFailure(path, action);
+            failure && !failure->missing)
+            unreadable(action, path, failure->reason);
+    }
+
     // The places the record file `path` names, when it is there; `name` names them when given.
     void readFile(const QString& path, Format format, const QString& name = {}) {
         const QFileInfo info(path);
-        if (!info.exists() || !inTime(path))
+        if (!info.exists())
+            return tellIfHidden(QStringLiteral("read the launcher's record"), path);
+        if (!inTime(path))
             return;
         const std::optional<QByteArray> text = contentOf(info);
         if (!text)
@@ -231,7 +243,11 @@ private:
     // bound.
     std::optional<QStringList> entriesOf(const QString& folder, QDir::Filters filters,
                                          const QStringList& patterns = {}) {
-        if (!QFileInfo(folder).isDir() || !inTime(folder))
+        if (!QFileInfo(folder).isDir()) {
+            tellIfHidden(QStringLiteral("read the launcher's records in"), folder);
+            return std::nullopt;
+        }
+        if (!inTime(folder))
             return std::nullopt;
         if (::access(QFile::encodeName(folder).constData(), R_OK | X_OK) != 0) {
             unreadable(QStringLiteral("read the launcher's records in"), folder,

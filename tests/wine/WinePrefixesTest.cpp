@@ -290,6 +290,8 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
         {".local/share/faugus-launcher/games.json", QByteArray(100000, '['), true},
         {".local/share/bottles/data.yml", "custom_bottles_path: \"/\\x\"\n", true},
         {".local/share/bottles/bottles/x/placeholder.yml", "", true}, // a FIFO below
+        // In a folder closed below: a record hidden is not a record absent.
+        {".var/app/com.heroicgameslauncher.hgl/config/heroic/config.json", "{}", true},
     };
     QStringList told;
     for (const Record& record : records) {
@@ -300,6 +302,9 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
     ASSERT_TRUE(QFile::link(h + "/loop", h + "/loop"));
     ASSERT_TRUE(QFile(h + "/.config/heroic/config.json").resize(100 * 1024 * 1024));
     ASSERT_TRUE(QFile::setPermissions(h + "/.config/heroic/GamesConfig/locked.json", {}));
+    const QString closed = h + "/.var/app/com.heroicgameslauncher.hgl/config/heroic";
+    ASSERT_TRUE(QFile::setPermissions(closed, {}));
+    told.append(closed + "/GamesConfig");
     const QString fifo = h + "/.local/share/bottles/bottles/x/placeholder.yml";
     ASSERT_TRUE(QFile::remove(fifo));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -309,6 +314,7 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
         const test::OrdinaryUser ordinary;
         found = winePrefixes::discoverAll(home.environment(), patient());
     }
+    QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(found.prefixes.size(), 1);
     EXPECT_EQ(found.prefixes[0].label, "good, Lutris");
     QStringList unreadable;
