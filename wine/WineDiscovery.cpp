@@ -4,6 +4,7 @@
 
 #include "wine/WineDiscovery.h"
 
+#include "files/CaseInsensitivePath.h"
 #include "wine/FolderEntries.h"
 #include "wine/LauncherRecords.h"
 #include "wine/PrefixLabels.h"
@@ -237,10 +238,19 @@ private:
 
     // False when `folder` is not there, can't be entered or was searched already (~/.steam/steam
     // is usually a link to ~/.local/share/Steam; library "0" is the root itself). One that is there
-    // but can't be read, or that the search had no time left for, is told.
+    // but can't be read, one behind a folder that can't be entered, or one that the search had no
+    // time left for, is told.
     bool enter(const QString& folder) {
+        const QString action = QStringLiteral("look for Wine prefixes in");
         const QString id = folderEntries::identity(folder);
-        if (id.isEmpty() || !QFileInfo(folder).isDir() || entered_.contains(id))
+        if (id.isEmpty() || !QFileInfo(folder).isDir()) {
+            if (const std::optional<FileFailure> failure =
+                    caseInsensitivePath::lookupFailure(folder, action);
+                failure && !failure->missing)
+                tellUnreadable({action, folder, failure->reason});
+            return false;
+        }
+        if (entered_.contains(id))
             return false;
         if (full()) {
             notSearched(folder);
@@ -251,12 +261,20 @@ private:
         // as holding nothing.
         DIR* entries = ::opendir(QFile::encodeName(folder).constData());
         if (!entries) {
-            unreadable_.append(
-                {QStringLiteral("look for Wine prefixes in"), folder, qt_error_string(errno)});
+            tellUnreadable({action, folder, qt_error_string(errno)});
             return false;
         }
         ::closedir(entries);
         return true;
+    }
+
+    // Once a path: the launchers' records may have told it already.
+    void tellUnreadable(FileFailure failure) {
+        const bool told =
+            std::any_of(unreadable_.cbegin(), unreadable_.cend(),
+                        [&failure](const FileFailure& f) { return f.path == failure.path; });
+        if (!told)
+            unreadable_.append(std::move(failure));
     }
 
     void notSearched(const QString& folder) {

@@ -292,6 +292,7 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
         {".local/share/bottles/bottles/x/placeholder.yml", "", true}, // a FIFO below
         // In a folder closed below: a record hidden is not a record absent.
         {".var/app/com.heroicgameslauncher.hgl/config/heroic/config.json", "{}", true},
+        {".var/app/com.usebottles.bottles/data/bottles/data.yml", "", true},
     };
     QStringList told;
     for (const Record& record : records) {
@@ -303,8 +304,11 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
     ASSERT_TRUE(QFile(h + "/.config/heroic/config.json").resize(100 * 1024 * 1024));
     ASSERT_TRUE(QFile::setPermissions(h + "/.config/heroic/GamesConfig/locked.json", {}));
     const QString closed = h + "/.var/app/com.heroicgameslauncher.hgl/config/heroic";
-    ASSERT_TRUE(QFile::setPermissions(closed, {}));
-    told.append(closed + "/GamesConfig");
+    const QString closedBottles = h + "/.var/app/com.usebottles.bottles/data";
+    for (const QString& folder : {closed, closedBottles})
+        ASSERT_TRUE(QFile::setPermissions(folder, {}));
+    told += {closed + "/GamesConfig", closedBottles + "/bottles/bottles",
+             closedBottles + "/bottles/steam"};
     const QString fifo = h + "/.local/share/bottles/bottles/x/placeholder.yml";
     ASSERT_TRUE(QFile::remove(fifo));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -314,7 +318,8 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
         const test::OrdinaryUser ordinary;
         found = winePrefixes::discoverAll(home.environment(), patient());
     }
-    QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const QString& folder : {closed, closedBottles})
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(found.prefixes.size(), 1);
     EXPECT_EQ(found.prefixes[0].label, "good, Lutris");
     QStringList unreadable;
@@ -322,7 +327,7 @@ TEST(WinePrefixes, RecordsThatCantBeReadAreToldAndTheRestFoundInTime) {
         unreadable.append(failure.path);
     unreadable.sort();
     told.sort();
-    EXPECT_EQ(unreadable, told);
+    EXPECT_EQ(unreadable.join('\n').toStdString(), told.join('\n').toStdString());
 
     // Out of time, the records there are said to be left unread.
     WineDiscoveryLimits noTime;
