@@ -4,6 +4,7 @@
 
 #include "wine/FolderEntries.h"
 
+#include <cerrno>
 #include <QDirIterator>
 #include <QFile>
 #include <sys/stat.h>
@@ -27,6 +28,16 @@ QString folderEntries::identity(const QString& path) {
     return QStringLiteral("%1:%2")
         .arg(static_cast<qulonglong>(status.st_dev))
         .arg(static_cast<qulonglong>(status.st_ino));
+}
+
+std::optional<QString> folderEntries::hiddenReason(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0)
+        return std::nullopt;
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
+        return std::nullopt;
+    return qt_error_string(error);
 }
 
 } // namespace zorbin

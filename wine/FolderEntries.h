@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <optional>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -21,5 +22,10 @@ namespace zorbin::folderEntries {
 // Steam root, a library that native and flatpak Steam share, a bind mount) is one folder. Empty
 // when it can't be reached.
 [[nodiscard]] QString identity(const QString& path);
+
+// Why `path` can't be looked at when something is in the way (a folder on the way that can't be
+// entered, an I/O error, a loop of links); nothing when it is there or simply absent. Hidden is
+// not absent: what is behind may be the very record or prefix looked for.
+[[nodiscard]] std::optional<QString> hiddenReason(const QString& path);
 
 } // namespace zorbin::folderEntries

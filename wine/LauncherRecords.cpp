@@ -4,7 +4,6 @@
 
 #include "wine/LauncherRecords.h"
 
-#include "files/CaseInsensitivePath.h"
 #include "wine/FolderEntries.h"
 #include "wine/YamlScalars.h"
 
@@ -179,10 +178,8 @@ private:
     // Tells `path` when a folder on the way can't be entered: what it hides may be a record, and
     // that is not the same as there being none.
     void tellIfHidden(const QString& action, const QString& path) {
-        if (const std::optional<FileFailure> failure =
-                caseInsensitivePath::lookupFailure(path, action);
-            failure && !failure->missing)
-            unreadable(action, path, failure->reason);
+        if (const std::optional<QString> reason = folderEntries::hiddenReason(path))
+            unreadable(action, path, *reason);
     }
 
     // The places the record file `path` names, when it is there; `name` names them when given.

@@ -4,7 +4,6 @@
 
 #include "wine/WineDiscovery.h"
 
-#include "files/CaseInsensitivePath.h"
 #include "wine/FolderEntries.h"
 #include "wine/LauncherRecords.h"
 #include "wine/PrefixLabels.h"
@@ -244,10 +243,8 @@ private:
         const QString action = QStringLiteral("look for Wine prefixes in");
         const QString id = folderEntries::identity(folder);
         if (id.isEmpty() || !QFileInfo(folder).isDir()) {
-            if (const std::optional<FileFailure> failure =
-                    caseInsensitivePath::lookupFailure(folder, action);
-                failure && !failure->missing)
-                tellUnreadable({action, folder, failure->reason});
+            if (const std::optional<QString> reason = folderEntries::hiddenReason(folder))
+                tellUnreadable({action, folder, *reason});
             return false;
         }
         if (entered_.contains(id))
