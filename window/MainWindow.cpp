@@ -320,13 +320,14 @@ bool MainWindow::showsTextsWhole() const {
 }
 
 bool MainWindow::showsLinesWhole() const {
-    const QString line = widestLineShownWhole();
-    const QFont font = reportFont();
-    for (const ReportListView* list : findChildren<ReportListView*>(Qt::FindDirectChildrenOnly)) {
-        if (list->widthAround(list->rowWidth(line, font)) > list->width())
-            return false;
-    }
-    return true;
+    const auto lists = findChildren<ReportListView*>(Qt::FindDirectChildrenOnly);
+    if (lists.isEmpty())
+        return true;
+    // Once for both lists, which share their style and font, as widthForWholeLines() does.
+    const int row = lists.first()->rowWidth(widestLineShownWhole(), reportFont());
+    return std::none_of(lists.cbegin(), lists.cend(), [row](const ReportListView* list) {
+        return list->widthAround(row) > list->width();
+    });
 }
 
 void MainWindow::orderTabs() {
