@@ -141,14 +141,15 @@ BENCHMARK(plainRead)
     ->ComputeStatistics("least", least)
     ->Unit(benchmark::kMillisecond);
 
-// The whole run, as `zorbin-history MASTER SEASON... --format FORMAT > /dev/null`.
-void historyRun(benchmark::State& state) {
+// `zorbin-history MASTER SEASON... OPTIONS --format FORMAT > /dev/null`, the format and the count
+// of seasons from the benchmark's arguments.
+void timeHistoryCommand(benchmark::State& state, const QStringList& options) {
     const TenSeasonLeague& league = TenSeasonLeague::instance();
     const char* format = formatNames[static_cast<std::size_t>(state.range(0))];
     QStringList arguments = {league.master()};
     for (int number = 0; number < state.range(1); ++number)
         arguments.append(league.season(number));
-    arguments += {QStringLiteral("--format"), QString::fromLatin1(format)};
+    arguments += options + QStringList{QStringLiteral("--format"), QString::fromLatin1(format)};
     std::FILE* null = std::fopen("/dev/null", "w");
     for (auto _ : state) {
         if (zorbin::HistoryCommand::run(arguments, zorbin::WineEnvironment{}, null, stderr) !=
@@ -157,6 +158,11 @@ void historyRun(benchmark::State& state) {
     }
     std::fclose(null);
     state.SetLabel(format);
+}
+
+// The whole run.
+void historyRun(benchmark::State& state) {
+    timeHistoryCommand(state, {});
 }
 BENCHMARK(historyRun)
     ->ArgsProduct({{0, 1, 2, 3}, {2, 10}})
@@ -167,21 +173,7 @@ BENCHMARK(historyRun)
 // `zorbin-history MASTER SEASON... --team "City 1 Rovers" --format FORMAT > /dev/null`: the whole
 // read, renames included, and one team's roster season by season.
 void teamRun(benchmark::State& state) {
-    const TenSeasonLeague& league = TenSeasonLeague::instance();
-    const char* format = formatNames[static_cast<std::size_t>(state.range(0))];
-    QStringList arguments = {league.master()};
-    for (int number = 0; number < state.range(1); ++number)
-        arguments.append(league.season(number));
-    arguments += {QStringLiteral("--team"), QStringLiteral("City 1 Rovers"),
-                  QStringLiteral("--format"), QString::fromLatin1(format)};
-    std::FILE* null = std::fopen("/dev/null", "w");
-    for (auto _ : state) {
-        if (zorbin::HistoryCommand::run(arguments, zorbin::WineEnvironment{}, null, stderr) !=
-            zorbin::HistoryCommand::success)
-            state.SkipWithError("the team's history failed");
-    }
-    std::fclose(null);
-    state.SetLabel(format);
+    timeHistoryCommand(state, {QStringLiteral("--team"), QStringLiteral("City 1 Rovers")});
 }
 BENCHMARK(teamRun)
     ->ArgsProduct({{0, 1, 2}, {2, 10}})
